@@ -1,0 +1,68 @@
+// Scripted Host for native tests: records every message and answers from a queue.
+#pragma once
+#include "app/Host.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+class FakeHost : public Host {
+public:
+    struct Shown {
+        int textId = 0, captionId = 0;  // 0 for MessageText
+        std::string text, caption;
+        unsigned style = 0;
+    };
+    struct Posted {
+        unsigned msg;
+        uintptr_t wParam;
+        intptr_t lParam;
+    };
+
+    FakeHost() { SetHost(this); }
+    ~FakeHost() override { SetHost(nullptr); }
+    FakeHost(const FakeHost&) = delete;
+    FakeHost& operator=(const FakeHost&) = delete;
+
+    std::vector<Shown> messages;
+    std::deque<int> answers;  // answered in order; empty → IdYes for questions, IdOk otherwise
+    std::vector<Posted> posted;
+    std::vector<unsigned> commands;
+    int beeps = 0;
+    int waitDepth = 0;
+    LocalTime now{2026, 12, 5, 12, 0, 0};
+
+    int Message(int textId, int captionId, unsigned style) override {
+        messages.push_back({textId, captionId, {}, {}, style});
+        return Answer(style);
+    }
+    int MessageText(const std::string& text, const std::string& caption, unsigned style) override {
+        messages.push_back({0, 0, text, caption, style});
+        return Answer(style);
+    }
+    void Beep() override { ++beeps; }
+    void WaitCursor(bool on) override { waitDepth += on ? 1 : -1; }
+    void PostToMain(unsigned msg, uintptr_t w, intptr_t l) override { posted.push_back({msg, w, l}); }
+    intptr_t SendToMain(unsigned msg, uintptr_t w, intptr_t l) override {
+        posted.push_back({msg, w, l});
+        return 0;
+    }
+    void PostCommand(unsigned id) override { commands.push_back(id); }
+    LocalTime Now() override { return now; }
+
+    size_t CountPosted(unsigned msg) const {
+        size_t n = 0;
+        for (const auto& p : posted) n += p.msg == msg;
+        return n;
+    }
+
+private:
+    int Answer(unsigned style) {
+        if (!answers.empty()) {
+            int a = answers.front();
+            answers.pop_front();
+            return a;
+        }
+        return (style & 0x0F) == Mb::Ok ? Mb::IdOk : Mb::IdYes;
+    }
+};

@@ -1,0 +1,4 @@
+set(ORDIVO_TEST_SUPPORT
+  ${CMAKE_CURRENT_LIST_DIR}/RcStringTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NativeResString.cpp
+)
