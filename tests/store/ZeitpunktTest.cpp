@@ -1,0 +1,132 @@
+// Calendar arithmetic: weekday and leap rules, day-of-year walks, minute round trips.
+#include "store/Zeitpunkt.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+Zeitpunkt Z(int j, int m, int t, int h = 0, int mi = 0) { return MachZeitpunkt(j, m, t, h, mi); }
+}  // namespace
+
+TEST(Zeitpunkt, IsPackedSixBytesInFieldOrder) {
+    const Zeitpunkt z = Z(1995, 3, 12, 23, 59);
+    unsigned char b[6];
+    std::memcpy(b, &z, 6);
+    EXPECT_EQ(b[0] | b[1] << 8, 1995);  // little-endian Jahr first
+    EXPECT_EQ(b[2], 3);
+    EXPECT_EQ(b[3], 12);
+    EXPECT_EQ(b[4], 23);
+    EXPECT_EQ(b[5], 59);
+}
+
+TEST(Zeitpunkt, CompareDecidesByFirstDifferingSignedField) {
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, 1, 1), Z(1995, 1, 1)), 0);
+    EXPECT_EQ(CompareZeitpunkt(Z(1994, 12, 31, 23, 59), Z(1995, 1, 1)), -1);
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, 2, 1), Z(1995, 1, 31)), 1);
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, 1, 1, 10, 0), Z(1995, 1, 1, 9, 59)), 1);
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, 1, 1, 0, -1), Z(1995, 1, 1, 0, 0)), -1);
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, -1, 1), Z(1995, 0, 1)), -1);
+    EXPECT_EQ(CompareZeitpunkt(Z(0, 0, 0), Z(1, 0, 0)), -1);
+    EXPECT_EQ(CompareZeitpunkt(Z(1995, 1, 2, -128, -128), Z(1995, 1, 1, 127, 127)), 1);
+}
+
+TEST(Zeitpunkt, LeapYearsAndMonthLengths) {
+    EXPECT_FALSE(IstSchaltjahr(1900));
+    EXPECT_TRUE(IstSchaltjahr(2000));
+    EXPECT_TRUE(IstSchaltjahr(1996));
+    EXPECT_FALSE(IstSchaltjahr(1995));
+    EXPECT_TRUE(IstSchaltjahr(0));
+    EXPECT_EQ(TageImMonat(1900, 2), 28);
+    EXPECT_EQ(TageImMonat(2000, 2), 29);
+    EXPECT_EQ(TageImMonat(1995, 4), 30);
+    EXPECT_EQ(TageImMonat(1995, 12), 31);
+    EXPECT_EQ(TageImMonat(1995, 0), 0);
+    EXPECT_EQ(TageImMonat(1995, 13), 0);
+}
+
+TEST(Zeitpunkt, WeekdayRule) {
+    EXPECT_EQ(Wochentag(1995, 1, 1), 7);
+    EXPECT_EQ(Wochentag(1, 1, 1), 1);
+    EXPECT_EQ(Wochentag(2000, 2, 29), 2);
+    EXPECT_EQ(Wochentag(2024, 12, 24), 2);
+    EXPECT_EQ(Wochentag(1900, 3, 1), 4);
+    // Consecutive days cycle through 1..7 across year ends.
+    int expected = Wochentag(1899, 12, 25);
+    for (uint32_t tag = TagToMinutes(Z(1899, 12, 25)); tag < TagToMinutes(Z(1901, 1, 10)); tag += 1440) {
+        const Zeitpunkt z = TagFromMinutes(tag);
+        ASSERT_EQ(Wochentag(z.Jahr, z.Monat, z.Tag), expected) << z.Jahr << "-" << int(z.Monat);
+        expected = expected % 7 + 1;
+    }
+}
+
+TEST(Zeitpunkt, DayOfYearCountsThroughAndWalksAcrossYears) {
+    EXPECT_EQ(TagDesJahres(1995, 3, 33), TagDesJahres(1995, 4, 2));
+    EXPECT_EQ(TagDesJahres(1995, 4, 0), TagDesJahres(1995, 3, 31));
+    EXPECT_EQ(TagDesJahres(1996, 3, 1), 61);
+    EXPECT_EQ(TagDesJahres(1995, 12, 31), 365);
+    EXPECT_EQ(TagDesJahres(1995, 1, -5), -5);
+
+    EXPECT_EQ(DatumAusTagDesJahres(1995, 366), Z(1996, 1, 1));
+    EXPECT_EQ(DatumAusTagDesJahres(1996, 366), Z(1996, 12, 31));
+    EXPECT_EQ(DatumAusTagDesJahres(1995, 0), Z(1994, 12, 31));
+    EXPECT_EQ(DatumAusTagDesJahres(1995, -1), Z(1994, 12, 30));
+    EXPECT_EQ(DatumAusTagDesJahres(1995, -30), Z(1994, 12, 1));
+    EXPECT_EQ(DatumAusTagDesJahres(1996, 60), Z(1996, 2, 29));
+    EXPECT_EQ(DatumAusTagDesJahres(1995, 365 + 366 + 1), Z(1997, 1, 1));
+    for (int n = 1; n <= 366; ++n) {
+        const Zeitpunkt z = DatumAusTagDesJahres(2000, n);
+        ASSERT_EQ(TagDesJahres(z.Jahr, z.Monat, z.Tag), n);
+    }
+}
+
+TEST(Zeitpunkt, MinuteNumbers) {
+    EXPECT_EQ(ToMinutes(Z(0, 1, 1)), 0u);
+    EXPECT_EQ(ToMinutes(Z(1, 1, 1)), 527040u);  // year 0 is a leap year
+    EXPECT_EQ(ToMinutes(Z(2, 1, 1)), 527040u + 525600u);
+    EXPECT_EQ(ToMinutes(Z(1996, 3, 1)) - ToMinutes(Z(1996, 2, 28)), 2880u);
+    EXPECT_EQ(ToMinutes(Z(1995, 3, 1)) - ToMinutes(Z(1995, 2, 28)), 1440u);
+    EXPECT_EQ(ToMinutes(Z(1995, 1, 1, 1, 1)) - ToMinutes(Z(1995, 1, 1)), 61u);
+    EXPECT_EQ(ToMinutes(Z(2001, 1, 1)) - ToMinutes(Z(2000, 1, 1)), 527040u);
+    EXPECT_EQ(ToMinutes(Z(2101, 1, 1)) - ToMinutes(Z(2100, 1, 1)), 525600u);
+    // Out-of-range days are counted through.
+    EXPECT_EQ(ToMinutes(Z(1995, 3, 33)), ToMinutes(Z(1995, 4, 2)));
+    EXPECT_EQ(ToMinutes(Z(1995, 1, 0)), ToMinutes(Z(1994, 12, 31)));
+    // A rest of exactly zero falls on the first of the next year or month.
+    EXPECT_EQ(FromMinutes(0), Z(0, 1, 1));
+    EXPECT_EQ(FromMinutes(527040u), Z(1, 1, 1));
+    EXPECT_EQ(FromMinutes(31u * 1440u), Z(0, 2, 1));
+    EXPECT_EQ(FromMinutes(ToMinutes(Z(1996, 2, 29, 23, 59)) + 1), Z(1996, 3, 1));
+    EXPECT_EQ(FromMinutes(ToMinutes(Z(1999, 12, 31, 23, 59)) + 1), Z(2000, 1, 1));
+    EXPECT_EQ(TagFromMinutes(ToMinutes(Z(1995, 5, 6, 13, 14))), Z(1995, 5, 6));
+    EXPECT_EQ(TagToMinutes(Z(1995, 5, 6, 13, 14)), ToMinutes(Z(1995, 5, 6)));
+}
+
+TEST(Zeitpunkt, MinuteRoundTripOverEveryDay1800To3999) {
+    uint32_t previous = 0;
+    for (int j = 1800; j <= 3999; ++j)
+        for (int m = 1; m <= 12; ++m)
+            for (int t = 1; t <= TageImMonat(j, m); ++t) {
+                const int h = (j + t) % 24, mi = (m * 7 + t) % 60;
+                const Zeitpunkt z = Z(j, m, t, h, mi);
+                const uint32_t n = ToMinutes(z);
+                ASSERT_EQ(FromMinutes(n), z) << j << "-" << m << "-" << t;
+                ASSERT_EQ(TagFromMinutes(n), Z(j, m, t));
+                if (previous) {
+                    ASSERT_EQ(TagToMinutes(z) - TagToMinutes(FromMinutes(previous)), 1440u);
+                }
+                previous = n;
+            }
+    // Every minute of a leap day and of the turn of a century.
+    for (uint32_t n = ToMinutes(Z(2000, 2, 28, 23)); n < ToMinutes(Z(2000, 3, 1, 1)); ++n)
+        ASSERT_EQ(ToMinutes(FromMinutes(n)), n);
+    for (uint32_t n = ToMinutes(Z(2099, 12, 31, 22)); n < ToMinutes(Z(2100, 1, 1, 2)); ++n)
+        ASSERT_EQ(ToMinutes(FromMinutes(n)), n);
+}
+
+TEST(Zeitpunkt, NowComesFromTheHostWithoutSeconds) {
+    FakeHost host;
+    host.now = LocalTime{1996, 6, 1, 8, 30, 45};
+    EXPECT_EQ(Jetzt(), Z(1996, 6, 1, 8, 30));
+}
