@@ -1,3 +1,9 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Zeitpunkt.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatumText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TextFormat.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Termin.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsListe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Ueberschneidung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JahresKopien.cpp
 )

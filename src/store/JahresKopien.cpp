@@ -1,0 +1,109 @@
+// Yearly copies at load time and the one-master-per-series selection at save time.
+#include "store/JahresKopien.h"
+
+#include "app/Host.h"
+
+#include <algorithm>
+#include <new>
+
+namespace {
+bool IstMasterOhneId(const Termin& t) { return t.IstJahresMaster() && t.Id == 0; }
+}  // namespace
+
+Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie) {
+    Termin t = master;
+    t.Ende.Jahr = 1;
+    t.Ende.Monat = 0;
+    t.Ende.Tag = 0;
+    t.Start.Jahr = int16_t(t.Start.Jahr + jahre);
+    t.Vorwarnung = master.VorwarnBasis;
+    if (t.Vorwarnung.Jahr > 0) t.Vorwarnung.Jahr = int16_t(t.Vorwarnung.Jahr + jahre);
+    t.VorwarnBasis = t.Vorwarnung;
+    t.Flags = uint16_t(t.Flags & ~FlagErledigt);
+    if (alsKopie) t.Flags |= FlagJahresKopie;
+    return t;
+}
+
+std::vector<Termin> ErzeugeKopien(const Termin& master) {
+    std::vector<Termin> kopien;
+    kopien.reserve(JahresKopienAnzahl);
+    for (int k = 1; k <= JahresKopienAnzahl; ++k) kopien.push_back(JahrWeiter(master, k, true));
+    return kopien;
+}
+
+// Masters without number get theirs only once the copies are in, so a failure changes nothing.
+bool ErzeugeJahresKopien(ClsListe& liste) {
+    std::vector<Termin> kopien;
+    std::vector<uint16_t> ids;
+    try {
+        int ohneId = 0;
+        for (int i = 0; i < liste.Anzahl(); ++i) ohneId += IstMasterOhneId(liste.Satz(i));
+        ids = liste.FreieIds(ohneId);
+        size_t naechsteId = 0;
+        for (int i = 0; i < liste.Anzahl(); ++i) {
+            Termin master = liste.Satz(i);
+            if (!master.IstJahresMaster()) continue;
+            if (master.Id == 0 && naechsteId < ids.size()) master.Id = ids[naechsteId++];
+            for (Termin& k : ErzeugeKopien(master)) kopien.push_back(std::move(k));
+        }
+    } catch (const std::bad_alloc&) {
+        Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        return false;
+    }
+    if (!liste.EinfuegenMehrere(std::move(kopien))) return false;
+    // The merge keeps the masters' order, so they meet their numbers in the same sequence.
+    size_t naechsteId = 0;
+    for (int i = 0; i < liste.Anzahl() && naechsteId < ids.size(); ++i)
+        if (IstMasterOhneId(liste.Satz(i))) liste.Satz(i).Id = ids[naechsteId++];
+    return true;
+}
+
+Schreibliste::Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt) : liste_(liste) {
+    Zeitpunkt grenze = jetzt;
+    grenze.Jahr = int16_t(grenze.Jahr - 1);
+    const int64_t ab = SortKey(grenze);
+    std::vector<int> master(65536, -1);  // first master slot per series number
+    std::vector<bool> gewaehlt(65536, false);
+    for (int i = 0; i < liste.Anzahl(); ++i) {
+        const Termin& t = liste.Satz(i);
+        if (t.IstJahresMaster() && master[t.Id] < 0) master[t.Id] = i;
+    }
+    for (int i = 0; i < liste.Anzahl(); ++i) {
+        Termin& t = liste.Satz(i);
+        const bool jaehrlich = t.Hat(FlagJaehrlich) || t.Hat(FlagJahresKopie);
+        if (!jaehrlich) {
+            eintraege_.push_back(i);
+        } else if (master[t.Id] >= 0 && !gewaehlt[t.Id] && SortKey(t.Start) >= ab) {
+            gewaehlt[t.Id] = true;
+            t.Flags = uint16_t(t.Flags & ~FlagJahresKopie);
+            eintraege_.push_back(i);
+        }
+    }
+    // Series with nothing in range: their master, moved on, at its sorted place.
+    for (int id = 0; id < 65536; ++id) {
+        if (master[size_t(id)] < 0 || gewaehlt[size_t(id)]) continue;
+        const Termin& m = liste.Satz(master[size_t(id)]);
+        int jahre = grenze.Jahr - m.Start.Jahr;
+        Termin t = JahrWeiter(m, jahre, false);
+        if (SortKey(t.Start) < ab) t = JahrWeiter(m, ++jahre, false);
+        verschoben_.push_back(std::move(t));
+    }
+    if (verschoben_.empty()) return;
+    std::stable_sort(verschoben_.begin(), verschoben_.end(),
+                     [](const Termin& a, const Termin& b) { return SortKey(a.Start) < SortKey(b.Start); });
+    std::vector<int> alle;
+    alle.reserve(eintraege_.size() + verschoben_.size());
+    size_t v = 0;
+    for (int e : eintraege_) {
+        for (; v < verschoben_.size() && SortKey(verschoben_[v].Start) <= SortKey(liste.Satz(e).Start); ++v)
+            alle.push_back(-1 - int(v));
+        alle.push_back(e);
+    }
+    for (; v < verschoben_.size(); ++v) alle.push_back(-1 - int(v));
+    eintraege_.swap(alle);
+}
+
+const Termin& Schreibliste::operator[](int i) const {
+    const int e = eintraege_[size_t(i)];
+    return e >= 0 ? liste_.Satz(e) : verschoben_[size_t(-1 - e)];
+}

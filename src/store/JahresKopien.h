@@ -1,0 +1,36 @@
+// Yearly appointments: the 19 copies generated from each master at load time, and the
+// choice of one master per series when the collection is written.
+#pragma once
+#include "store/ClsListe.h"
+
+#include <vector>
+
+constexpr int JahresKopienAnzahl = 19;
+
+// The master moved on by `jahre` years as the k-th copy is made: step 1-0-0 in Ende's date,
+// Start and a set warning `jahre` years later, VorwarnBasis := that warning, not done.
+// With alsKopie the result is marked FlagJahresKopie.
+Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie);
+
+// The 19 copies of one master, in the order they are made.
+std::vector<Termin> ErzeugeKopien(const Termin& master);
+
+// Gives every master without series number one (NeueId) and inserts all copies at once,
+// ordered exactly as single Einfuegen calls would leave them. False after 1106/1104.
+bool ErzeugeJahresKopien(ClsListe& liste);
+
+// The records to write, in file order. Copies are left out; per series one master is
+// written: the first record at or after the cutoff (now minus one year), a promoted copy
+// losing FlagJahresKopie in the collection too. A series with nothing in range writes its
+// master moved on to the first year at or after the cutoff. Valid while the list is unchanged.
+class Schreibliste {
+public:
+    Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt);
+    int Anzahl() const { return int(eintraege_.size()); }
+    const Termin& operator[](int i) const;
+
+private:
+    ClsListe& liste_;
+    std::vector<int> eintraege_;    // >= 0: slot in the list; < 0: verschoben_[-1 - e]
+    std::vector<Termin> verschoben_;
+};

@@ -1,0 +1,129 @@
+// Date texts in both regional orders, the date parser's accept/refuse rules, time split.
+#include "store/DatumText.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Sets the regional settings for one test and restores the defaults.
+class Regional {
+public:
+    Regional(char trenner, bool tagZuerst) {
+        DatumTrenner = trenner;
+        TagZuerst = tagZuerst;
+    }
+    ~Regional() {
+        DatumTrenner = '.';
+        TagZuerst = true;
+    }
+};
+
+Zeitpunkt Z(int j, int m, int t, int h = 0, int mi = 0) { return MachZeitpunkt(j, m, t, h, mi); }
+
+bool Gilt(const Datum& d, int jahr, int monat, int tag) {
+    return d.Jahr == jahr && d.Monat == monat && d.Tag == tag;
+}
+}  // namespace
+
+TEST(DatumText, DayFirstFormats) {
+    Regional r('.', true);
+    const Zeitpunkt z = Z(995, 3, 7, 9, 5);
+    EXPECT_EQ(DatumText(z), "07.03.0995");
+    EXPECT_EQ(DatumText(z, DatumStil::Leer), " 7.03.0995");
+    EXPECT_EQ(DatumText(z, DatumStil::Kurz), "7.03. 995");
+    EXPECT_EQ(DatumText(z, DatumStil::KurzLeer), " 7.03. 995");
+    EXPECT_EQ(DatumZeitText(z, DatumStil::Kurz), "7.03. 995   9:05");
+    EXPECT_EQ(UhrText(z, 7), "07.03.0995  09:05:07");
+    EXPECT_EQ(DatumMitText(Z(1995, 12, 24), "Bescherung"), "24.12.1995  Bescherung");
+    EXPECT_EQ(FeiertagZeile(Z(1995, 12, 25), "Weihnachten"), "(25.12.1995)            Weihnachten");
+    EXPECT_EQ(ZeitText(9, 5), "09:05");
+    EXPECT_EQ(ZeitText(9, 5, true), " 9:05");
+    EXPECT_EQ(EndeText(9, 5), " -  9:05");
+    EXPECT_EQ(LangesDatum(3, 3, 1995), " 3. M\xE4rz 1995");
+}
+
+TEST(DatumText, MonthFirstSwapsDayAndMonthAndUsesSeparator) {
+    Regional r('/', false);
+    EXPECT_EQ(DatumText(Z(1995, 3, 17)), "03/17/1995");
+    EXPECT_EQ(DatumText(Z(1995, 3, 17), DatumStil::Leer), " 3/17/1995");
+    EXPECT_EQ(DatumText(Z(1995, 12, 4), DatumStil::Kurz), "12/04/1995");
+    EXPECT_EQ(LangesDatum(4, 12, 1995), "Dezember  4, 1995");
+}
+
+TEST(DatumText, MonthNamesFromResources) {
+    EXPECT_STREQ(Monatsname(1), "Januar");
+    EXPECT_STREQ(Monatsname(12), "Dezember");
+    EXPECT_STREQ(Monatsname(0), "");
+    EXPECT_STREQ(Monatsname(13), "");
+}
+
+TEST(ParseDatum, AcceptsBothOrdersAndTwoDigitYears) {
+    FakeHost host;
+    {
+        Regional r('/', false);
+        EXPECT_TRUE(Gilt(ParseDatum("12/24/95"), 1995, 12, 24));
+        EXPECT_TRUE(Gilt(ParseDatum(" 2/ 29/2000"), 2000, 2, 29));
+    }
+    EXPECT_TRUE(Gilt(ParseDatum("24.12.79"), 2079, 12, 24));
+    EXPECT_TRUE(Gilt(ParseDatum("24.12.80"), 1980, 12, 24));
+    EXPECT_TRUE(Gilt(ParseDatum("1.1.5"), 2005, 1, 1));
+    EXPECT_TRUE(Gilt(ParseDatum("1.1.0"), 2000, 1, 1));
+    EXPECT_TRUE(Gilt(ParseDatum("1.1.1800"), 1800, 1, 1));
+    EXPECT_TRUE(Gilt(ParseDatum("31.12.3999"), 3999, 12, 31));
+    EXPECT_TRUE(Gilt(ParseDatum("29.02.00"), 2000, 2, 29));   // leap year after the two-digit rule
+    EXPECT_TRUE(Gilt(ParseDatum("1//2//1995", '/'), 1995, 2, 1));  // runs of separators are one
+    EXPECT_TRUE(Gilt(ParseDatum("24-12-1995", '-'), 1995, 12, 24));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(ParseDatum, RefusesBadTextsWithTheOneMessage) {
+    FakeHost host;
+    const char* schlecht[] = {
+        "1.2.3.4",     // third point
+        "1a.2.95",     // letter
+        "",            // empty
+        "24.12",       // no year
+        "24.13.95",    // month above 12
+        "24.0.95",     // month 0
+        "0.1.95",      // day 0
+        "31.4.95",     // April has 30 days
+        "29.2.1900",   // not a leap year
+        "1.1.1799",    // below the year bound
+        "1.1.4000",    // above the year bound
+        "24/12/95",    // wrong separator
+        "1. .95",      // blank month
+    };
+    for (const char* text : schlecht) {
+        host.messages.clear();
+        EXPECT_EQ(ParseDatum(text).Jahr, -1) << text;
+        ASSERT_EQ(host.messages.size(), 1u) << text;
+        EXPECT_EQ(host.messages[0].textId, 1113);
+        EXPECT_EQ(host.messages[0].captionId, 1134);
+        EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
+    }
+    Regional r('/', false);
+    EXPECT_EQ(ParseDatum("24/12/95").Jahr, -1);  // month first: month 24
+}
+
+TEST(ZerlegeZeit, SplitsAtPointColonAndDash) {
+    Uhrzeit u = ZerlegeZeit("14:30");
+    EXPECT_FALSE(u.OhneZeit);
+    EXPECT_EQ(u.Stunde, 14);
+    EXPECT_EQ(u.Minute, 30);
+    u = ZerlegeZeit("9.05");
+    EXPECT_EQ(u.Stunde, 9);
+    EXPECT_EQ(u.Minute, 5);
+    u = ZerlegeZeit("8-");
+    EXPECT_FALSE(u.OhneZeit);
+    EXPECT_EQ(u.Stunde, 8);
+    EXPECT_EQ(u.Minute, 0);
+    u = ZerlegeZeit(":15");  // the leading delimiter is skipped: 15 is the hour
+    EXPECT_EQ(u.Stunde, 15);
+    EXPECT_EQ(u.Minute, 0);
+    for (const char* leer : {"", ":", "-.:"}) {
+        u = ZerlegeZeit(leer);
+        EXPECT_TRUE(u.OhneZeit) << leer;
+        EXPECT_EQ(u.Stunde, 0);
+        EXPECT_EQ(u.Minute, 0);
+    }
+}
