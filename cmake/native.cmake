@@ -3,7 +3,7 @@ find_package(GTest REQUIRED)
 set(ORDIVO_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
 target_compile_options(ordivo_core PRIVATE ${ORDIVO_SANITIZE} -g)
 
-add_executable(ordivo_tests ${ORDIVO_NATIVE_TESTS} ${ORDIVO_TEST_SUPPORT})
+add_executable(ordivo_tests ${ORDIVO_NATIVE_TESTS} ${ORDIVO_TEST_SUPPORT} ${ORDIVO_NATIVE_SUPPORT})
 target_compile_options(ordivo_tests PRIVATE ${ORDIVO_WARNINGS} ${ORDIVO_SANITIZE} -g)
 target_compile_definitions(ordivo_tests PRIVATE ORDIVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 target_include_directories(ordivo_tests PRIVATE tests)

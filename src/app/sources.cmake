@@ -2,5 +2,22 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Host.cpp
 )
 list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsApplication.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsDecoratedFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsMainWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResString.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Win32Host.cpp
+)
+# Configuration: store seam, registry access, settings table.
+list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ConfigStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ConfigText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MemoryConfigStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegAccess.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
+)
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/RegistryStore.cpp
 )

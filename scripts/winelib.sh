@@ -1,0 +1,50 @@
+# Wine helpers, sourced by run.sh and run-tests.sh: a private WINEPREFIX with German regional
+# values, a private Xvfb when wanted, and clean shutdown of only what was started here.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Every Wine process of a session runs with the same locale, or Wine rewrites the regional values.
+export LC_ALL=de_DE.UTF-8
+export WINEARCH=win64
+
+ORDIVO_XVFB_PID=""
+
+# Starts Xvfb on a free display and exports DISPLAY.
+wine_start_xvfb() {
+  local fifo dir
+  dir=$(mktemp -d)
+  fifo="$dir/displayfd"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  ORDIVO_XVFB_PID=$!
+  local num
+  read -r -t 20 num <"$fifo" || { echo "Xvfb did not start" >&2; return 1; }
+  rm -rf "$dir"
+  export DISPLAY=":$num"
+}
+
+# Creates (or reuses) the prefix in $1 and sets the German regional values.
+wine_prepare_prefix() {
+  export WINEPREFIX="$1"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    timeout 300 wineboot -i >/dev/null 2>&1 || true
+    timeout 60 wineserver -w || true
+  fi
+  local intl='HKCU\Control Panel\International'
+  wine reg add "$intl" /v Locale /d 00000407 /f >/dev/null 2>&1
+  wine reg add "$intl" /v sDate /d . /f >/dev/null 2>&1
+  wine reg add "$intl" /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
+  # No window manager: Wine draws the title bars itself, so screenshots show them.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  timeout 60 wineserver -w || true
+}
+
+# Ends the prefix's wineserver and the Xvfb started here.
+wine_stop() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$ORDIVO_XVFB_PID" ]; then
+    kill "$ORDIVO_XVFB_PID" 2>/dev/null || true
+    wait "$ORDIVO_XVFB_PID" 2>/dev/null || true
+    ORDIVO_XVFB_PID=""
+  fi
+}

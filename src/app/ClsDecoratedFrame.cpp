@@ -1,0 +1,87 @@
+// ClsDecoratedFrame: bars, placement and menu hints of the main frame.
+#include "app/ClsDecoratedFrame.h"
+
+#include "app/AppState.h"
+#include "app/ClsMainWindow.h"
+#include "app/ResString.h"
+#include "app/Settings.h"
+
+namespace {
+// Button bar: bitmap and command per button, 0/0 for a separator.
+struct ButtonDef {
+    int bitmap;
+    UINT command;
+};
+constexpr ButtonDef kButtons[] = {
+    {701, 667}, {702, 303}, {703, 302}, {704, 666}, {0, 0},
+    {717, 102}, {716, 103}, {705, 105}, {0, 0},
+    {720, 750}, {0, 0},
+    {706, 201}, {719, 203}, {0, 0},
+    {721, 301}, {710, 304}, {0, 0},
+    {718, 351}, {711, 352}, {712, 353}, {728, 402}, {0, 0},
+    {708, 901}, {0, 0},
+    {709, 109},
+};
+}  // namespace
+
+ClsDecoratedFrame::ClsDecoratedFrame(const std::string& title, Window* client)
+    : DecoratedFrame(title, client, true) {
+    const WindowPos pos = ReadWindowPos(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    Attr.x = pos.X;
+    Attr.y = pos.Y;
+    Attr.w = pos.Width;
+    Attr.h = pos.Height;
+    lastPlacement_ = RECT{pos.X, pos.Y, pos.X + pos.Width, pos.Y + pos.Height};
+    for (int i = 0; i < 7; ++i) {
+        app::WeekdayShort[i] = std::string(LoadResString(1201 + i)).substr(0, 2);
+        app::WeekdayLong[i] = std::string(LoadResString(1211 + i)).substr(0, 10);
+    }
+}
+
+ClsDecoratedFrame::~ClsDecoratedFrame() {
+    WriteWindowPos(WindowPos{lastPlacement_.left, lastPlacement_.top,
+                             lastPlacement_.right - lastPlacement_.left,
+                             lastPlacement_.bottom - lastPlacement_.top});
+    app::MainFrame = nullptr;
+}
+
+void ClsDecoratedFrame::BuildControlBar() {
+    auto bar = std::make_unique<ControlBar>();
+    HINSTANCE inst = GetModuleHandleA(nullptr);
+    for (const auto& b : kButtons) {
+        if (b.command == 0) bar->AddSeparator(6);
+        else bar->AddButton(LoadBitmapA(inst, MAKEINTRESOURCEA(b.bitmap)), b.command);
+    }
+    InsertTop(std::move(bar));
+}
+
+void ClsDecoratedFrame::BuildStatusBar() {
+    auto status = std::make_unique<StatusBar>(10);
+    status->AddTextGadget(MessageGadget, 48, true);
+    status->AddTextGadget(ClockGadget, 12, true);
+    InsertBottom(std::move(status));
+}
+
+void ClsDecoratedFrame::SetStatusText(const std::string& text) {
+    if (Status()) Status()->SetText(MessageGadget, text);
+}
+
+void ClsDecoratedFrame::OnMenuHint(UINT id) {
+    if (id == 0) {
+        if (app::MainWindow) SetStatusText(app::MainWindow->DefaultStatusText());
+        return;
+    }
+    std::string hint = LoadResString(static_cast<int>(id));
+    const size_t lf = hint.find('\n');
+    if (lf != std::string::npos) hint.resize(lf);
+    SetStatusText(hint);
+}
+
+bool ClsDecoratedFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_DESTROY || msg == WM_MOVE || msg == WM_SIZE) {
+        WINDOWPLACEMENT wpl{};
+        wpl.length = sizeof wpl;
+        if (Handle() && GetWindowPlacement(Handle(), &wpl)) lastPlacement_ = wpl.rcNormalPosition;
+    }
+    return DecoratedFrame::HandleMessage(msg, wp, lp, result);
+}

@@ -1,0 +1,146 @@
+// ClsMainWindow: set-up, close query, command table and private messages.
+#include "app/ClsMainWindow.h"
+
+#include "app/AppState.h"
+#include "app/ClsDecoratedFrame.h"
+#include "app/Host.h"
+#include "app/ResString.h"
+#include "app/Startup.h"
+#include "store/ClsListe.h"
+
+#include <vector>
+
+const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
+    {109, 109, &ClsMainWindow::CmExit},
+    {402, 402, &ClsMainWindow::CmMenuOnOff},
+};
+
+const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
+    {Msg::StatusText, &ClsMainWindow::OnStatusText},
+    {Msg::ListChanged, &ClsMainWindow::OnListChanged},
+};
+
+ClsMainWindow::ClsMainWindow() = default;
+
+ClsMainWindow::~ClsMainWindow() {
+    WriteShowMenu();
+    if (timerRunning_ && Handle()) KillTimer(ClockTimer);
+    if (app::MainWindow == this) app::MainWindow = nullptr;
+}
+
+void ClsMainWindow::GetWindowClass(WNDCLASSEXA& wc) {
+    Window::GetWindowClass(wc);
+    wc.style |= CS_DBLCLKS;
+    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "APP_ICON");
+    // Wine: class brushes are never freed by the class; this one lives for the process.
+    wc.hbrBackground = CreateSolidBrush(RGB(255, 255, 224));
+}
+
+void ClsMainWindow::SetupWindow() {
+    ReadSetupSettings(settings_);
+    Window::SetupWindow();
+    if (TheSettings.ShowMenu) {
+        ShowCommandsMenu();
+    } else {
+        TheSettings.ShowMenu = true;
+        PostMessageA(Handle(), WM_COMMAND, 402, 0);
+    }
+    app::MainWindowHandle = Handle();
+    InitialiseData();
+    if (TheSettings.FirstStart) PostMessageA(Handle(), WM_COMMAND, 904, 0);
+    SetTitle();
+    timerRunning_ = SetTimer(ClockTimer, 1000);
+    if (!timerRunning_) Message(1102, 0, Mb::IconExclamation);
+    PlanNextWarning();
+    WriteFirstStartDone();
+    LoadHolidayFile();
+}
+
+void ClsMainWindow::CleanupWindow() {
+    WinHelpA(Handle(), app::HelpFile.c_str(), HELP_QUIT, 0);
+    if (timerRunning_) {
+        KillTimer(ClockTimer);
+        timerRunning_ = false;
+    }
+    app::MainWindowHandle = nullptr;
+}
+
+bool ClsMainWindow::CanClose() {
+    if (SettingsChanged) {
+        const int answer = Message(1192, 0, Mb::YesNoCancel | Mb::IconExclamation);
+        if (answer == Mb::IdCancel) return false;
+        if (answer == Mb::IdYes) SaveSettings(settings_);
+    }
+    EndInPlaceEditing();
+    if (!DataModified()) return true;
+    if (TheSettings.AutoSave && !Dateiname.empty()) return SaveWithBackup();
+    if (DataEmpty()) return true;
+    const int answer = Message(1103, 0, Mb::YesNoCancel | Mb::IconExclamation);
+    if (answer == Mb::IdCancel) return false;
+    if (answer == Mb::IdNo) return true;
+    if (!Dateiname.empty()) return SaveWithBackup();
+    OnCommand(104);
+    return !DataModified();
+}
+
+bool ClsMainWindow::OnCommand(UINT id) { return DispatchCommand(this, kCommands, id); }
+
+int ClsMainWindow::CommandState(UINT id) const { return CommandEnabled(this, kCommands, id); }
+
+bool ClsMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (DispatchMessage(this, kMessages, msg, wp, lp, result)) return true;
+    return Window::HandleMessage(msg, wp, lp, result);
+}
+
+void ClsMainWindow::OnTimer(UINT_PTR id) {
+    if (id == ClockTimer) TimerTick();
+}
+
+void ClsMainWindow::SetTitle() {
+    std::string name;
+    if (Dateiname.empty()) {
+        name = LoadResString(1228);
+    } else {
+        std::vector<char> upper(Dateiname.begin(), Dateiname.end());
+        upper.push_back('\0');
+        CharUpperA(upper.data());
+        name = upper.data();
+    }
+    if (app::MainFrame) app::MainFrame->SetCaption(std::string(app::AppName) + " - [" + name + "]");
+}
+
+void ClsMainWindow::SetStatus(const std::string& text) {
+    if (app::MainFrame) app::MainFrame->SetStatusText(text);
+}
+
+void ClsMainWindow::ShowCommandsMenu() {
+    if (!app::MainFrame) return;
+    HMENU menu = LoadMenuA(app::ResourceLibrary, "COMMANDS");
+    app::MainFrame->AssignMenu(menu);
+    if (!menu) return;
+    CheckMenuItem(menu, 351 + TheSettings.Mode, MF_BYCOMMAND | MF_CHECKED);
+    CheckMenuItem(menu, 402, MF_BYCOMMAND | MF_CHECKED);
+    if (TheSettings.AutoSave) CheckMenuItem(menu, 405, MF_BYCOMMAND | MF_CHECKED);
+}
+
+void ClsMainWindow::CmExit(UINT) {
+    if (app::MainFrame) PostMessageA(app::MainFrame->Handle(), WM_CLOSE, 0, 0);
+}
+
+void ClsMainWindow::CmMenuOnOff(UINT) {
+    TheSettings.ShowMenu = !TheSettings.ShowMenu;
+    if (TheSettings.ShowMenu) ShowCommandsMenu();
+    else if (app::MainFrame) app::MainFrame->AssignMenu(nullptr);
+}
+
+LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {
+    const char* text = reinterpret_cast<const char*>(lp);
+    if (text) SetStatus(text);
+    else if (wp == 0) SetStatus(defaultStatus_);
+    return 0;
+}
+
+LRESULT ClsMainWindow::OnListChanged(WPARAM, LPARAM) {
+    PlanNextWarning();
+    return 0;
+}

@@ -1,0 +1,48 @@
+// The calendar window: client of the main frame. Owns the command table, the set-up and
+// close query of the program, the one-second timer and the private messages.
+#pragma once
+#include "app/Settings.h"
+#include "framework/Dispatch.h"
+#include "framework/Window.h"
+
+#include <string>
+
+class ClsMainWindow : public Window {
+public:
+    static constexpr UINT_PTR ClockTimer = 2;
+
+    ClsMainWindow();
+    ~ClsMainWindow() override;
+
+    bool CanClose() override;
+    bool OnCommand(UINT id) override;
+    int CommandState(UINT id) const override;
+
+    const std::string& DefaultStatusText() const { return defaultStatus_; }
+    void SetTitle();
+    bool TimerRunning() const { return timerRunning_; }
+
+protected:
+    const char* ClassName() const override { return "OrdivoCalendar"; }
+    void GetWindowClass(WNDCLASSEXA& wc) override;
+    void SetupWindow() override;
+    void CleanupWindow() override;
+    void OnTimer(UINT_PTR id) override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+
+private:
+    void CmExit(UINT id);
+    void CmMenuOnOff(UINT id);
+    void ShowCommandsMenu();
+    void SetStatus(const std::string& text);
+    LRESULT OnStatusText(WPARAM wp, LPARAM lp);
+    LRESULT OnListChanged(WPARAM wp, LPARAM lp);
+
+    static const CommandEntry<ClsMainWindow> kCommands[];
+    static const MessageEntry<ClsMainWindow> kMessages[];
+
+    MainWindowSettings settings_;
+    std::string defaultStatus_;
+    std::string viewFontFace_ = "Arial";
+    bool timerRunning_ = false;
+};

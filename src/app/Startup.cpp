@@ -1,0 +1,48 @@
+// Glue between the calendar window's life cycle and the subsystems it starts and stops.
+#include "app/Startup.h"
+
+#include "app/AppState.h"
+#include "app/RegistryStore.h"
+#include "app/Settings.h"
+#include "holidays/FeiertagDatei.h"
+#include "store/ClsListe.h"
+#include "store/DatumText.h"
+
+void InstallRegistryStore() {
+    static RegistryStore registry;
+    SetConfigStore(&registry);
+}
+
+int ApplyRegionalSettings() {
+    const RegionalSettings regional = ReadRegional();
+    DatumTrenner = regional.DatumTrenner;
+    TagZuerst = regional.TagZuerst();
+    return regional.Locale;
+}
+
+// The file reader arrives with the file subsystem; until then a named file cannot load.
+void InitialiseData() {
+    Liste.Initialisieren([] { return false; });
+}
+
+void LoadHolidayFile() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    LadeFeiertageBeimStart(exe);
+}
+
+bool DataModified() { return Liste.Geaendert; }
+
+bool DataEmpty() { return Liste.Anzahl() == 0; }
+
+// The file writer arrives with the file subsystem; until then nothing can be saved.
+bool SaveWithBackup() { return false; }
+
+// In-place editing arrives with the calendar views.
+void EndInPlaceEditing() {}
+
+// The warning plan arrives with the reminders subsystem.
+void PlanNextWarning() {}
+
+// Clock and warnings arrive with the reminders subsystem.
+void TimerTick() {}

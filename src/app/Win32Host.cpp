@@ -1,0 +1,41 @@
+// Win32Host: the Host seam on top of USER and KERNEL.
+#include "app/Win32Host.h"
+
+#include "app/AppState.h"
+#include "app/ResString.h"
+
+#include <windows.h>
+
+int Win32Host::Message(int textId, int captionId, unsigned style) {
+    const char* text = LoadResString(textId);
+    const char* caption = captionId ? LoadResString(captionId) : app::AppName;
+    return MessageBoxA(app::MainWindowHandle, text, caption, style);
+}
+
+int Win32Host::MessageText(const std::string& text, const std::string& caption, unsigned style) {
+    return MessageBoxA(app::MainWindowHandle, text.c_str(), caption.c_str(), style);
+}
+
+void Win32Host::Beep() { MessageBeep(0); }
+
+void Win32Host::WaitCursor(bool on) {
+    waitDepth_ += on ? 1 : -1;
+    if (waitDepth_ < 0) waitDepth_ = 0;
+    SetCursor(LoadCursor(nullptr, waitDepth_ ? IDC_WAIT : IDC_ARROW));
+}
+
+void Win32Host::PostToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+    if (app::MainWindowHandle) PostMessageA(app::MainWindowHandle, msg, wParam, lParam);
+}
+
+intptr_t Win32Host::SendToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) {
+    return app::MainWindowHandle ? SendMessageA(app::MainWindowHandle, msg, wParam, lParam) : 0;
+}
+
+void Win32Host::PostCommand(unsigned id) { PostToMain(WM_COMMAND, id, 0); }
+
+LocalTime Win32Host::Now() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return LocalTime{st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}

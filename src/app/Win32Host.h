@@ -1,0 +1,19 @@
+// The product's Host: message boxes owned by the calendar window, beeps, cursors,
+// messages to the calendar window and the local clock.
+#pragma once
+#include "app/Host.h"
+
+class Win32Host final : public Host {
+public:
+    int Message(int textId, int captionId, unsigned style) override;
+    int MessageText(const std::string& text, const std::string& caption, unsigned style) override;
+    void Beep() override;
+    void WaitCursor(bool on) override;
+    void PostToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+    intptr_t SendToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) override;
+    void PostCommand(unsigned id) override;
+    LocalTime Now() override;
+
+private:
+    int waitDepth_ = 0;
+};

@@ -1,0 +1,72 @@
+// Program entry: show state, second-copy check, regional values, resource library,
+// then the application object; the resource library is freed last.
+#include "app/AppState.h"
+#include "app/ClsApplication.h"
+#include "app/ResString.h"
+#include "app/Startup.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+struct CopySearch {
+    bool found = false;
+};
+
+BOOL CALLBACK FindOtherCopy(HWND wnd, LPARAM lp) {
+    auto* search = reinterpret_cast<CopySearch*>(lp);
+    const size_t nameLen = std::strlen(app::AppName);
+    char title[64] = {};
+    GetWindowTextA(wnd, title, static_cast<int>(nameLen) + 1);
+    if (lstrcmpiA(title, app::AppName) != 0) return TRUE;
+    char cls[9] = {};
+    GetClassNameA(wnd, cls, sizeof cls);
+    if (std::strncmp(cls, app::FrameClassName, 8) != 0) return TRUE;
+    search->found = true;
+    return FALSE;
+}
+
+// The two start-up texts that cannot come from the resource library.
+void ShowLibraryMissing(int locale) {
+    const char* text = locale == 407
+        ? "Fehler beim Laden der ORDIVO.DLL.\nDiese mu\xDF sich im selben Verzeichnis befinden, wie ORDIVO.EXE."
+        : "Error on loading ORDIVO.DLL.\nIt has to be in the same directory as ORDIVO.EXE.";
+    MessageBoxA(nullptr, text, app::AppName, MB_OK | MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
+    if (show == SW_SHOWDEFAULT) {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        GetStartupInfoA(&si);
+        show = (si.dwFlags & STARTF_USESHOWWINDOW) ? si.wShowWindow : SW_SHOWNORMAL;
+    }
+
+    CopySearch search;
+    EnumWindows(&FindOtherCopy, reinterpret_cast<LPARAM>(&search));
+
+    InstallRegistryStore();
+    const int locale = ApplyRegionalSettings();
+
+    app::ResourceLibrary = LoadLibraryA("ORDIVO.DLL");
+    if (!app::ResourceLibrary) {
+        ShowLibraryMissing(locale);
+        return 0;
+    }
+
+    int exitCode = 0;
+    if (!search.found ||
+        MessageBoxA(nullptr, LoadResString(1101), app::AppName, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+        auto application = std::make_unique<ClsApplication>(app::AppName, instance, cmdLine ? cmdLine : "", show);
+        exitCode = application->Run();
+        application.reset();
+    }
+    FreeLibrary(app::ResourceLibrary);
+    app::ResourceLibrary = nullptr;
+    return exitCode;
+}

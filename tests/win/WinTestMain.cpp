@@ -1,0 +1,21 @@
+// Main of the in-process Wine tests: loads ORDIVO.DLL like the program does and installs
+// the product's Host, then runs every test.
+#include "app/AppState.h"
+#include "app/Win32Host.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    app::ResourceLibrary = LoadLibraryA("ORDIVO.DLL");
+    if (!app::ResourceLibrary) {
+        fprintf(stderr, "ORDIVO.DLL not found beside the test program\n");
+        return 1;
+    }
+    Win32Host host;
+    SetHost(&host);
+    const int result = RUN_ALL_TESTS();
+    SetHost(nullptr);
+    FreeLibrary(app::ResourceLibrary);
+    return result;
+}

@@ -1,0 +1,3 @@
+list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/ResourceLibraryTest.cpp
+)
