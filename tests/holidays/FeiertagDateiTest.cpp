@@ -1,0 +1,173 @@
+// ORDIVO.PHD: byte layout, round trip, start-up message, and files of any length or content.
+#include "FeiertagTestHelfer.h"
+#include "holidays/FeiertagDatei.h"
+#include "holidays/FeiertagName.h"
+#include "store/Zeitpunkt.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace {
+constexpr size_t DateiGroesse = 2616;
+
+void ZweiEintraege() {
+    SetzeTabelle({{"Neujahr", "Neujahrstag", FeiertagArt::Fest, RegelFest(1, 1),
+                   FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1900, 2100},
+                  {"B\xFC\xDF", "Bu\xDF- und Bettag", FeiertagArt::Weihnachten, RegelVersatz(-32),
+                   FeiertagStatus::Aktiv, -3, 30000, 0, 0}});
+    BerechneFeiertage(2026, true);
+}
+
+// Every day of a few years, in all three modes: must not crash (ASan/UBSan watch).
+void SchlageAlleTageNach() {
+    for (int y : {1800, 1995, 2026, 3999})
+        for (int mode = 0; mode <= 2; ++mode)
+            for (int m = 1; m <= 12; ++m)
+                for (int d = 1; d <= TageImMonat(y, m); ++d) {
+                    const TagesName n = FeiertagName(y, m, d, FeiertagAnsicht{mode, {true, 1}, {true, 1}});
+                    EXPECT_LE(n.Text.size(), 23u);
+                }
+}
+}  // namespace
+
+TEST(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ZweiEintraege();
+    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
+    const std::string b = LeseDatei(dir.Datei("ORDIVO.PHD"));
+    ASSERT_EQ(b.size(), DateiGroesse);
+    EXPECT_EQ(b.substr(0, 16), std::string("ordhd\0\x12\x02\0\0\0\0\0\0\0\0", 16));
+    // Second entry (sorted after the first in 2026) at 16 + 52.
+    const std::string e = b.substr(16 + 52, 52);
+    EXPECT_EQ(e.substr(0, 13), std::string("B\xFC\xDF\0\0\0\0\0\0\0\0\0\0", 13));
+    EXPECT_EQ(e.substr(13, 24), std::string("Bu\xDF- und Bettag", 15) + std::string(9, '\0'));
+    EXPECT_EQ(e.substr(37, 2), std::string("\x08\x00", 2));
+    EXPECT_EQ(e.substr(39, 2), "\xE0\xFF");  // -32
+    // Tag: 18 November 2026 = day 322 = 0x0142.
+    EXPECT_EQ(e.substr(41, 2), "\x42\x01");
+    EXPECT_EQ(e.substr(43, 1), "\x01");
+    EXPECT_EQ(e.substr(44, 4), "\xFD\xFF\x30\x75");  // -3, 30000
+    // First entry: fixed rule bytes month, day; public-holiday years 1900-2100.
+    EXPECT_EQ(b.substr(16 + 39, 2), std::string("\x01\x01", 2));
+    EXPECT_EQ(b.substr(16 + 43, 5), std::string("\x03\x08\x07\x0F\x27", 5));
+    EXPECT_EQ(b.substr(16 + 48, 4), "\x6C\x07\x34\x08");
+    EXPECT_EQ(b.substr(16 + 104), std::string(DateiGroesse - 16 - 104, '\0'));
+}
+
+TEST(FeiertagDatei, RoundTripRestoresTheTable) {
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ZweiEintraege();
+    const FeiertagTabelle vorher = Feiertage();
+    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("a.phd")));
+    SetzeTabelle({});
+    ASSERT_TRUE(LadeFeiertage(dir.Datei("a.phd")));
+    EXPECT_EQ(std::memcmp(&vorher, &Feiertage(), sizeof vorher), 0);
+    EXPECT_EQ(FeiertagName(2026, 11, 18, FeiertagAnsicht{}).Text, "Bu\xDF- und Bettag");
+    // Saving over an existing file replaces it.
+    Feiertage().Eintrag[0].Kurzname[0] = 'M';
+    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("a.phd")));
+    EXPECT_EQ(LeseDatei(dir.Datei("a.phd"))[16], 'M');
+    EXPECT_FALSE(std::filesystem::exists(dir.Datei("a.phd.new")));
+}
+
+TEST(FeiertagDatei, FailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    SchreibeDatei(dir.Datei("ORDIVO.PHD"), "alt");
+    std::filesystem::create_directory(dir.Datei("ORDIVO.PHD.new"));  // blocks the new file
+    ZweiEintraege();
+    EXPECT_FALSE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
+    EXPECT_EQ(LeseDatei(dir.Datei("ORDIVO.PHD")), "alt");
+    EXPECT_FALSE(SpeichereFeiertage(dir.Datei("fehlt/ORDIVO.PHD")));
+    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Neujahr");
+}
+
+TEST(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ZweiEintraege();
+    const FeiertagTabelle vorher = Feiertage();
+    // Header only, less than a header, empty: the table is untouched.
+    for (size_t n : {size_t(0), size_t(10), size_t(16)}) {
+        SchreibeDatei(dir.Datei("kurz.phd"), std::string("XXXXXXXXXXXXXXXX", n));
+        ASSERT_TRUE(LadeFeiertage(dir.Datei("kurz.phd"))) << n;
+        EXPECT_EQ(std::memcmp(&vorher, &Feiertage(), sizeof vorher), 0) << n;
+    }
+    // Header plus 30 bytes: only the first 30 bytes of entry 0 change.
+    SchreibeDatei(dir.Datei("kurz.phd"), std::string(16, '\0') + "Neu" + std::string(27, '\0'));
+    ASSERT_TRUE(LadeFeiertage(dir.Datei("kurz.phd")));
+    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Neu");
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&vorher) + 30,
+                          reinterpret_cast<const char*>(&Feiertage()) + 30, sizeof vorher - 30),
+              0);
+    // Longer than the format: the rest is ignored.
+    SchreibeDatei(dir.Datei("lang.phd"), std::string(DateiGroesse, '\0') + "ueberhang");
+    ASSERT_TRUE(LadeFeiertage(dir.Datei("lang.phd")));
+    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 0);
+}
+
+TEST(FeiertagDatei, GarbageOfAnyLengthNeverCrashesTheLookup) {
+    FakeHost host;
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    std::mt19937 zufall(4711);
+    for (size_t laenge : {size_t(17), size_t(68), size_t(1000), DateiGroesse, size_t(5000)}) {
+        std::string bytes(laenge, '\0');
+        for (char& c : bytes) c = static_cast<char>(zufall());
+        SchreibeDatei(dir.Datei("muell.phd"), bytes);
+        ASSERT_TRUE(LadeFeiertage(dir.Datei("muell.phd")));
+        SchlageAlleTageNach();
+    }
+    // No zero anywhere: 50 entries in use, names without terminator, extreme values.
+    SchreibeDatei(dir.Datei("ff.phd"), std::string(DateiGroesse, '\xFF'));
+    ASSERT_TRUE(LadeFeiertage(dir.Datei("ff.phd")));
+    EXPECT_EQ(AnzahlFeiertage(Feiertage()), MaxFeiertage);
+    SchlageAlleTageNach();
+    // Every rule kind with every parameter value.
+    FeiertagTabelle& t = Feiertage();
+    for (int16_t art : {FeiertagArt::Fest, FeiertagArt::Ostern, FeiertagArt::Wochentag,
+                        FeiertagArt::Weihnachten}) {
+        for (int basis = 0; basis < 65536; basis += MaxFeiertage) {
+            for (int i = 0; i < MaxFeiertage; ++i) {
+                t.Eintrag[i] = MachEintrag({"R", "Regel", art, static_cast<uint16_t>(basis + i)});
+            }
+            BerechneFeiertage(2026, true);
+        }
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(FeiertagDatei, StartUpReadsTheFileBesideTheProgram) {
+    EXPECT_EQ(FeiertagDateiPfad("C:\\Programme\\Ordivo\\ORDIVO.EXE"), "C:\\Programme\\Ordivo\\ORDIVO.PHD");
+    EXPECT_EQ(FeiertagDateiPfad("/opt/ordivo/ordivo.exe"), "/opt/ordivo/ORDIVO.PHD");
+    EXPECT_EQ(FeiertagDateiPfad("ordivo.exe"), "ORDIVO.PHD");
+
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ZweiEintraege();
+    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
+    SetzeTabelle({});
+    FakeHost host;
+    EXPECT_TRUE(LadeFeiertageBeimStart(dir.Datei("ordivo.exe")));
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 2);
+}
+
+TEST(FeiertagDatei, MissingFileAtStartUpGivesOneMessageAndNoHolidays) {
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    SetzeTabelle({});
+    FakeHost host;
+    EXPECT_FALSE(LadeFeiertageBeimStart(dir.Datei("ordivo.exe")));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].textId, 1185);
+    EXPECT_EQ(host.messages[0].captionId, 1134);
+    EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
+    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 0);
+    EXPECT_EQ(FeiertagName(2026, 1, 1, FeiertagAnsicht{}).Text, "");
+}

@@ -1,0 +1,49 @@
+// Easter Sunday by Gauss's rule, against known dates and an independent algorithm.
+#include "holidays/Osterdatum.h"
+#include "store/Zeitpunkt.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The anonymous Gregorian algorithm (Meeus/Jones/Butcher), written independently.
+int OsternAnonym(int y) {
+    const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
+    const int f = (b + 8) / 25, g = (b - f + 1) / 3;
+    const int h = (19 * a + b - d - g + 15) % 30;
+    const int i = c / 4, k = c % 4;
+    const int l = (32 + 2 * e + 2 * i - h - k) % 7;
+    const int m = (a + 11 * h + 22 * l) / 451;
+    const int monat = (h + l - 7 * m + 114) / 31;
+    const int tag = (h + l - 7 * m + 114) % 31 + 1;
+    return TagDesJahres(y, monat, tag);
+}
+}  // namespace
+
+TEST(Osterdatum, KnownYearsIncludingBothAprilExceptions) {
+    EXPECT_EQ(Osterdatum(1995), TagDesJahres(1995, 4, 16));
+    EXPECT_EQ(Osterdatum(1996), TagDesJahres(1996, 4, 7));
+    EXPECT_EQ(Osterdatum(1981), TagDesJahres(1981, 4, 19));  // 26 April -> 19 April
+    EXPECT_EQ(Osterdatum(1954), TagDesJahres(1954, 4, 18));  // 25 April -> 18 April
+    EXPECT_EQ(Osterdatum(2026), TagDesJahres(2026, 4, 5));
+    EXPECT_EQ(Osterdatum(2285), TagDesJahres(2285, 3, 22));  // earliest possible
+    EXPECT_EQ(Osterdatum(1943), TagDesJahres(1943, 4, 25));  // latest possible
+}
+
+TEST(Osterdatum, AgreesWithAnonymousAlgorithmFrom1800To3999) {
+    int abweichungen = 0;
+    for (int y = 1800; y <= 3999; ++y) {
+        if (Osterdatum(y) != OsternAnonym(y)) {
+            ++abweichungen;
+            ADD_FAILURE() << "year " << y << ": Gauss day " << Osterdatum(y) << ", other "
+                          << OsternAnonym(y);
+        }
+    }
+    EXPECT_EQ(abweichungen, 0);
+}
+
+TEST(Osterdatum, CacheFollowsTheYearAsked) {
+    const int y1995 = Osterdatum(1995);
+    EXPECT_EQ(Osterdatum(1996), TagDesJahres(1996, 4, 7));
+    EXPECT_EQ(Osterdatum(1995), y1995);
+    EXPECT_EQ(Osterdatum(1995), TagDesJahres(1995, 4, 16));
+}

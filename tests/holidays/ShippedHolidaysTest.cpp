@@ -1,0 +1,173 @@
+// The shipped ORDIVO.PHD: made from data/feiertage.txt, and the German holidays it gives.
+#include "FeiertagTestHelfer.h"
+#include "holidays/FeiertagDatei.h"
+#include "holidays/FeiertagName.h"
+#include "holidays/tools/FeiertagQuelle.h"
+#include "store/Zeitpunkt.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <utility>
+
+namespace {
+const std::string Daten = std::string(ORDIVO_SOURCE_DIR) + "/data/";
+
+using Datum = std::pair<int, int>;  // month, day
+
+// Every named day of a year as the day view shows it, special days switched on.
+std::map<Datum, TagesName> NamenDesJahres(int y) {
+    std::map<Datum, TagesName> tage;
+    const FeiertagAnsicht a{0, {true, 0}, {true, 0}};
+    for (int m = 1; m <= 12; ++m)
+        for (int d = 1; d <= TageImMonat(y, m); ++d) {
+            TagesName n = FeiertagName(y, m, d, a);
+            if (!n.Text.empty()) tage[{m, d}] = n;
+        }
+    return tage;
+}
+
+std::string Fehler(const std::string& quelle) {
+    FeiertagTabelle t;
+    std::string fehler;
+    EXPECT_FALSE(LeseFeiertagQuelle(quelle, t, fehler)) << quelle;
+    return fehler;
+}
+}  // namespace
+
+TEST(ShippedHolidays, FileIsGeneratedFromTheReadableTable) {
+    const std::string quelle = LeseDatei(Daten + "feiertage.txt");
+    ASSERT_FALSE(quelle.empty());
+    std::string fehler;
+    ASSERT_TRUE(LeseFeiertagQuelle(quelle, Feiertage(), fehler)) << fehler;
+    TempDir dir;
+    ASSERT_TRUE(dir.Ok());
+    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
+    EXPECT_TRUE(LeseDatei(dir.Datei("ORDIVO.PHD")) == LeseDatei(Daten + "ORDIVO.PHD"))
+        << "data/ORDIVO.PHD is out of date: build the target ordivo_phd";
+}
+
+TEST(ShippedHolidays, NamesAreTerminatedAndWithinTheirLimits) {
+    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
+    const FeiertagTabelle& t = Feiertage();
+    const int anzahl = AnzahlFeiertage(t);
+    EXPECT_GE(anzahl, 30);
+    EXPECT_LT(anzahl, MaxFeiertage);  // room left for the user's own days
+    for (int i = 0; i < anzahl; ++i) {
+        const Feiertag& e = t.Eintrag[i];
+        EXPECT_LE(std::strlen(e.Kurzname), 12u) << i;
+        EXPECT_LE(std::strlen(e.Langname), 23u) << i;
+        EXPECT_TRUE(e.Langname[0] != '\0') << e.Kurzname;
+        EXPECT_TRUE(e.Status & FeiertagStatus::Aktiv) << e.Kurzname;
+    }
+}
+
+TEST(ShippedHolidays, GermanHolidaysOf2026) {
+    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
+    const std::map<Datum, TagesName> tage = NamenDesJahres(2026);
+    const auto name = [&](int m, int d) {
+        auto it = tage.find({m, d});
+        return it == tage.end() ? std::string("-") : it->second.Text;
+    };
+    // Nationwide public holidays, and nothing else is one.
+    const std::map<Datum, std::string> gesetzlich = {
+        {{1, 1}, "Neujahr"},          {{4, 3}, "Karfreitag"},
+        {{4, 6}, "Ostermontag"},      {{5, 1}, "Tag der Arbeit"},
+        {{5, 14}, "Christi Himmelfahrt"}, {{5, 25}, "Pfingstmontag"},
+        {{10, 3}, "Tag der Dt. Einheit"}, {{12, 25}, "1. Weihnachtstag"},
+        {{12, 26}, "2. Weihnachtstag"}};
+    for (const auto& [tag, text] : gesetzlich) EXPECT_EQ(name(tag.first, tag.second), text);
+    for (const auto& [tag, n] : tage)
+        EXPECT_EQ(n.Art, gesetzlich.count(tag) ? 1 : 0) << tag.first << "-" << tag.second;
+    // Holidays of some states, shown as named days.
+    EXPECT_EQ(name(1, 6), "Heilige Drei K\xF6nige");
+    EXPECT_EQ(name(3, 8), "Internat. Frauentag");
+    EXPECT_EQ(name(6, 4), "Fronleichnam");
+    EXPECT_EQ(name(8, 15), "Mari\xE4 Himmelfahrt");
+    EXPECT_EQ(name(9, 20), "Weltkindertag");
+    EXPECT_EQ(name(10, 31), "Reformationstag");
+    EXPECT_EQ(name(11, 1), "Allerheiligen");
+    EXPECT_EQ(name(11, 18), "Bu\xDF- und Bettag");  // second special day
+    // Sundays and other named days.
+    EXPECT_EQ(name(4, 5), "Ostersonntag");
+    EXPECT_EQ(name(5, 24), "Pfingstsonntag");
+    EXPECT_EQ(name(5, 10), "Muttertag");
+    EXPECT_EQ(name(10, 4), "Erntedankfest");  // first special day
+    EXPECT_EQ(name(11, 15), "Volkstrauertag");
+    EXPECT_EQ(name(11, 22), "Totensonntag");
+    EXPECT_EQ(name(11, 29), "1. Advent");
+    EXPECT_EQ(name(12, 6), "2. Advent");  // before Nikolaus in the file
+    EXPECT_EQ(name(12, 13), "3. Advent");
+    EXPECT_EQ(name(12, 20), "4. Advent");
+    EXPECT_EQ(name(12, 24), "Heiligabend");
+    EXPECT_EQ(name(12, 31), "Silvester");
+    EXPECT_EQ(FeiertagName(2026, 5, 1, FeiertagAnsicht{2, {}, {}}).Text, "Maifeiertag");
+}
+
+TEST(ShippedHolidays, YearRangesOfTheDaysOfGermanUnity) {
+    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
+    const FeiertagAnsicht a{};
+    EXPECT_EQ(FeiertagName(1989, 10, 3, a).Text, "");
+    EXPECT_EQ(FeiertagName(1989, 6, 17, a).Art, 1);
+    EXPECT_EQ(FeiertagName(1990, 6, 17, a).Art, 1);
+    EXPECT_EQ(FeiertagName(1990, 10, 3, a).Art, 1);
+    EXPECT_EQ(FeiertagName(1991, 6, 17, a).Text, "");
+    EXPECT_EQ(FeiertagName(1953, 6, 17, a).Text, "");
+    EXPECT_EQ(FeiertagName(2017, 10, 31, a).Art, 1);  // 500 years of the Reformation
+    EXPECT_EQ(FeiertagName(2018, 10, 31, a).Art, 0);
+}
+
+TEST(ShippedHolidays, ChristmasEveOnTheFourthAdventSunday) {
+    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
+    EXPECT_EQ(FeiertagName(2023, 12, 24, FeiertagAnsicht{}).Text, "Heiligabend");
+    EXPECT_EQ(FeiertagName(2023, 12, 17, FeiertagAnsicht{}).Text, "3. Advent");
+}
+
+TEST(FeiertagQuelle, ParsesEveryRuleKind) {
+    FeiertagTabelle t;
+    std::string fehler;
+    ASSERT_TRUE(LeseFeiertagQuelle("# comment\n\n"
+                                   "Gr\xC3\xBCn | Gr\xC3\xBCner Tag | fest 29.2 | 1990-2000 | -\n"
+                                   "O | Ostern | ostern -46 | 0-32767 | 1995-1996\r\n"
+                                   "Zwoelf Zeich | Dreiundzwanzig Zeichen! | wochentag 5 7 12 | 1-2 | -\n"
+                                   "A | | weihnachten +7 | 1-2 | -\n",
+                                   t, fehler))
+        << fehler;
+    EXPECT_EQ(AnzahlFeiertage(t), 4);
+    EXPECT_STREQ(t.Eintrag[0].Kurzname, "Gr\xFCn");
+    EXPECT_EQ(+t.Eintrag[0].Regel, RegelFest(2, 29));
+    EXPECT_EQ(+t.Eintrag[0].Status, FeiertagStatus::Aktiv);
+    EXPECT_EQ(+t.Eintrag[1].Art, FeiertagArt::Ostern);
+    EXPECT_EQ(Versatz(t.Eintrag[1].Regel), -46);
+    EXPECT_EQ(+t.Eintrag[1].Status, FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich);
+    EXPECT_EQ(+t.Eintrag[1].BisJahr, 32767);
+    EXPECT_EQ(+t.Eintrag[1].BisJahr2, 1996);
+    EXPECT_EQ(+t.Eintrag[2].Regel, RegelWochentag(5, 7, 12));
+    EXPECT_STREQ(t.Eintrag[2].Kurzname, "Zwoelf Zeich");  // both names at their limit
+    EXPECT_STREQ(t.Eintrag[2].Langname, "Dreiundzwanzig Zeichen!");
+    EXPECT_EQ(Versatz(t.Eintrag[3].Regel), 7);
+    EXPECT_STREQ(t.Eintrag[3].Langname, "");
+}
+
+TEST(FeiertagQuelle, RejectsWhatTheFileCannotHold) {
+    EXPECT_EQ(Fehler("ok | ok | fest 1.1 | 1-2 | -\nzu | kurz | fest 1.1 | 1-2\n"),
+              "line 2: expected 5 fields separated by |");
+    EXPECT_NE(Fehler("Dreizehn Zchn | x | fest 1.1 | 1-2 | -").find("longer than 12"), std::string::npos);
+    EXPECT_NE(Fehler("x | Vierundzwanzig Zeichen!! | fest 1.1 | 1-2 | -").find("longer than 23"),
+              std::string::npos);
+    EXPECT_NE(Fehler("\xE2\x82\xAC | x | fest 1.1 | 1-2 | -").find("Latin-1"), std::string::npos);
+    EXPECT_NE(Fehler("\xC3 | x | fest 1.1 | 1-2 | -").find("Latin-1"), std::string::npos);
+    for (const char* regel : {"fest 30.2", "fest 1.13", "fest 1", "ostern", "ostern 40000",
+                              "ostern 1x", "wochentag 6 1 1", "wochentag 1 0 1", "mond 3"})
+        EXPECT_NE(Fehler(std::string("x | x | ") + regel + " | 1-2 | -").find("bad rule"),
+                  std::string::npos)
+            << regel;
+    for (const char* jahre : {"2000-1999", "-5-3", "1990", "1990-40000"})
+        EXPECT_NE(Fehler(std::string("x | x | fest 1.1 | ") + jahre + " | -").find("bad year"),
+                  std::string::npos)
+            << jahre;
+    EXPECT_NE(Fehler("| x | fest 1.1 | 1-2 | -").find("empty short name"), std::string::npos);
+    std::string voll;
+    for (int i = 0; i <= MaxFeiertage; ++i) voll += "x | x | fest 1.1 | 1-2 | -\n";
+    EXPECT_EQ(Fehler(voll), "line 51: more than 50 entries");
+}
