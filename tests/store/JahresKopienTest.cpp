@@ -1,0 +1,169 @@
+// Yearly masters: the 19 copies at load, the roll-forward at save, one master per series.
+#include "TerminFixtures.h"
+#include "store/JahresKopien.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+Termin Master(int j, int m, int t, const std::string& text, uint16_t id = 0) {
+    Termin r = MachTermin(j, m, t, 9, 0, 10, 30, FlagJaehrlich | FlagErledigt, text);
+    r.Ende = MachZeitpunkt(1, 0, 0, 10, 30);
+    r.Id = id;
+    return r;
+}
+
+std::vector<int> Jahre(const Schreibliste& s) {
+    std::vector<int> out;
+    for (int i = 0; i < s.Anzahl(); ++i) out.push_back(s[i].Start.Jahr);
+    return out;
+}
+
+// A fresh collection holding exactly the written records, with its copies: a reopened file.
+void Neu(ClsListe& ziel, const Schreibliste& s) {
+    ziel.Initialisieren(nullptr);
+    for (int i = 0; i < s.Anzahl(); ++i) ziel.Anhaengen(s[i]);
+    ASSERT_TRUE(ErzeugeJahresKopien(ziel));
+}
+}  // namespace
+
+TEST(JahresKopien, CopyFieldRules) {
+    Termin m = Master(1994, 3, 10, "Geburtstag", 7);
+    m.Vorwarnung = MachZeitpunkt(1994, 3, 9, 9, 0);     // stale: copies start from the base
+    m.VorwarnBasis = MachZeitpunkt(1994, 3, 8, 18, 0);
+    m.Beschr = std::string(400, 'x');
+    const std::vector<Termin> k = ErzeugeKopien(m);
+    ASSERT_EQ(k.size(), 19u);
+    for (int i = 0; i < 19; ++i) {
+        EXPECT_EQ(k[size_t(i)].Start, MachZeitpunkt(1995 + i, 3, 10, 9, 0));
+        EXPECT_EQ(k[size_t(i)].Ende, MachZeitpunkt(1, 0, 0, 10, 30));
+        EXPECT_EQ(k[size_t(i)].Vorwarnung, MachZeitpunkt(1995 + i, 3, 8, 18, 0));
+        EXPECT_EQ(k[size_t(i)].VorwarnBasis, k[size_t(i)].Vorwarnung);
+        EXPECT_EQ(k[size_t(i)].Flags, FlagJaehrlich | FlagJahresKopie);
+        EXPECT_EQ(k[size_t(i)].Id, 7);
+        EXPECT_EQ(k[size_t(i)].Beschr, m.Beschr);
+    }
+    m.VorwarnBasis = Zeitpunkt{};  // no warning stays none
+    EXPECT_EQ(ErzeugeKopien(m)[18].Vorwarnung.Jahr, 0);
+}
+
+TEST(JahresKopien, RollForwardExample) {
+    FakeHost host;
+    ClsListe liste;
+    liste.Initialisieren(nullptr);
+    liste.Laedt = true;
+    liste.Anhaengen(MachTermin(1995, 1, 1, 8, 0, 9, 0, 0, "einmalig"));
+    liste.Anhaengen(Master(1994, 3, 10, "Geburtstag"));  // out of order: sorted in
+    ASSERT_TRUE(ErzeugeJahresKopien(liste));
+    liste.Laedt = false;
+    EXPECT_EQ(host.CountPosted(Msg::ListChanged), 0u);
+    ASSERT_EQ(liste.Anzahl(), 21);
+    const uint16_t id = liste.Satz(0).Id;
+    EXPECT_NE(id, 0);  // a yearly series never has number 0
+    std::vector<int> jahre;
+    for (int i = 0; i < liste.Anzahl(); ++i)
+        if (liste.Satz(i).Hat(FlagJaehrlich)) {
+            EXPECT_EQ(liste.Satz(i).Id, id);
+            jahre.push_back(liste.Satz(i).Start.Jahr);
+        }
+    ASSERT_EQ(jahre.size(), 20u);
+    EXPECT_EQ(jahre.front(), 1994);
+    EXPECT_EQ(jahre.back(), 2013);
+
+    // Read on 1 June 1996: the 10 March 1996 copy becomes the master.
+    const Zeitpunkt jetzt = MachZeitpunkt(1996, 6, 1, 12, 0);
+    const Schreibliste erste(liste, jetzt);
+    EXPECT_EQ(Jahre(erste), (std::vector<int>{1995, 1996}));
+    EXPECT_TRUE(erste[1].IstJahresMaster());
+    EXPECT_EQ(erste[1].Start, MachZeitpunkt(1996, 3, 10, 9, 0));
+    // Saving twice while open writes the same single master.
+    const Schreibliste zweite(liste, jetzt);
+    EXPECT_EQ(Jahre(zweite), (std::vector<int>{1995, 1996}));
+
+    ClsListe wieder;
+    Neu(wieder, zweite);
+    EXPECT_EQ(wieder.Satz(wieder.Anzahl() - 1).Start.Jahr, 2015);
+    EXPECT_EQ(wieder.Satz(2).Start.Jahr, 1997);
+    EXPECT_TRUE(wieder.Satz(2).Hat(FlagJahresKopie));
+}
+
+TEST(JahresKopien, EverySeriesKeepsExactlyOneMaster) {
+    FakeHost host;
+    ClsListe liste;
+    liste.Initialisieren(nullptr);
+    liste.Anhaengen(Master(1990, 5, 1, "a", 3));
+    liste.Anhaengen(Master(1992, 2, 1, "b", 4));
+    liste.Anhaengen(Master(2000, 7, 1, "c", 5));   // in range itself
+    liste.Anhaengen(Master(1950, 8, 20, "d", 6));  // older than its copies reach
+    ASSERT_TRUE(ErzeugeJahresKopien(liste));
+    const Zeitpunkt jetzt = MachZeitpunkt(2001, 6, 1, 12, 0);  // cutoff 1 June 2000
+    for (int runde = 0; runde < 2; ++runde) {
+        const Schreibliste s(liste, jetzt);
+        std::vector<std::string> texte;
+        for (int i = 0; i < s.Anzahl(); ++i) {
+            texte.push_back(s[i].Kurzbeschr);
+            EXPECT_TRUE(s[i].IstJahresMaster());
+            EXPECT_GE(CompareZeitpunkt(s[i].Start, MachZeitpunkt(2000, 6, 1, 12, 0)), 0);
+            if (i) {
+                EXPECT_LE(CompareZeitpunkt(s[i - 1].Start, s[i].Start), 0);
+            }
+        }
+        // a: 1 May 2001; b: 1 Feb 2001; c: itself; d: rolled to 20 Aug 2000.
+        EXPECT_EQ(texte, (std::vector<std::string>{"c", "d", "b", "a"}));
+        EXPECT_EQ(Jahre(s), (std::vector<int>{2000, 2000, 2001, 2001}));
+    }
+    // The rolled master is written, not changed in the collection.
+    EXPECT_EQ(liste.Satz(0).Start.Jahr, 1950);
+}
+
+// Generating all copies at once gives the order of inserting them one by one.
+TEST(JahresKopien, BulkGenerationEqualsSingleInserts) {
+    FakeHost host;
+    std::mt19937 zufall(1994);
+    for (int runde = 0; runde < 20; ++runde) {
+        ClsListe gesammelt, einzeln;
+        gesammelt.Initialisieren(nullptr);
+        einzeln.Initialisieren(nullptr);
+        std::uniform_int_distribution<int> jahr(1995, 2000), tag(1, 2), art(0, 3);
+        for (int i = 0; i < 60; ++i) {
+            Termin t = MachTermin(jahr(zufall), 1, tag(zufall), 9, 0, 10, 0, 0, std::to_string(i));
+            const int a = art(zufall);
+            if (a == 0) t.Flags |= FlagOhneEnde;
+            if (a >= 2) {
+                t.Flags |= FlagJaehrlich;
+                t.Id = uint16_t(2 + i);
+            }
+            gesammelt.Einfuegen(t);
+            einzeln.Einfuegen(t);
+        }
+        ASSERT_TRUE(ErzeugeJahresKopien(gesammelt));
+        std::vector<Termin> master;
+        for (int i = 0; i < einzeln.Anzahl(); ++i)
+            if (einzeln.Satz(i).IstJahresMaster()) master.push_back(einzeln.Satz(i));
+        for (const Termin& m : master)
+            for (const Termin& k : ErzeugeKopien(m)) einzeln.Einfuegen(k);
+        ASSERT_EQ(gesammelt.Anzahl(), einzeln.Anzahl());
+        for (int i = 0; i < einzeln.Anzahl(); ++i) {
+            ASSERT_STREQ(gesammelt.Satz(i).Kurzbeschr, einzeln.Satz(i).Kurzbeschr) << i;
+            ASSERT_EQ(gesammelt.Satz(i).Start, einzeln.Satz(i).Start) << i;
+            ASSERT_EQ(gesammelt.Satz(i).Flags, einzeln.Satz(i).Flags) << i;
+        }
+        ASSERT_EQ(gesammelt.Kapazitaet(), einzeln.Kapazitaet());
+    }
+}
+
+TEST(JahresKopien, FailedGenerationChangesNothing) {
+    FakeHost host;
+    ClsListe liste;
+    liste.Initialisieren(nullptr);
+    liste.Anhaengen(Master(1994, 3, 10, "x"));
+    for (int i = 0; i < 3; ++i) liste.Anhaengen(Master(1995 + i, 1, 1, "y"));
+    liste.SetzeSpeichergrenze(70);  // 4 masters need 76 more slots
+    EXPECT_FALSE(ErzeugeJahresKopien(liste));
+    EXPECT_EQ(liste.Anzahl(), 4);
+    EXPECT_EQ(liste.Satz(0).Id, 0);  // no number handed out
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].textId, 1106);
+}
