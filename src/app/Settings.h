@@ -4,7 +4,6 @@
 // (frame construction), ReadStartupSettings (main-window creation), ReadSetupSettings and
 // finally WriteFirstStartDone (calendar window set-up).
 #pragma once
-#include "app/ConfigStore.h"
 
 namespace RegPath {
 constexpr const char* General = "Software\\kdw\\Ordivo\\General";

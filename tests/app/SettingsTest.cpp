@@ -298,42 +298,6 @@ TEST_F(SettingsTest, SaveSettingsWritesTheListInOrderAndClearsTheFlag) {
     EXPECT_FALSE(SettingsChanged);
 }
 
-TEST_F(SettingsTest, SavedSettingsReadBackUnchanged) {
-    Settings& s = TheSettings;
-    s.AutoSave = true;
-    s.Mode = 0;
-    s.Day1 = {false, true};
-    s.StartAM = 390;
-    s.StartPM = 810;
-    s.StepAM = 20;
-    TheAppearance.Farben.ReadIndexes("1,2,3,4,5,6,7,8");
-    for (int kind = 0; kind < AlarmKindCount; ++kind) {
-        mw.Sounds[kind].Enabled = kind % 2 == 0;
-        std::snprintf(mw.Sounds[kind].File, sizeof mw.Sounds[kind].File, "sound%d.wav", kind);
-    }
-    SaveSettings(mw);
-    const Settings saved = TheSettings;
-    const std::string colours = TheAppearance.Farben.IndexesText();
-    const MainWindowSettings savedMw = mw;
-
-    TheSettings = Settings{};
-    TheAppearance = Appearance{};
-    mw = MainWindowSettings{};
-    ReadAll();
-    EXPECT_EQ(TheSettings.AutoSave, saved.AutoSave);
-    EXPECT_EQ(TheSettings.Mode, saved.Mode);
-    EXPECT_EQ(TheSettings.Day1.Used, saved.Day1.Used);
-    EXPECT_EQ(TheSettings.Day1.Kind, saved.Day1.Kind);
-    EXPECT_EQ(TheSettings.StartAM, saved.StartAM);
-    EXPECT_EQ(TheSettings.StartPM, saved.StartPM);
-    EXPECT_EQ(TheSettings.StepAM, saved.StepAM);
-    EXPECT_EQ(TheAppearance.Farben.IndexesText(), colours);
-    for (int kind = 0; kind < AlarmKindCount; ++kind) {
-        EXPECT_EQ(mw.Sounds[kind].Enabled, savedMw.Sounds[kind].Enabled) << kind;
-        EXPECT_STREQ(mw.Sounds[kind].File, savedMw.Sounds[kind].File) << kind;
-    }
-}
-
 TEST_F(SettingsTest, ExitAndSetUpWriters) {
     TheSettings.ShowMenu = false;
     WriteShowMenu();
