@@ -3,7 +3,7 @@
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Every Wine process of a session runs with the same locale, or Wine rewrites the regional values.
-export LC_ALL=de_DE.UTF-8
+{ export LC_ALL=de_DE.UTF-8; } 2>/dev/null  # no glibc locale needed; bash would warn
 export WINEARCH=win64
 
 ORDIVO_XVFB_PID=""

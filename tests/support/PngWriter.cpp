@@ -2,6 +2,7 @@
 #include "support/PngWriter.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 
 namespace {
