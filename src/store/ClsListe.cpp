@@ -147,22 +147,25 @@ bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
     const int n = Anzahl(), m = int(neue.size());
     std::vector<int> reihenfolge;  // indices < n: existing records, >= n: neue[i - n]
     try {
+        std::vector<int64_t> neuKey(size_t(m), 0);
         std::vector<int> neueSortiert(size_t(m), 0);
-        for (int i = 0; i < m; ++i) neueSortiert[size_t(i)] = i;
-        std::stable_sort(neueSortiert.begin(), neueSortiert.end(), [&](int a, int b) {
-            return SortKey(neue[size_t(a)].Start) < SortKey(neue[size_t(b)].Start);
-        });
+        for (int i = 0; i < m; ++i) {
+            neueSortiert[size_t(i)] = i;
+            neuKey[size_t(i)] = SortKey(neue[size_t(i)].Start);
+        }
+        std::stable_sort(neueSortiert.begin(), neueSortiert.end(),
+                         [&](int a, int b) { return neuKey[size_t(a)] < neuKey[size_t(b)]; });
         reihenfolge.reserve(size_t(n + m));
         std::vector<int> zumRest;
         int i = 0;
         for (size_t j = 0; j < neueSortiert.size();) {
-            const int64_t key = SortKey(neue[size_t(neueSortiert[j])].Start);
+            const int64_t key = neuKey[size_t(neueSortiert[j])];
             while (i < n && SortKey(saetze_[size_t(i)].Start) < key) reihenfolge.push_back(i++);
             const int gruppenAnfang = i;
             while (i < n && SortKey(saetze_[size_t(i)].Start) == key) ++i;
             int vorne = gruppenAnfang < i ? gruppenAnfang : -1;
             zumRest.clear();
-            for (; j < neueSortiert.size() && SortKey(neue[size_t(neueSortiert[j])].Start) == key; ++j) {
+            for (; j < neueSortiert.size() && neuKey[size_t(neueSortiert[j])] == key; ++j) {
                 const int k = neueSortiert[j];
                 const bool vorneOhneEnde = vorne >= 0 &&
                     (vorne < n ? saetze_[size_t(vorne)] : neue[size_t(vorne - n)]).Hat(FlagOhneEnde);

@@ -36,9 +36,13 @@ bool ErzeugeJahresKopien(ClsListe& liste) {
     std::vector<Termin> kopien;
     std::vector<uint16_t> ids;
     try {
-        int ohneId = 0;
-        for (int i = 0; i < liste.Anzahl(); ++i) ohneId += IstMasterOhneId(liste.Satz(i));
+        int ohneId = 0, master = 0;
+        for (int i = 0; i < liste.Anzahl(); ++i) {
+            ohneId += IstMasterOhneId(liste.Satz(i));
+            master += liste.Satz(i).IstJahresMaster();
+        }
         ids = liste.FreieIds(ohneId);
+        kopien.reserve(size_t(master) * JahresKopienAnzahl);
         size_t naechsteId = 0;
         for (int i = 0; i < liste.Anzahl(); ++i) {
             Termin master = liste.Satz(i);
