@@ -1,0 +1,4 @@
+// Definition of the shown date.
+#include "views/DisplayState.h"
+
+SelectedDate Selected;
