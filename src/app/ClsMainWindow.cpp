@@ -7,6 +7,7 @@
 #include "app/ResString.h"
 #include "app/Startup.h"
 #include "store/ClsListe.h"
+#include "views/DisplayState.h"
 
 #include <vector>
 
@@ -20,7 +21,10 @@ const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
     {Msg::ListChanged, &ClsMainWindow::OnListChanged},
 };
 
-ClsMainWindow::ClsMainWindow() = default;
+ClsMainWindow::ClsMainWindow() {
+    const LocalTime now = GetHost().Now();
+    Selected = SelectedDate{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
+}
 
 ClsMainWindow::~ClsMainWindow() {
     WriteShowMenu();

@@ -4,6 +4,7 @@
 #include "app/ClsApplication.h"
 #include "app/ResString.h"
 #include "app/Startup.h"
+#include "app/Win32Host.h"
 
 #include <windows.h>
 
@@ -47,6 +48,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
         show = (si.dwFlags & STARTF_USESHOWWINDOW) ? si.wShowWindow : SW_SHOWNORMAL;
     }
 
+    Win32Host host;
+    SetHost(&host);
+
     CopySearch search;
     EnumWindows(&FindOtherCopy, reinterpret_cast<LPARAM>(&search));
 
@@ -68,5 +72,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
     }
     FreeLibrary(app::ResourceLibrary);
     app::ResourceLibrary = nullptr;
+    SetHost(nullptr);
     return exitCode;
 }
