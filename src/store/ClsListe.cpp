@@ -5,14 +5,13 @@
 #include "app/Host.h"
 
 #include <algorithm>
+#include <bitset>
 #include <new>
 
 ClsListe Liste;
 std::string Dateiname;
 
-namespace {
 void Speichermangel() { Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
-}  // namespace
 
 Termin* ClsListe::Endmarke() {
     endmarke_ = Termin{};  // callers may have written to it
@@ -68,7 +67,12 @@ Termin* ClsListe::Hole(Termin& out, bool nurTag) {
         const int64_t hier = DatumKey(t.Start);
         if (nurTag && hier > tag) return nullptr;
         if (!nurTag || hier == tag) {
-            out = t;
+            try {
+                out = t;
+            } catch (const std::bad_alloc&) {
+                Speichermangel();
+                return nullptr;
+            }
             ++cursor_;
             return &t;
         }
@@ -87,12 +91,12 @@ int ClsListe::EinfuegePosition(const Termin& t) const {
     return int(it - saetze_.begin());
 }
 
-// Reserves room for `saetze` records in v; the real block at least doubles, so that the
-// counted steps of 50 do not make bulk loads quadratic.
-bool ClsListe::Vorhalten(std::vector<Termin>& v, size_t saetze, size_t mindestens) const {
+// Reserves room for `saetze` records in v, `bisher` being the real size of the current block;
+// a growing block at least doubles, so that the counted steps of 50 keep bulk loads linear.
+bool ClsListe::Vorhalten(std::vector<Termin>& v, size_t saetze, size_t bisher) const {
     if (saetze <= v.capacity()) return true;
     if (grenze_ >= 0 && saetze > size_t(grenze_)) return false;
-    size_t ziel = std::max(saetze, mindestens * 2);
+    size_t ziel = saetze <= bisher ? bisher : std::max(saetze, bisher * 2);
     if (grenze_ >= 0) ziel = std::min(ziel, size_t(grenze_));
     try {
         v.reserve(ziel);
@@ -124,8 +128,15 @@ void ClsListe::Melde() {
 }
 
 bool ClsListe::Einfuegen(const Termin& t) {
+    Termin kopie;
+    try {
+        kopie = t;
+    } catch (const std::bad_alloc&) {
+        Speichermangel();
+        return false;
+    }
     if (!Platz(Anzahl() + 1)) return false;
-    saetze_.insert(saetze_.begin() + EinfuegePosition(t), t);
+    saetze_.insert(saetze_.begin() + EinfuegePosition(kopie), std::move(kopie));
     Geaendert = true;
     Melde();
     return true;
@@ -210,9 +221,10 @@ Termin* ClsListe::LoescheAktuell() {
 }
 
 std::vector<uint16_t> ClsListe::FreieIds(int anzahl) const {
-    std::vector<bool> belegt(65536, false);
-    for (const Termin& t : saetze_) belegt[t.Id] = true;
+    std::bitset<65536> belegt;
+    for (const Termin& t : saetze_) belegt.set(t.Id);
     std::vector<uint16_t> frei;
+    frei.reserve(size_t(std::min(std::max(anzahl, 0), 65534)));
     for (int id = 2; id < 65536 && int(frei.size()) < anzahl; ++id)
         if (!belegt[size_t(id)]) frei.push_back(uint16_t(id));
     return frei;
@@ -220,8 +232,13 @@ std::vector<uint16_t> ClsListe::FreieIds(int anzahl) const {
 
 uint16_t ClsListe::NeueId() const {
     if (saetze_.empty()) return 1;
-    const std::vector<uint16_t> frei = FreieIds(1);
-    return frei.empty() ? 0 : frei[0];
+    try {
+        const std::vector<uint16_t> frei = FreieIds(1);
+        return frei.empty() ? 0 : frei[0];
+    } catch (const std::bad_alloc&) {
+        Speichermangel();
+        return 0;
+    }
 }
 
 int ClsListe::ZaehleId(uint16_t id) const {

@@ -49,7 +49,8 @@ public:
     bool Anhaengen(Termin t);
     Termin* LoescheAktuell();
     uint16_t NeueId() const;  // 1 when empty, else the smallest free number >= 2 (0 if none)
-    // The `anzahl` smallest numbers >= 2 that no record uses (fewer if they run out).
+    // The `anzahl` smallest numbers >= 2 that no record uses (fewer if they run out); may throw
+    // std::bad_alloc, for callers that catch it around a larger job.
     std::vector<uint16_t> FreieIds(int anzahl) const;
     int ZaehleId(uint16_t id) const;  // records with this Id from the cursor to the end
     bool PruefeUeberschneidung(const Termin& n);  // true = the user declined storing n
@@ -67,7 +68,7 @@ public:
 private:
     int EinfuegePosition(const Termin& t) const;
     int KapazitaetFuer(int neueAnzahl) const;
-    bool Vorhalten(std::vector<Termin>& v, size_t saetze, size_t mindestens) const;
+    bool Vorhalten(std::vector<Termin>& v, size_t saetze, size_t bisher) const;
     bool Platz(int neueAnzahl);  // counted growth and real room for neueAnzahl records
     void Melde();  // change notice unless loading
     Termin* Endmarke();
@@ -80,6 +81,9 @@ private:
     int kapazitaet_ = 0;
     int grenze_ = -1;
 };
+
+// Message 1106 (caption 1104): a block could not be allocated.
+void Speichermangel();
 
 extern ClsListe Liste;        // the collection of the open file
 extern std::string Dateiname; // full path of the open file; empty = none

@@ -1,8 +1,6 @@
 // Yearly copies at load time and the one-master-per-series selection at save time.
 #include "store/JahresKopien.h"
 
-#include "app/Host.h"
-
 #include <algorithm>
 #include <new>
 
@@ -51,7 +49,7 @@ bool ErzeugeJahresKopien(ClsListe& liste) {
             for (Termin& k : ErzeugeKopien(master)) kopien.push_back(std::move(k));
         }
     } catch (const std::bad_alloc&) {
-        Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        Speichermangel();
         return false;
     }
     if (!liste.EinfuegenMehrere(std::move(kopien))) return false;
@@ -63,11 +61,24 @@ bool ErzeugeJahresKopien(ClsListe& liste) {
 }
 
 Schreibliste::Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt) : liste_(liste) {
+    try {
+        Waehle(jetzt);
+    } catch (const std::bad_alloc&) {
+        eintraege_.clear();
+        verschoben_.clear();
+        gueltig_ = false;
+        Speichermangel();
+    }
+}
+
+void Schreibliste::Waehle(const Zeitpunkt& jetzt) {
+    ClsListe& liste = liste_;
     Zeitpunkt grenze = jetzt;
     grenze.Jahr = int16_t(grenze.Jahr - 1);
     const int64_t ab = SortKey(grenze);
     std::vector<int> master(65536, -1);  // first master slot per series number
     std::vector<bool> gewaehlt(65536, false);
+    eintraege_.reserve(size_t(liste.Anzahl()));
     for (int i = 0; i < liste.Anzahl(); ++i) {
         const Termin& t = liste.Satz(i);
         if (t.IstJahresMaster() && master[t.Id] < 0) master[t.Id] = i;

@@ -26,11 +26,15 @@ bool ErzeugeJahresKopien(ClsListe& liste);
 class Schreibliste {
 public:
     Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt);
+    bool Gueltig() const { return gueltig_; }  // false after 1106/1104: nothing to write
     int Anzahl() const { return int(eintraege_.size()); }
     const Termin& operator[](int i) const;
 
 private:
+    void Waehle(const Zeitpunkt& jetzt);
+
     ClsListe& liste_;
+    bool gueltig_ = true;
     std::vector<int> eintraege_;    // >= 0: slot in the list; < 0: verschoben_[-1 - e]
     std::vector<Termin> verschoben_;
 };

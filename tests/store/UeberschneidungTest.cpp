@@ -1,5 +1,6 @@
 // The overlap warning: all four cases with their borders, all-day records, text and answer.
 #include "TerminFixtures.h"
+#include "app/ResString.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -66,7 +67,7 @@ TEST(Ueberschneidung, MessageNamesTheFirstOverlapAndTheAnswerDecides) {
     EXPECT_EQ(host.messages[0].text,
               "Der Termin \xFC" "berschneidet sich mit dem Termin am 06.05.1995 um 10:00 - 11:00\n"
               "\"Zahnarzt\".\n\nSoll der Termin trotzdem gespeichert werden?");
-    EXPECT_EQ(host.messages[0].caption, "Termin\xFC" "berschneidung");
+    EXPECT_EQ(host.messages[0].caption, LoadResString(1112));
     EXPECT_EQ(host.messages[0].style, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal);
     EXPECT_EQ(liste.Aktuell(), vorher);  // the caller's cursor survives
 
