@@ -2,8 +2,11 @@
 #include "app/ClsMainWindow.h"
 
 #include "app/AppState.h"
+#include "app/AboutDlg.h"
 #include "app/ClsDecoratedFrame.h"
+#include "app/HelpViewer.h"
 #include "app/Host.h"
+#include "app/Navigation.h"
 #include "app/ResString.h"
 #include "app/Startup.h"
 #include "store/ClsListe.h"
@@ -11,9 +14,25 @@
 
 #include <vector>
 
+// Commands whose dialogs are not built yet answer with CmNotYetAvailable.
 const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
+    {105, 108, &ClsMainWindow::CmNotYetAvailable},
     {109, 109, &ClsMainWindow::CmExit},
+    {201, 203, &ClsMainWindow::CmNotYetAvailable},
+    {301, 303, &ClsMainWindow::CmNavigate},
+    {304, 304, &ClsMainWindow::CmNotYetAvailable},
+    {351, 353, &ClsMainWindow::CmViewMode},
     {402, 402, &ClsMainWindow::CmMenuOnOff},
+    {403, 404, &ClsMainWindow::CmNotYetAvailable},
+    {405, 405, &ClsMainWindow::CmAutoSave},
+    {406, 407, &ClsMainWindow::CmNotYetAvailable},
+    {408, 408, &ClsMainWindow::CmSaveSettings},
+    {409, 409, &ClsMainWindow::CmNotYetAvailable},
+    {666, 667, &ClsMainWindow::CmNavigate},
+    {750, 751, &ClsMainWindow::CmNotYetAvailable},
+    {821, 826, &ClsMainWindow::CmNotYetAvailable},
+    {901, 902, &ClsMainWindow::CmHelp},
+    {904, 904, &ClsMainWindow::CmAbout},
 };
 
 const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
@@ -122,19 +141,66 @@ void ClsMainWindow::ShowCommandsMenu() {
     HMENU menu = LoadMenuA(app::ResourceLibrary, "COMMANDS");
     app::MainFrame->AssignMenu(menu);
     if (!menu) return;
-    CheckMenuItem(menu, 351 + TheSettings.Mode, MF_BYCOMMAND | MF_CHECKED);
-    CheckMenuItem(menu, 402, MF_BYCOMMAND | MF_CHECKED);
-    if (TheSettings.AutoSave) CheckMenuItem(menu, 405, MF_BYCOMMAND | MF_CHECKED);
+    CheckMenuCommand(351 + TheSettings.Mode, true);
+    CheckMenuCommand(402, true);
+    if (TheSettings.AutoSave) CheckMenuCommand(405, true);
+}
+
+void ClsMainWindow::CheckMenuCommand(UINT id, bool on) {
+    HMENU menu = app::MainFrame ? app::MainFrame->Menu() : nullptr;
+    if (menu) CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void ClsMainWindow::CmExit(UINT) {
     if (app::MainFrame) PostMessageA(app::MainFrame->Handle(), WM_CLOSE, 0, 0);
 }
 
+void ClsMainWindow::CmNavigate(UINT id) {
+    const LocalTime now = GetHost().Now();
+    const SelectedDate today{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
+    if (!StepDate(Selected, TheSettings.Mode, id, today)) {
+        GetHost().Beep();
+        return;
+    }
+    const bool big = id == Cmd::BigForward || id == Cmd::BigBack;
+    if (!big) EndInPlaceEditing();
+    SetTitle();
+    Invalidate(true);
+}
+
+void ClsMainWindow::CmViewMode(UINT id) {
+    EndInPlaceEditing();
+    for (UINT item = 351; item <= 353; ++item) CheckMenuCommand(item, item == id);
+    TheSettings.Mode = static_cast<int>(id - 351);
+    SetTitle();
+    Invalidate(true);
+}
+
 void ClsMainWindow::CmMenuOnOff(UINT) {
     TheSettings.ShowMenu = !TheSettings.ShowMenu;
     if (TheSettings.ShowMenu) ShowCommandsMenu();
     else if (app::MainFrame) app::MainFrame->AssignMenu(nullptr);
+}
+
+void ClsMainWindow::CmAutoSave(UINT) {
+    TheSettings.AutoSave = !TheSettings.AutoSave;
+    CheckMenuCommand(405, TheSettings.AutoSave);
+}
+
+void ClsMainWindow::CmSaveSettings(UINT) { SaveSettings(settings_); }
+
+void ClsMainWindow::CmHelp(UINT id) {
+    if (id == 901) OpenHelp(Handle(), app::HelpFile, 0);
+    else OpenHelp(Handle(), "WINHELP.HLP", 0);
+}
+
+void ClsMainWindow::CmAbout(UINT) {
+    AboutDlg dlg(Handle());
+    dlg.Execute();
+}
+
+void ClsMainWindow::CmNotYetAvailable(UINT) {
+    MessageBoxA(Handle(), "Diese Funktion ist noch nicht verf\xFCgbar!", app::AppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {

@@ -31,9 +31,19 @@ protected:
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:
+    // Shell commands.
     void CmExit(UINT id);
+    void CmNavigate(UINT id);
+    void CmViewMode(UINT id);
     void CmMenuOnOff(UINT id);
+    void CmAutoSave(UINT id);
+    void CmSaveSettings(UINT id);
+    void CmHelp(UINT id);
+    void CmAbout(UINT id);
+    void CmNotYetAvailable(UINT id);
+
     void ShowCommandsMenu();
+    void CheckMenuCommand(UINT id, bool on);
     void SetStatus(const std::string& text);
     LRESULT OnStatusText(WPARAM wp, LPARAM lp);
     LRESULT OnListChanged(WPARAM wp, LPARAM lp);

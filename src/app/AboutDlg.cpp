@@ -1,0 +1,15 @@
+// AboutDlg: the icon comes from the executable, the texts from the template.
+#include "app/AboutDlg.h"
+
+#include "app/AppState.h"
+
+namespace {
+constexpr int IdIcon = 100;
+}
+
+AboutDlg::AboutDlg(HWND parent) : Dialog(parent, 4269, app::ResourceLibrary) {}
+
+void AboutDlg::SetupWindow() {
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4444));
+    SendDlgItemMessageA(Handle(), IdIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+}

@@ -1,0 +1,15 @@
+// Stepping the shown date: today, one step and one big step forward or back, by view mode.
+#pragma once
+#include "views/DisplayState.h"
+
+namespace Cmd {
+constexpr unsigned Today = 301, Forward = 302, Back = 303, BigForward = 666, BigBack = 667;
+}
+
+constexpr int MinYear = 1800, MaxYear = 3999;
+
+// Applies a navigation command to `date` in view `mode` (0 day, 1 week, 2 month).
+// Day steps count through month and year ends; month steps keep the day number, year
+// steps keep month and day. Returns false and leaves `date` alone when the year would
+// leave MinYear..MaxYear.
+bool StepDate(SelectedDate& date, int mode, unsigned command, const SelectedDate& today);
