@@ -14,7 +14,7 @@ namespace {
 constexpr size_t DateiGroesse = 2616;
 
 void ZweiEintraege() {
-    SetzeTabelle({{"Neujahr", "Neujahrstag", FeiertagArt::Fest, RegelFest(1, 1),
+    SetzeTabelle({{"Einheit", "Tag der Einheit", FeiertagArt::Fest, RegelFest(10, 3),
                    FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1900, 2100},
                   {"B\xFC\xDF", "Bu\xDF- und Bettag", FeiertagArt::Weihnachten, RegelVersatz(-32),
                    FeiertagStatus::Aktiv, -3, 30000, 0, 0}});
@@ -41,7 +41,7 @@ TEST(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
     const std::string b = LeseDatei(dir.Datei("ORDIVO.PHD"));
     ASSERT_EQ(b.size(), DateiGroesse);
     EXPECT_EQ(b.substr(0, 16), std::string("ordhd\0\x12\x02\0\0\0\0\0\0\0\0", 16));
-    // Second entry (sorted after the first in 2026) at 16 + 52.
+    // Sorted for 2026: 3 October first, then Buss- und Bettag.
     const std::string e = b.substr(16 + 52, 52);
     EXPECT_EQ(e.substr(0, 13), std::string("B\xFC\xDF\0\0\0\0\0\0\0\0\0\0", 13));
     EXPECT_EQ(e.substr(13, 24), std::string("Bu\xDF- und Bettag", 15) + std::string(9, '\0'));
@@ -51,10 +51,12 @@ TEST(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
     EXPECT_EQ(e.substr(41, 2), "\x42\x01");
     EXPECT_EQ(e.substr(43, 1), "\x01");
     EXPECT_EQ(e.substr(44, 4), "\xFD\xFF\x30\x75");  // -3, 30000
-    // First entry: fixed rule bytes month, day; public-holiday years 1900-2100.
-    EXPECT_EQ(b.substr(16 + 39, 2), std::string("\x01\x01", 2));
-    EXPECT_EQ(b.substr(16 + 43, 5), std::string("\x03\x08\x07\x0F\x27", 5));
-    EXPECT_EQ(b.substr(16 + 48, 4), "\x6C\x07\x34\x08");
+    // Fixed rule: month byte, day byte; public-holiday years 1900-2100.
+    const std::string f = b.substr(16, 52);
+    EXPECT_EQ(f.substr(0, 8), std::string("Einheit\0", 8));
+    EXPECT_EQ(f.substr(39, 2), "\x0A\x03");
+    EXPECT_EQ(f.substr(43, 5), std::string("\x03\x08\x07\x0F\x27", 5));
+    EXPECT_EQ(f.substr(48, 4), "\x6C\x07\x34\x08");
     EXPECT_EQ(b.substr(16 + 104), std::string(DateiGroesse - 16 - 104, '\0'));
 }
 
@@ -67,7 +69,7 @@ TEST(FeiertagDatei, RoundTripRestoresTheTable) {
     SetzeTabelle({});
     ASSERT_TRUE(LadeFeiertage(dir.Datei("a.phd")));
     EXPECT_EQ(std::memcmp(&vorher, &Feiertage(), sizeof vorher), 0);
-    EXPECT_EQ(FeiertagName(2026, 11, 18, FeiertagAnsicht{}).Text, "Bu\xDF- und Bettag");
+    EXPECT_EQ(FeiertagName(2026, 10, 3, FeiertagAnsicht{}).Art, 1);
     // Saving over an existing file replaces it.
     Feiertage().Eintrag[0].Kurzname[0] = 'M';
     ASSERT_TRUE(SpeichereFeiertage(dir.Datei("a.phd")));
@@ -84,7 +86,7 @@ TEST(FeiertagDatei, FailedSaveKeepsTheOldFile) {
     EXPECT_FALSE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
     EXPECT_EQ(LeseDatei(dir.Datei("ORDIVO.PHD")), "alt");
     EXPECT_FALSE(SpeichereFeiertage(dir.Datei("fehlt/ORDIVO.PHD")));
-    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Neujahr");
+    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Einheit");
 }
 
 TEST(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {

@@ -125,11 +125,3 @@ TEST(FeiertagName, TableEntryHidesTheSpecialDay) {
     EXPECT_EQ(n.Text, "Eintrag");
     EXPECT_EQ(n.Art, 0);
 }
-
-TEST(FeiertagName, SpecialDayTextsFitTheirLimit) {
-    for (int id : {31036, 31037, 31044, 31045}) {
-        const std::string text = LoadResString(id);
-        EXPECT_FALSE(text.empty()) << id;
-        EXPECT_LE(text.size(), 19u) << id;
-    }
-}
