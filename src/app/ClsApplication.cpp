@@ -5,11 +5,19 @@
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
 #include "app/Settings.h"
+#include "app/TToolTip.h"
+#include "app/TipRules.h"
 #include "store/ClsListe.h"
 
 ClsApplication::ClsApplication(const std::string& name, HINSTANCE instance, const std::string& cmdLine,
                                int show)
     : Application(name, instance, cmdLine, show) {
+    LOGFONTA lf{};
+    lf.lfHeight = -9;  // character height 9
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
+    toolTip_ = std::make_unique<TToolTip>(TipStyle::Shadow, CreateFontIndirectA(&lf));
     Dateiname = FileFromCommandLine(cmdLine);
 }
 
@@ -31,9 +39,9 @@ bool ClsApplication::InitMainWindow() {
     mainWindow_ = std::make_unique<ClsMainWindow>();
     auto frame = std::make_unique<ClsDecoratedFrame>(Name(), mainWindow_.get());
     frame->AssignMenu(LoadMenuA(Instance(), "DUMMY"));
-    frame->BuildControlBar();
+    frame->BuildControlBar(toolTip_.get());
     frame->SetIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(4444)));
-    frame->BuildStatusBar();
+    frame->BuildStatusBar(toolTip_.get());
 
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);

@@ -6,6 +6,7 @@
 #include <memory>
 
 class ClsMainWindow;
+class TToolTip;
 
 class ClsApplication : public Application {
 public:
@@ -20,5 +21,6 @@ protected:
     bool InitMainWindow() override;
 
 private:
+    std::unique_ptr<TToolTip> toolTip_;  // lives as long as the application
     std::unique_ptr<ClsMainWindow> mainWindow_;
 };

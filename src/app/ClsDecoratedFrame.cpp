@@ -3,8 +3,11 @@
 
 #include "app/AppState.h"
 #include "app/ClsMainWindow.h"
+#include "app/ClsStartWindow.h"
 #include "app/ResString.h"
 #include "app/Settings.h"
+#include "app/TTipControlBar.h"
+#include "app/TTipStatusBar.h"
 
 namespace {
 // Button bar: bitmap and command per button, 0/0 for a separator.
@@ -45,8 +48,27 @@ ClsDecoratedFrame::~ClsDecoratedFrame() {
     app::MainFrame = nullptr;
 }
 
-void ClsDecoratedFrame::BuildControlBar() {
-    auto bar = std::make_unique<ControlBar>();
+void ClsDecoratedFrame::SetupWindow() {
+    startWindow_ = std::make_unique<ClsStartWindow>(this);
+    startWindow_->Create();
+    if (!SetTimer(StartTimer, 3000)) timerDone_ = true;
+    DecoratedFrame::SetupWindow();
+    if (timerDone_) startWindow_.reset();
+    else startShown_ = true;
+}
+
+void ClsDecoratedFrame::OnTimer(UINT_PTR id) {
+    if (id != StartTimer) return;
+    timerDone_ = true;
+    if (startShown_) {
+        startWindow_.reset();
+        startShown_ = false;
+    }
+    KillTimer(StartTimer);
+}
+
+void ClsDecoratedFrame::BuildControlBar(TToolTip* tip) {
+    auto bar = std::make_unique<TTipControlBar>(tip);
     HINSTANCE inst = GetModuleHandleA(nullptr);
     for (const auto& b : kButtons) {
         if (b.command == 0) bar->AddSeparator(6);
@@ -55,8 +77,8 @@ void ClsDecoratedFrame::BuildControlBar() {
     InsertTop(std::move(bar));
 }
 
-void ClsDecoratedFrame::BuildStatusBar() {
-    auto status = std::make_unique<StatusBar>(10);
+void ClsDecoratedFrame::BuildStatusBar(TToolTip* tip) {
+    auto status = std::make_unique<TTipStatusBar>(tip, MessageGadget, 10);
     status->AddTextGadget(MessageGadget, 48, true);
     status->AddTextGadget(ClockGadget, 12, true);
     InsertBottom(std::move(status));
@@ -67,14 +89,7 @@ void ClsDecoratedFrame::SetStatusText(const std::string& text) {
 }
 
 void ClsDecoratedFrame::OnMenuHint(UINT id) {
-    if (id == 0) {
-        if (app::MainWindow) SetStatusText(app::MainWindow->DefaultStatusText());
-        return;
-    }
-    std::string hint = LoadResString(static_cast<int>(id));
-    const size_t lf = hint.find('\n');
-    if (lf != std::string::npos) hint.resize(lf);
-    SetStatusText(hint);
+    if (auto* status = static_cast<TTipStatusBar*>(Status())) status->SetCommandHint(id, false);
 }
 
 bool ClsDecoratedFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {

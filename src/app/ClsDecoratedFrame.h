@@ -3,22 +3,33 @@
 #pragma once
 #include "framework/DecoratedFrame.h"
 
+#include <memory>
+
+class ClsStartWindow;
+class TToolTip;
+
 class ClsDecoratedFrame : public DecoratedFrame {
 public:
     static constexpr int MessageGadget = 15;
     static constexpr int ClockGadget = 16;
+    static constexpr UINT_PTR StartTimer = 54;
 
     ClsDecoratedFrame(const std::string& title, Window* client);
     ~ClsDecoratedFrame() override;
 
-    void BuildControlBar();
-    void BuildStatusBar();
+    void BuildControlBar(TToolTip* tip);
+    void BuildStatusBar(TToolTip* tip);
     void SetStatusText(const std::string& text);
 
 protected:
+    void SetupWindow() override;
+    void OnTimer(UINT_PTR id) override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     void OnMenuHint(UINT id) override;
 
 private:
     RECT lastPlacement_{};
+    std::unique_ptr<ClsStartWindow> startWindow_;
+    bool startShown_ = false;
+    bool timerDone_ = false;
 };

@@ -1,6 +1,11 @@
-// The date the calendar shows; every view derives its day, week or month from it.
+// The display state all views share: the shown date, the current moment the painters
+// compare against, and what the last paint computed (layout, hit grid, selection frames).
 // The view mode itself is the setting TheSettings.Mode (0 day, 1 week, 2 month).
 #pragma once
+#include "store/Zeitpunkt.h"
+#include "views/HitGrid.h"
+#include "views/ViewLayout.h"
+
 #include <cstdint>
 
 struct SelectedDate {
@@ -10,3 +15,11 @@ struct SelectedDate {
 };
 
 extern SelectedDate Selected;  // set to today when the main window is constructed
+
+// The current moment to the minute; refreshed at every paint and by the reminder scan.
+extern Zeitpunkt ViewNow;
+
+// Valid from one paint to the next.
+extern Layout TheLayout;
+extern HitGrid Hits;
+extern DayFrameTable DayFrames;

@@ -1,3 +1,16 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AppointmentLine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayCell.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayHeading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DisplayState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HitGrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OverflowMarker.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/OverviewPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SelectionFrame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp
+)
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowPaint.cpp
 )

@@ -1,0 +1,97 @@
+// DrawDayCell: the heading of a day cell and its appointment lines with reserve, markers,
+// overflow marker and hit-grid entries.
+#include "views/DayCell.h"
+
+#include "store/ClsListe.h"
+#include "store/DatumText.h"
+#include "store/TextFormat.h"
+#include "views/AppointmentLine.h"
+#include "views/DayHeading.h"
+#include "views/DisplayState.h"
+#include "views/OverflowMarker.h"
+
+namespace {
+
+bool IsWeekLayout(int target) {
+    return target == ViewTarget::Week || target == ViewTarget::PrintWeekBlack ||
+           target == ViewTarget::PrintWeekColour;
+}
+
+}  // namespace
+
+std::string CellLineText(const Termin& t, bool weekLayout) {
+    if (t.Hat(FlagOhneZeit)) return t.Kurzbeschr;
+    std::string text = ZeitText(t.Start.Stunde, t.Start.Minute, true);
+    if (!weekLayout) {
+        text += " ";
+    } else if (t.Hat(FlagOhneEnde)) {
+        text += "              ";
+    } else {
+        std::string ende = EndeText(t.Ende.Stunde, t.Ende.Minute);  // " - %2d:%02d"
+        if (t.Ende.Stunde >= 0 && t.Ende.Stunde < 10) ende.erase(3, 1);
+        text += ende + " ";
+    }
+    if (t.Start.Stunde >= 0 && t.Start.Stunde < 10) text.erase(0, 1);
+    return text + t.Kurzbeschr;
+}
+
+void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, int rowHeight,
+                 int smallHeight, const Zeitpunkt& day, int target) {
+    const bool screen = ViewTarget::IsScreen(target);
+    const bool week = IsWeekLayout(target);
+    const int inset = rowHeight / 4;
+    const int pitch = rowHeight - 1;
+    const int weight = screen ? 700 : 400;
+    const FontSpec textFont{rowHeight, weight, FontFamily::Swiss};
+
+    const bool oldTransparent = canvas.SetTransparent(true);
+    const FontSpec oldFont = canvas.SetFont(textFont);
+    const int reserveOne = screen ? canvas.MeasureText(MarkerOne).Cx : 0;
+    const int reserveBoth = screen ? canvas.MeasureText(MarkerBoth).Cx : 0;
+
+    const DayHeading head = LookUpDayHeading(day);
+    const Rgb oldColour = SetViewTextColor(canvas, target, head.Colour);
+    canvas.SetFont(FontSpec{headingHeight, weight, FontFamily::Swiss});
+    const std::string number = Format("%2d ", day.Tag);
+    canvas.DrawText(x + inset, y + 1, number);
+    if (week) {
+        const int numberWidth = canvas.MeasureText(number).Cx;
+        canvas.SetFont(textFont);
+        canvas.DrawText(x + inset + numberWidth, y + 1, WeekdayName(head.Weekday, true));
+    }
+    canvas.SetFont(FontSpec{smallHeight, 700, FontFamily::Roman});
+    const TextAlign oldAlign = canvas.SetTextAlign(TextAlign::Right);
+    if (!head.Holiday.empty()) canvas.DrawText(x + w - 4, y + 1, head.Holiday);
+    else canvas.DrawText(x + w - inset, y + 1, Format("%3d", head.DayOfYear));
+    canvas.SetTextAlign(oldAlign);
+    canvas.SetTextColour(oldColour);
+    canvas.SetFont(textFont);
+
+    int ly = y + headingHeight - (week ? 0 : 3);
+    int n = 0;
+    const int block = TheLayout.CurrentBlock;
+    Termin probe;
+    probe.Start = day;
+    while (const Termin* p = Liste.Hole(probe, true)) {
+        if (n > 0 && y + h < ly + rowHeight) {
+            DrawOverflowMarker(canvas, x + w, y + h, rowHeight);
+            break;
+        }
+        const bool one = HasLongText(probe) != HasAddress(probe);
+        const int reserve = one ? reserveOne : HasLongText(probe) ? reserveBoth : 0;
+        std::string text = FitText(canvas, CellLineText(probe, week), w - inset - reserve);
+        if (screen) text += Markers(probe);
+        SetViewTextColor(canvas, target, AppointmentColour(probe, ViewNow));
+        canvas.DrawText(x + inset, ly, text);
+        if (screen && n < HitGrid::WholeCell)
+            Hits.Set(block, n, x, ly, TheLayout.CellWidth, rowHeight - 1, probe.Start, SlotIndex(Liste, p));
+        ly += pitch;
+        ++n;
+    }
+
+    canvas.SetTextColour(oldColour);
+    canvas.SetTransparent(oldTransparent);
+    canvas.SetFont(oldFont);
+    if (screen && n < HitGrid::WholeCell)
+        Hits.Set(block, n, x, ly, TheLayout.CellWidth, h - (ly - y), Zeitpunkt{});
+}

@@ -1,0 +1,287 @@
+// DrawDayView: row placement with the full-column shift, time labels, markers, tick marks,
+// duration lines with their carry into the afternoon, and the untimed area.
+#include "views/DayView.h"
+
+#include "app/Settings.h"
+#include "store/ClsListe.h"
+#include "store/DatumText.h"
+#include "store/TextFormat.h"
+#include "views/AppointmentLine.h"
+#include "views/DayHeading.h"
+#include "views/DisplayState.h"
+#include "views/OverflowMarker.h"
+
+namespace {
+
+constexpr int RowCount = 24;
+constexpr int UntimedBlock = 2;
+constexpr int UntimedLast = 22;  // entries 23 and 24 of block 2 cover the whole area
+
+struct Row {
+    Termin Satz;  // a blank record with the row's time, or the appointment shown
+    int32_t Ref = HitEntry::NoAppointment;
+    bool HoldsText() const { return Satz.Kurzbeschr[0] != '\0'; }
+    bool HoldsAppointment() const { return Ref != HitEntry::NoAppointment; }
+};
+
+int MinuteOfDay(const Zeitpunkt& z) { return z.Stunde * 60 + z.Minute; }
+
+// "%2d:%02d" with the leading blank removed.
+std::string TimeLabel(const Zeitpunkt& z) {
+    std::string s = ZeitText(z.Stunde, z.Minute, true);
+    if (!s.empty() && s[0] == ' ') s.erase(0, 1);
+    return s;
+}
+
+class DayPainter {
+public:
+    DayPainter(Canvas& c, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target)
+        : c_(c), x_(x), y_(y), w_(w), h_(h), rowH_(rowHeight), day_(day), target_(target),
+          screen_(ViewTarget::IsScreen(target)), ux_(c.UnitX()), uy_(c.UnitY()), colW_(w / 2),
+          headH_(rowHeight * 3 / 2), pitch_(rowHeight - uy_),
+          tgb_(y + headH_ + RowCount * rowHeight - (RowCount - 1) * uy_),
+          normalFont_{rowHeight, 400, FontFamily::Swiss},
+          rowFont_{rowHeight, screen_ ? 700 : 400, FontFamily::Swiss} {}
+
+    void Paint();
+
+private:
+    void Frame();
+    void Heading();
+    void Column(int column);
+    void ResetRows(int column);
+    void PlaceTimed(const Termin& t, int32_t ref, int column, int& i);
+    void DrawUntimed(const Termin& t, int32_t ref);
+    void DrawRows(int column, int x1);
+    int LineEnd(int column, int fromRow, int mid, const Termin& t);
+    void DurationLine(int lineX, int top, int bottom, const Termin& t);
+    std::string CutWithMarkers(const Termin& t, int limit);
+
+    Canvas& c_;
+    const int x_, y_, w_, h_, rowH_;
+    const Zeitpunkt day_;
+    const int target_;
+    const bool screen_;
+    const int ux_, uy_, colW_, headH_, pitch_, tgb_;
+    const FontSpec normalFont_, rowFont_;
+    int w6_ = 0, w7_ = 0, w8_ = 0, w9_ = 0, markerW_ = 0;
+    Row rows_[RowCount];
+    Termin carry_;
+    bool hasCarry_ = false;
+    int untimedX_ = 0, untimedY_ = 0, untimedEntry_ = 0;
+    int previousEnd_ = 0;  // minute of day; zero once for the whole day
+};
+
+void DayPainter::Paint() {
+    TheLayout.TimeGridBottom = tgb_;
+    const bool oldTransparent = c_.SetTransparent(true);
+    const FontSpec oldFont = c_.SetFont(normalFont_);
+    const TextAlign oldAlign = c_.SetTextAlign(TextAlign::Left);
+    Frame();
+    Heading();
+
+    c_.SetFont(normalFont_);
+    w9_ = c_.MeasureText("88:88    ").Cx;
+    w6_ = c_.MeasureText("88:88 ").Cx;
+    w7_ = c_.MeasureText("88:88  ").Cx;
+    w8_ = c_.MeasureText("88:88   ").Cx;
+    markerW_ = screen_ ? c_.MeasureText(MarkerBoth).Cx : 0;
+    const PenSpec oldPen = c_.SetPen(PenSpec{ux_, Rgb{}});
+    const Rgb oldColour = SetViewTextColor(c_, target_, Rgb{});
+
+    if (screen_) {
+        Zeitpunkt noDate;
+        Hits.Set(UntimedBlock, 23, x_, tgb_, w_, h_ - (tgb_ - y_), noDate);
+        Hits.Set(UntimedBlock, HitGrid::WholeCell, x_, tgb_, w_, h_ - (tgb_ - y_), day_);
+    }
+    const bool saved = Liste.MerkePosition();
+    Liste.Erster();
+    untimedX_ = x_ + 4 * ux_;
+    untimedY_ = tgb_ + uy_;
+    hasCarry_ = false;
+    previousEnd_ = 0;
+    Column(0);
+    Column(1);
+    if (saved) Liste.HolePosition();
+
+    c_.SetTextColour(oldColour);
+    c_.SetTransparent(oldTransparent);
+    c_.SetPen(oldPen);
+    c_.SetFont(oldFont);
+    c_.SetTextAlign(oldAlign);
+}
+
+void DayPainter::Frame() {
+    for (int ly : {y_, y_ + h_, y_ + headH_, tgb_}) {
+        c_.MoveTo(x_, ly);
+        c_.LineTo(x_ + w_, ly);
+    }
+    for (int lx : {x_, x_ + w_}) {
+        c_.MoveTo(lx, y_);
+        c_.LineTo(lx, y_ + h_);
+    }
+    c_.MoveTo(x_ + colW_, y_ + headH_);
+    c_.LineTo(x_ + colW_, tgb_);
+}
+
+void DayPainter::Heading() {
+    const DayHeading head = LookUpDayHeading(day_);
+    const Rgb oldColour = SetViewTextColor(c_, target_, head.Colour);
+    c_.SetFont(FontSpec{headH_, 700, FontFamily::Roman});
+    c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, screen_ || w_ > 1499));
+    c_.SetTextAlign(TextAlign::Center);
+    c_.DrawText(x_ + colW_, y_, LangesDatum(day_.Tag, day_.Monat, day_.Jahr) + " ");
+    c_.SetFont(FontSpec{rowH_ * 3 / 4, 700, FontFamily::Swiss});
+    c_.SetTextAlign(TextAlign::Right);
+    c_.DrawText(x_ + 2 * colW_ - 4 * ux_, y_ + uy_,
+                head.Holiday.empty() ? Format("%3d", head.DayOfYear) : head.Holiday);
+    c_.SetTextColour(oldColour);
+    c_.SetTextAlign(TextAlign::Left);
+}
+
+void DayPainter::ResetRows(int column) {
+    const int start = column == 0 ? TheSettings.StartAM : TheSettings.StartPM;
+    const int step = column == 0 ? TheSettings.StepAM : TheSettings.StepPM;
+    for (int i = 0; i < RowCount; ++i) {
+        const int minutes = start + i * step;
+        rows_[i] = Row{};
+        rows_[i].Satz.Start = MachZeitpunkt(day_.Jahr, day_.Monat, day_.Tag, minutes / 60, minutes % 60);
+    }
+}
+
+void DayPainter::Column(int column) {
+    ResetRows(column);
+    int i = 0;
+    untimedEntry_ = 0;
+    Termin probe;
+    probe.Start = day_;
+    while (const Termin* p = Liste.Hole(probe, true)) {
+        if (column == 0 && MinuteOfDay(probe.Start) >= TheSettings.StartPM) {
+            Liste.Voriger();  // the afternoon column takes it
+            break;
+        }
+        const int32_t ref = SlotIndex(Liste, p);
+        if (probe.Hat(FlagOhneZeit)) DrawUntimed(probe, ref);
+        else PlaceTimed(probe, ref, column, i);
+    }
+    const int x1 = x_ + 4 * ux_ + column * colW_;
+    if (column == 1 && hasCarry_ && carry_.Ende.Stunde != 0) {
+        const int top = y_ + headH_;
+        const int mid0 = top + (rowH_ + uy_) / 2;
+        const int end = LineEnd(column, 0, mid0, carry_);
+        if (end > top) DurationLine(x1 + w7_, top, end, carry_);
+    }
+    DrawRows(column, x1);
+}
+
+void DayPainter::PlaceTimed(const Termin& t, int32_t ref, int column, int& i) {
+    while (i < RowCount - 1 && CompareZeitpunkt(rows_[i].Satz.Start, t.Start) < 0) ++i;
+    while (i < RowCount - 1 && rows_[i].HoldsText()) ++i;
+    if (i == RowCount - 1 && rows_[i].HoldsText()) {
+        int d = 0;
+        while (d < RowCount && rows_[d].HoldsText()) ++d;
+        if (d == RowCount) {
+            DrawOverflowMarker(c_, x_ + (column + 1) * colW_ - ux_, tgb_ - uy_, rowH_);
+        } else {
+            for (int k = d; k < RowCount - 1; ++k) rows_[k] = rows_[k + 1];
+        }
+    }
+    rows_[i].Satz = t;
+    rows_[i].Ref = ref;
+    if (i < RowCount - 1) ++i;
+}
+
+std::string DayPainter::CutWithMarkers(const Termin& t, int limit) {
+    const int reserve = HasLongText(t) || HasAddress(t) ? markerW_ : 0;
+    // Characters are dropped while the width is at least the limit.
+    std::string text = FitText(c_, t.Kurzbeschr, limit - reserve - 1);
+    if (screen_) text += Markers(t);
+    return text;
+}
+
+void DayPainter::DrawUntimed(const Termin& t, int32_t ref) {
+    if (x_ + w_ < untimedX_ || y_ + h_ < untimedY_ + rowH_) {
+        DrawOverflowMarker(c_, x_ + w_, y_ + h_, rowH_);
+        return;
+    }
+    c_.SetFont(rowFont_);
+    const std::string text = CutWithMarkers(t, colW_ - 8 * ux_);
+    const Rgb old = SetViewTextColor(c_, target_, AppointmentColour(t, ViewNow));
+    c_.DrawText(untimedX_, untimedY_, text);
+    c_.SetTextColour(old);
+    if (screen_ && untimedEntry_ <= UntimedLast)
+        Hits.Set(UntimedBlock, untimedEntry_++, untimedX_ - 4, untimedY_, colW_, rowH_ - uy_, t.Start, ref);
+    untimedY_ += rowH_ - uy_;
+    if (!(y_ + h_ > untimedY_ + rowH_)) {
+        untimedY_ = tgb_;
+        untimedX_ += colW_;
+    }
+}
+
+void DayPainter::DrawRows(int column, int x1) {
+    int offset = 0;
+    int ry = y_ + headH_;
+    for (int i = 0; i < RowCount; ++i, ry += pitch_) {
+        const Row& row = rows_[i];
+        if (screen_)
+            Hits.Set(column, i, x1 - 4 * ux_, ry, colW_, rowH_ - uy_, row.Satz.Start, row.Ref);
+        if (i > 0 && rows_[i - 1].HoldsAppointment() && !rows_[i - 1].Satz.Hat(FlagOhneEnde))
+            previousEnd_ = MinuteOfDay(rows_[i - 1].Satz.Ende);
+        // An empty row has no end; an appointment ends on its own day (23:59 without end).
+        const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.EndeAmStarttag(), ViewNow) >= 0;
+        c_.SetFont(running ? rowFont_ : normalFont_);
+        c_.DrawText(x1, ry, TimeLabel(row.Satz.Start));
+        if (row.HoldsAppointment()) {
+            c_.SetFont(rowFont_);
+            const std::string text = CutWithMarkers(row.Satz, colW_ - w9_ - 4 * ux_);
+            const Rgb old = SetViewTextColor(c_, target_, AppointmentColour(row.Satz, ViewNow));
+            c_.DrawText(x1 + w9_, ry, text);
+            c_.SetTextColour(old);
+        }
+        const int mid = ry + (rowH_ + uy_) / 2;
+        c_.MoveTo(x1 + w6_ - ux_, mid);
+        c_.LineTo(x1 + w8_ + ux_, mid);
+        if (row.HoldsAppointment() && !row.Satz.Hat(FlagOhneEnde)) {
+            if (i > 0 && previousEnd_ > MinuteOfDay(row.Satz.Start)) offset = offset < 3 ? offset + 3 : -3;
+            DurationLine(x1 + w7_ + offset, mid + uy_, LineEnd(column, i, mid, row.Satz), row.Satz);
+        }
+    }
+}
+
+// End of the duration line of `t` drawn from row `fromRow` (tick at `mid`): down to the
+// row at or after its end, proportionally inside the last interval; past the last row it
+// is carried into the afternoon. Never below TimeGridBottom.
+int DayPainter::LineEnd(int column, int fromRow, int mid, const Termin& t) {
+    const int endMinute = MinuteOfDay(t.Ende);
+    int e = mid;
+    int k = fromRow + 1;
+    for (;; ++k) {
+        e += pitch_;
+        if (k >= RowCount || MinuteOfDay(rows_[k].Satz.Start) >= endMinute) break;
+    }
+    if (k < RowCount) {
+        const int f = MinuteOfDay(rows_[k].Satz.Start) - endMinute;
+        const int g = MinuteOfDay(rows_[k].Satz.Start) - MinuteOfDay(rows_[k - 1].Satz.Start);
+        if (f > 0 && g > 0) e = e - pitch_ + pitch_ * (g - f) / g;
+    } else {
+        if (column == 0) {
+            carry_ = t;
+            hasCarry_ = true;
+        }
+        e += column == 0 ? rowH_ / 2 : -(rowH_ / 2);
+    }
+    return e < tgb_ ? e : tgb_;
+}
+
+void DayPainter::DurationLine(int lineX, int top, int bottom, const Termin& t) {
+    c_.SetPen(PenSpec{2 * ux_, ViewColour(target_, AppointmentColour(t, ViewNow))});
+    c_.MoveTo(lineX, top);
+    c_.LineTo(lineX, bottom);
+    c_.SetPen(PenSpec{ux_, Rgb{}});
+}
+
+}  // namespace
+
+void DrawDayView(Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target) {
+    DayPainter(canvas, x, y, w, h, rowHeight, day, target).Paint();
+}

@@ -1,0 +1,11 @@
+// The day painter: heading, two columns of 24 time rows with the day's appointments and
+// their duration lines, and the area of appointments without a time of day. Shared by the
+// day view (target 0) and the printed day pages (targets 3 and 4).
+#pragma once
+#include "store/Zeitpunkt.h"
+#include "views/Canvas.h"
+
+// Takes the day's appointments from Liste (its position is kept), compares ends against
+// ViewNow, stores TimeGridBottom into TheLayout and, on screen, fills blocks 0-2 of Hits.
+void DrawDayView(Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
+                 int target);

@@ -1,0 +1,123 @@
+// PaintWeekView and PaintMonthView.
+#include "views/OverviewPaint.h"
+
+#include "app/Settings.h"
+#include "settings/Appearance.h"
+#include "store/ClsListe.h"
+#include "store/TextFormat.h"
+#include "views/DayCell.h"
+#include "views/DayHeading.h"
+#include "views/DisplayState.h"
+#include "views/SelectionFrame.h"
+
+namespace {
+
+// The title in a box centred over the grid, in the heading font selected by the paint.
+void TitleBox(Canvas& canvas, const ClientRect& client, int textTop) {
+    const Layout& l = TheLayout;
+    const std::string title = ViewTitle(TheSettings.Mode, Selected.Year, Selected.Month, Selected.Day);
+    const TextSize s = canvas.MeasureText(title);
+    const int span = l.GridRight - l.GridLeft;
+    canvas.Rectangle((span - s.Cx * 11 / 10) / 2, client.Top + 2, (span + s.Cx * 11 / 10) / 2, client.Top + s.Cy);
+    const TextAlign old = canvas.SetTextAlign(TextAlign::Center);
+    canvas.DrawText(span / 2, textTop, title);
+    canvas.SetTextAlign(old);
+}
+
+void Grid(Canvas& canvas, int columns, int rows) {
+    const Layout& l = TheLayout;
+    canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, TheAppearance.Farben.Colour(RoleHintergrund));
+    for (int i = 0; i <= rows; ++i) {
+        canvas.MoveTo(l.GridLeft, l.GridTop + i * l.CellHeight);
+        canvas.LineTo(l.GridRight, l.GridTop + i * l.CellHeight);
+    }
+    for (int i = 0; i <= columns; ++i) {
+        canvas.MoveTo(l.GridLeft + i * l.CellWidth, l.GridTop);
+        canvas.LineTo(l.GridLeft + i * l.CellWidth, l.GridBottom + 1);
+    }
+}
+
+bool IsSelected(const Zeitpunkt& d) {
+    return d.Jahr == Selected.Year && d.Monat == Selected.Month && d.Tag == Selected.Day;
+}
+
+// Hit-grid cell, cell painter, selection frame rectangle of one day.
+void Day(Canvas& canvas, const CellRect& cell, int block, const Zeitpunkt& date, int frameBottom, int target) {
+    const Layout& l = TheLayout;
+    TheLayout.CurrentBlock = block;
+    Hits.Set(block, HitGrid::WholeCell, cell.X, cell.Y, cell.Width, cell.Height, date);
+    DrawDayCell(canvas, cell.X, cell.Y, cell.Width, cell.Height, l.HeadingHeight, l.RowHeight, l.SmallHeight, date, target);
+    if (date.Tag < 1 || date.Tag > 31) return;
+    FrameRect& frame = DayFrames.Day[date.Tag];
+    frame = FrameRect{cell.X + 1, cell.Y + 2, cell.X + l.CellWidth - 1, frameBottom};
+    if (IsSelected(date)) DrawSelectionFrame(canvas, frame);
+}
+
+}  // namespace
+
+int FirstWeekNumber(int jahr, int monat) {
+    const int j = Wochentag(jahr, 1, 1);
+    const int d = TagDesJahres(jahr, monat, 1);
+    return ((d + 6) - (8 - j)) / 7 + (j < 5 ? 1 : 0);
+}
+
+int MonthRows(int jahr, int monat) {
+    return (Wochentag(jahr, monat, 1) - 1 + TageImMonat(jahr, monat) + 6) / 7;
+}
+
+void PaintWeekView(Canvas& canvas, const ClientRect& client) {
+    const Layout& l = TheLayout;
+    TitleBox(canvas, client, client.Top + 1);
+    Grid(canvas, 2, 3);
+    const int weekendLine = l.GridTop + 3 * l.CellHeight - l.HalfCell;
+    canvas.MoveTo(l.GridLeft + l.CellWidth, weekendLine);
+    canvas.LineTo(l.GridRight, weekendLine);
+
+    const Zeitpunkt sel = MachZeitpunkt(Selected.Year, Selected.Month, Selected.Day);
+    const uint32_t monday = ToMinutes(sel) - uint32_t(Wochentag(sel.Jahr, sel.Monat, sel.Tag) - 1) * 1440u;
+    Liste.Erster();
+    for (int i = 0; i < 7; ++i) {
+        const Zeitpunkt date = FromMinutes(monday + uint32_t(i) * 1440u);
+        const CellRect cell = WeekCell(l, i);
+        const int bottom = i < 5 ? cell.Y + l.CellHeight
+                         : i == 5 ? cell.Y + l.CellHeight - l.HalfCell
+                                  : l.GridTop - 1 + 3 * l.CellHeight;
+        Day(canvas, cell, i, date, bottom, 1);
+    }
+}
+
+void PaintMonthView(Canvas& canvas, const ClientRect& client) {
+    const Layout& l = TheLayout;
+    const int jahr = Selected.Year, monat = Selected.Month;
+    TitleBox(canvas, client, client.Top);
+    Grid(canvas, 7, 6);
+
+    const ColourTable& farben = TheAppearance.Farben;
+    const Rgb oldColour = canvas.SetTextColour(farben.Colour(RoleWochentage));
+    for (int i = 0; i < 7; ++i) {
+        if (i == 6) canvas.SetTextColour(farben.Colour(RoleFeiertage));
+        canvas.DrawText(l.GridLeft + i * l.CellWidth + l.CellWidth / 2 + 4 - l.Width22 / 2,
+                        client.Top + l.TitleBand, WeekdayName(i + 1, false));
+    }
+
+    canvas.SetTextColour(Rgb{});
+    const FontSpec oldFont = canvas.SetFont(RowFont(l.RowHeight));
+    const TextAlign oldAlign = canvas.SetTextAlign(TextAlign::Right);
+    const int first = FirstWeekNumber(jahr, monat);
+    const int rows = MonthRows(jahr, monat);
+    for (int r = 0; r < rows; ++r) {
+        if (first + r < 1) continue;
+        canvas.DrawText(l.GridLeft, l.GridTop + r * l.CellHeight + l.CellHeight / 2 - l.Height22 / 2,
+                        Format("%2d.", first + r));
+    }
+    canvas.SetTextAlign(oldAlign);
+    canvas.SetFont(oldFont);
+    canvas.SetTextColour(oldColour);
+
+    const int firstWeekday = Wochentag(jahr, monat, 1);
+    Liste.Erster();
+    for (int d = 1; d <= TageImMonat(jahr, monat); ++d) {
+        const CellRect cell = MonthCell(l, firstWeekday, d);
+        Day(canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, 2);
+    }
+}

@@ -1,0 +1,190 @@
+// The paint routine over the three views: week and month grids, week numbers, hit-grid
+// cells, selection frames, and what the paint leaves behind.
+#include "views/CalendarPaint.h"
+
+#include "views/OverviewPaint.h"
+#include "views/SelectionFrame.h"
+#include "views/ViewFixture.h"
+
+#include <chrono>
+
+namespace {
+
+using Kind = RecordingCanvas::Kind;
+const Rgb Magenta{255, 0, 255};
+
+class CalendarPaintTest : public ViewFixture {
+protected:
+    void Paint(int mode, int jahr, int monat, int tag) {
+        TheSettings.Mode = mode;
+        Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
+        canvas.calls.clear();
+        PaintCalendarView(canvas, ClientRect{0, 0, 800, 600});
+    }
+    std::vector<RecordingCanvas::Call> FrameLines() const {
+        std::vector<RecordingCanvas::Call> out;
+        for (const auto& c : canvas.Of(Kind::Line))
+            if (c.pen.Colour == Magenta) out.push_back(c);
+        return out;
+    }
+};
+
+TEST_F(CalendarPaintTest, WeekNumbersOfTheFirstRow) {
+    for (int jahr : {2021, 2022, 2023}) {  // 1 January on Friday, Saturday, Sunday
+        EXPECT_EQ(FirstWeekNumber(jahr, 1), 0) << jahr;
+    }
+    EXPECT_EQ(FirstWeekNumber(2026, 1), 1);   // Thursday
+    EXPECT_EQ(FirstWeekNumber(2024, 1), 1);   // Monday
+    EXPECT_EQ(FirstWeekNumber(2026, 12), 49);
+    EXPECT_EQ(FirstWeekNumber(2020, 12), 49);  // 2020 began on a Wednesday
+    EXPECT_EQ(MonthRows(2026, 3), 6);  // 31 days from a Sunday
+    EXPECT_EQ(MonthRows(2027, 2), 4);  // February from a Monday, common year
+    EXPECT_EQ(MonthRows(2026, 12), 5);
+}
+
+TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
+    Paint(2, 2021, 1, 15);
+    const Layout& l = TheLayout;
+    // Week numbers right-aligned at the grid's left edge: none in row 0, then 1 to 4.
+    std::vector<std::string> numbers;
+    for (const auto& c : canvas.Of(Kind::Text))
+        if (c.x0 == l.GridLeft && c.align == TextAlign::Right) numbers.push_back(c.text);
+    EXPECT_EQ(numbers, (std::vector<std::string>{" 1.", " 2.", " 3.", " 4."}));
+    const auto* w1 = canvas.TextStartingWith(" 1.");
+    EXPECT_EQ(w1->y0, l.GridTop + l.CellHeight + l.CellHeight / 2 - l.Height22 / 2);
+    EXPECT_EQ(w1->colour, Rgb{});
+    // Weekday headings: Monday blue, Sunday red.
+    const auto* mo = canvas.TextAt(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand);
+    ASSERT_NE(mo, nullptr);
+    EXPECT_EQ(mo->text, "Mo");
+    EXPECT_EQ(mo->colour, Role(RoleWochentage));
+    EXPECT_EQ(canvas.TextStartingWith("So")->colour, Role(RoleFeiertage));
+    // Title "Januar 2021" centred over the grid in a box.
+    const auto* title = canvas.TextStartingWith("Januar 2021");
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->x0, (l.GridRight - l.GridLeft) / 2);
+    EXPECT_EQ(title->y0, 0);
+    EXPECT_EQ(canvas.Count(Kind::Rectangle), 1);
+    // Day 1 is a Friday: block 0, column 4 of row 0.
+    const HitEntry& cell1 = Hits.Block[0][HitGrid::WholeCell];
+    EXPECT_EQ(cell1.X, l.GridLeft + 4 * l.CellWidth);
+    EXPECT_EQ(cell1.Y, l.GridTop - 1);
+    EXPECT_EQ(cell1.Date, MachZeitpunkt(2021, 1, 1));
+    EXPECT_EQ(Hits.Block[30][HitGrid::WholeCell].Date, MachZeitpunkt(2021, 1, 31));
+    // The selected 15th (a Friday, row 2) carries the frame.
+    const FrameRect& f = DayFrames.Day[15];
+    EXPECT_EQ(f.Left, l.GridLeft + 4 * l.CellWidth + 1);
+    EXPECT_EQ(f.Top, l.GridTop + 2 * l.CellHeight - 1 + 2);
+    EXPECT_EQ(f.Bottom, l.GridTop + 2 * l.CellHeight - 1 + l.CellHeight);
+    const auto frame = FrameLines();
+    ASSERT_EQ(frame.size(), 4u);
+    EXPECT_EQ(frame[0].x0, f.Left);
+    EXPECT_EQ(frame[0].y0, f.Bottom);
+    EXPECT_EQ(frame[1].x1, f.Right);
+    EXPECT_EQ(frame[1].y1, f.Top);
+}
+
+TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
+    Add(2024, 12, 30, 9, 0, 9, 30, "Montag");
+    Add(2025, 1, 1, 0, 0, 0, 0, "Neujahr", FlagOhneZeit);
+    Add(2025, 1, 5, 18, 0, 19, 0, "Sonntag");
+    Paint(1, 2025, 1, 1);
+    EXPECT_NE(canvas.TextStartingWith("30.12.2024 bis 5. 1.2025"), nullptr);
+    for (int i = 0; i < 7; ++i) {
+        const HitEntry& cell = Hits.Block[i][HitGrid::WholeCell];
+        const CellRect r = WeekCell(TheLayout, i);
+        EXPECT_EQ(cell.X, r.X);
+        EXPECT_EQ(cell.Y, r.Y);
+        EXPECT_EQ(cell.Height, r.Height);
+        EXPECT_EQ(cell.Date, i < 2 ? MachZeitpunkt(2024, 12, 30 + i) : MachZeitpunkt(2025, 1, i - 1)) << i;
+    }
+    EXPECT_EQ(HitText(Hits.Block[0][0]), "Montag");
+    EXPECT_EQ(HitText(Hits.Block[2][0]), "Neujahr");
+    EXPECT_EQ(HitText(Hits.Block[6][0]), "Sonntag");
+    EXPECT_NE(canvas.TextStartingWith("9:00 - 9:30 Montag"), nullptr);
+    // Frames by day of month; Saturday and Sunday share the third cell.
+    const Layout& l = TheLayout;
+    EXPECT_EQ(DayFrames.Day[30].Left, l.GridLeft + 1);
+    EXPECT_EQ(DayFrames.Day[4].Bottom, WeekCell(l, 5).Y + l.CellHeight - l.HalfCell);
+    EXPECT_EQ(DayFrames.Day[5].Bottom, l.GridTop - 1 + 3 * l.CellHeight);
+    EXPECT_EQ(FrameLines().size(), 4u);
+    EXPECT_EQ(FrameLines()[0].x0, DayFrames.Day[1].Left);
+    // The weekend divider.
+    bool divider = false;
+    for (const auto& c : canvas.Of(Kind::Line))
+        divider |= c.y0 == c.y1 && c.y0 == l.GridTop + 3 * l.CellHeight - l.HalfCell &&
+                   c.x0 == l.GridLeft + l.CellWidth && c.x1 == l.GridRight;
+    EXPECT_TRUE(divider);
+}
+
+TEST_F(CalendarPaintTest, SelectionFrameErasesTheLastOneOfTheSameView) {
+    Paint(2, 2026, 12, 3);
+    const FrameRect old = DayFrames.Day[3];
+    canvas.calls.clear();
+    DrawSelectionFrame(canvas, DayFrames.Day[10]);
+    const auto lines = canvas.Of(Kind::Line);
+    ASSERT_EQ(lines.size(), 8u);
+    EXPECT_EQ(lines[0].pen.Colour, Role(RoleHintergrund));
+    EXPECT_EQ(lines[0].x0, old.Left);
+    EXPECT_EQ(lines[4].pen.Colour, Magenta);
+    EXPECT_EQ(lines[4].x0, DayFrames.Day[10].Left);
+    // After a resize nothing is erased; the day view only remembers its mode.
+    ForgetSelectionFrame();
+    canvas.calls.clear();
+    DrawSelectionFrame(canvas, DayFrames.Day[11]);
+    EXPECT_EQ(canvas.Count(Kind::Line), 4);
+    TheSettings.Mode = 0;
+    canvas.calls.clear();
+    DrawSelectionFrame(canvas, DayFrames.Day[12]);
+    EXPECT_EQ(canvas.Count(Kind::Line), 0);
+    TheSettings.Mode = 2;
+    DrawSelectionFrame(canvas, DayFrames.Day[12]);
+    EXPECT_EQ(canvas.Count(Kind::Line), 4);  // the day-view frame is not erased in the month view
+}
+
+TEST_F(CalendarPaintTest, DayViewPaintFillsTheGridAndUsesTheFittedRowHeight) {
+    Add(2026, 12, 5, 14, 0, 15, 0, "Termin");
+    Paint(0, 2026, 12, 5);
+    const Layout& l = TheLayout;
+    EXPECT_EQ(l.RowHeight, 22);
+    EXPECT_EQ(TheAppearance.FontHeightInUse, 22);
+    const auto fills = canvas.Of(Kind::Fill);
+    ASSERT_GE(fills.size(), 2u);
+    EXPECT_EQ(fills[0].colour, (Rgb{255, 255, 224}));
+    EXPECT_EQ(fills[0].x1, 800);
+    EXPECT_EQ(fills[1].colour, Role(RoleHintergrund));
+    EXPECT_EQ(fills[1].x0, l.GridLeft);
+    EXPECT_EQ(l.TimeGridBottom, l.GridTop + 33 + 24 * 22 - 23);  // the painter's own heading
+    EXPECT_EQ(HitText(Hits.Block[1][4]), "Termin");
+    EXPECT_EQ(FrameLines().size(), 0u);
+}
+
+TEST_F(CalendarPaintTest, PaintKeepsThePositionAndTheCanvasState) {
+    for (int d = 1; d <= 9; ++d) Add(2026, 12, d, 10, 0, 11, 0, "T");
+    Liste.Erster();
+    Liste.Naechster();
+    Liste.Naechster();
+    const Termin* before = Liste.Aktuell();
+    for (int mode : {0, 1, 2}) {
+        Paint(mode, 2026, 12, 5);
+        EXPECT_EQ(Liste.Aktuell(), before) << mode;
+        EXPECT_EQ(canvas.font_, FontSpec{}) << mode;
+        EXPECT_EQ(canvas.pen_, PenSpec{}) << mode;
+        EXPECT_EQ(canvas.colour_, Rgb{}) << mode;
+        EXPECT_FALSE(canvas.transparent_) << mode;
+    }
+    EXPECT_TRUE(Liste.HolePosition() == false);  // nothing left on the position stack
+    EXPECT_EQ(ViewNow, MachZeitpunkt(2026, 12, 5, 12, 0));
+}
+
+TEST_F(CalendarPaintTest, StaleHitEntriesAreClearedByTheNextPaint) {
+    Add(2026, 12, 5, 14, 0, 15, 0, "Termin");
+    Paint(2, 2026, 12, 5);
+    EXPECT_EQ(HitText(Hits.Block[4][0]), "Termin");
+    Paint(2, 2027, 2, 5);  // February has 28 days: blocks 28-30 stay empty
+    EXPECT_EQ(Hits.Block[4][0].Appointment, HitEntry::NoAppointment);
+    EXPECT_EQ(Hits.Block[28][HitGrid::WholeCell].Date.Jahr, 0);
+    EXPECT_EQ(Hits.Block[27][HitGrid::WholeCell].Date, MachZeitpunkt(2027, 2, 28));
+}
+
+}  // namespace

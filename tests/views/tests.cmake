@@ -1,0 +1,11 @@
+list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/RecordingCanvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ViewLayoutTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayViewTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DayCellTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarPaintTest.cpp
+)
+list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarScreenshotWinTest.cpp
+)
