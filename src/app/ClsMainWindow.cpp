@@ -11,6 +11,7 @@
 #include "app/Startup.h"
 #include "store/ClsListe.h"
 #include "views/DisplayState.h"
+#include "views/MainWindowPaint.h"
 
 #include <vector>
 
@@ -118,6 +119,10 @@ bool ClsMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& resul
 void ClsMainWindow::OnTimer(UINT_PTR id) {
     if (id == ClockTimer) TimerTick();
 }
+
+void ClsMainWindow::Paint(HDC dc, bool, const RECT&) { PaintCalendar(Handle(), dc); }
+
+void ClsMainWindow::OnSize(int, int) { CalendarResized(Handle()); }
 
 void ClsMainWindow::SetTitle() {
     std::string name;

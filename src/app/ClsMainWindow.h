@@ -28,6 +28,8 @@ protected:
     void SetupWindow() override;
     void CleanupWindow() override;
     void OnTimer(UINT_PTR id) override;
+    void Paint(HDC dc, bool erase, const RECT& rect) override;
+    void OnSize(int w, int h) override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
 
 private:

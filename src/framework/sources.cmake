@@ -8,3 +8,7 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/StatusBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Window.cpp
 )
+# Canvas of the calendar painters on GDI contexts.
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/GdiCanvas.cpp
+)

@@ -65,6 +65,7 @@ std::string DatumText(int tag, int monat, int jahr, DatumStil stil) {
     case DatumStil::Leer: return Format("%2d%c%02d%c%04d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
     case DatumStil::Kurz: return Format("%d%c%02d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
     case DatumStil::KurzLeer: return Format("%2d%c%02d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
+    case DatumStil::Titel: return Format("%d%c%2d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
     case DatumStil::Zweistellig: break;
     }
     return Format("%02d%c%02d%c%04d", erste, DatumTrenner, zweite, DatumTrenner, jahr);

@@ -16,6 +16,7 @@ enum class DatumStil {
     Leer,         // "%2d.%02d.%04d"
     Kurz,         // "%d.%02d.%4d"
     KurzLeer,     // "%2d.%02d.%4d"
+    Titel,        // "%d.%2d.%4d" (view titles)
 };
 
 std::string DatumText(int tag, int monat, int jahr, DatumStil stil = DatumStil::Zweistellig);

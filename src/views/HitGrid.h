@@ -27,11 +27,11 @@ struct HitGrid {
              int32_t appointment = HitEntry::NoAppointment);
 };
 
-struct FrameRect {
+struct DayRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
 };
 
 // Selection frames by day of the month (1-31; entry 0 unused).
 struct DayFrameTable {
-    FrameRect Day[32];
+    DayRect Day[32];
 };

@@ -48,8 +48,8 @@ void Day(Canvas& canvas, const CellRect& cell, int block, const Zeitpunkt& date,
     Hits.Set(block, HitGrid::WholeCell, cell.X, cell.Y, cell.Width, cell.Height, date);
     DrawDayCell(canvas, cell.X, cell.Y, cell.Width, cell.Height, l.HeadingHeight, l.RowHeight, l.SmallHeight, date, target);
     if (date.Tag < 1 || date.Tag > 31) return;
-    FrameRect& frame = DayFrames.Day[date.Tag];
-    frame = FrameRect{cell.X + 1, cell.Y + 2, cell.X + l.CellWidth - 1, frameBottom};
+    DayRect& frame = DayFrames.Day[date.Tag];
+    frame = DayRect{cell.X + 1, cell.Y + 2, cell.X + l.CellWidth - 1, frameBottom};
     if (IsSelected(date)) DrawSelectionFrame(canvas, frame);
 }
 

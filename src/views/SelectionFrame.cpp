@@ -7,13 +7,13 @@
 namespace {
 
 struct LastFrame {
-    FrameRect Rect;
+    DayRect Rect;
     int Mode = -1;  // -1: nothing to erase
 };
 LastFrame last;
 bool called = false;
 
-void Outline(Canvas& canvas, const FrameRect& r, Rgb colour) {
+void Outline(Canvas& canvas, const DayRect& r, Rgb colour) {
     const PenSpec old = canvas.SetPen(PenSpec{1, colour});
     canvas.MoveTo(r.Left, r.Bottom);
     canvas.LineTo(r.Left, r.Top);
@@ -30,7 +30,7 @@ void ForgetSelectionFrame() {
     last.Mode = -1;
 }
 
-void DrawSelectionFrame(Canvas& canvas, const FrameRect& rect) {
+void DrawSelectionFrame(Canvas& canvas, const DayRect& rect) {
     const int mode = TheSettings.Mode;
     // The very first call takes the remembered mode to be the current one; its remembered
     // rectangle is empty, so the erase draws nothing visible.

@@ -6,6 +6,6 @@
 
 // Erases the previous frame (same view mode only) in the "Hintergrund" colour and draws the
 // new one. In the day view it only remembers the mode.
-void DrawSelectionFrame(Canvas& canvas, const FrameRect& rect);
+void DrawSelectionFrame(Canvas& canvas, const DayRect& rect);
 // After a resize: the next frame erases nothing.
 void ForgetSelectionFrame();

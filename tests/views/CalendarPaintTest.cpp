@@ -72,7 +72,7 @@ TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
     EXPECT_EQ(cell1.Date, MachZeitpunkt(2021, 1, 1));
     EXPECT_EQ(Hits.Block[30][HitGrid::WholeCell].Date, MachZeitpunkt(2021, 1, 31));
     // The selected 15th (a Friday, row 2) carries the frame.
-    const FrameRect& f = DayFrames.Day[15];
+    const DayRect& f = DayFrames.Day[15];
     EXPECT_EQ(f.Left, l.GridLeft + 4 * l.CellWidth + 1);
     EXPECT_EQ(f.Top, l.GridTop + 2 * l.CellHeight - 1 + 2);
     EXPECT_EQ(f.Bottom, l.GridTop + 2 * l.CellHeight - 1 + l.CellHeight);
@@ -119,7 +119,7 @@ TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
 
 TEST_F(CalendarPaintTest, SelectionFrameErasesTheLastOneOfTheSameView) {
     Paint(2, 2026, 12, 3);
-    const FrameRect old = DayFrames.Day[3];
+    const DayRect old = DayFrames.Day[3];
     canvas.calls.clear();
     DrawSelectionFrame(canvas, DayFrames.Day[10]);
     const auto lines = canvas.Of(Kind::Line);

@@ -104,6 +104,14 @@ TEST_F(DayViewTest, DurationLineCarriesIntoTheAfternoon) {
     EXPECT_EQ(lines[1].y0, Y + 30);
     EXPECT_EQ(lines[1].y1, Mid(4));
     EXPECT_EQ(lines[1].pen.Colour, Role(RoleTermineNormal));
+
+    // Past the last afternoon row the line goes back up by half a row, above the bottom.
+    Liste.Leeren();
+    canvas.calls.clear();
+    Add(2026, 12, 5, 23, 0, 23, 59, "Nacht");
+    Draw();
+    ASSERT_EQ(DurationLines().size(), 1u);
+    EXPECT_EQ(DurationLines()[0].y1, Mid(22) + 2 * 19 - 10);
 }
 
 TEST_F(DayViewTest, DurationLineEndsInProportionAndOverlapsAlternateTheOffset) {
