@@ -9,3 +9,6 @@ list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarScreenshotWinTest.cpp
 )
+list(APPEND ORDIVO_E2E_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarViewsE2eTest.cpp
+)
