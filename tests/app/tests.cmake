@@ -1,4 +1,5 @@
 list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/FileNamesTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NavigationTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResourceStringsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TipRulesTest.cpp
