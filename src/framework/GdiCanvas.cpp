@@ -42,6 +42,8 @@ HFONT GdiCanvas::FontFor(const FontSpec& font) {
     lf.lfClipPrecision = CLIP_STROKE_PRECIS;
     lf.lfQuality = PROOF_QUALITY;
     lf.lfPitchAndFamily = BYTE(VARIABLE_PITCH | (font.Family == FontFamily::Roman ? FF_ROMAN : FF_SWISS));
+    // Wine: a prefix without a font named Arial picks the face by family, so the roman
+    // headings come out in a serif face unless Arial is replaced (e.g. by Liberation Sans).
     lstrcpynA(lf.lfFaceName, "Arial", LF_FACESIZE);
     fonts_.emplace_back(font, gdi::Font(CreateFontIndirectA(&lf)));
     return fonts_.back().second.Get();

@@ -5,6 +5,7 @@
 #include "holidays/FeiertagTabelle.h"
 #include "settings/Appearance.h"
 #include "store/ClsListe.h"
+#include "views/AppointmentLine.h"
 #include "views/DayView.h"
 #include "views/DisplayState.h"
 #include "views/OverviewPaint.h"
@@ -26,7 +27,7 @@ void PaintCalendarView(Canvas& canvas, const ClientRect& client) {
         canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, TheAppearance.Farben.Colour(RoleHintergrund));
         TheLayout.CurrentBlock = 0;
         DrawDayView(canvas, l.GridLeft, l.GridTop, l.GridRight - l.GridLeft, l.GridBottom - l.GridTop, l.RowHeight,
-                    MachZeitpunkt(Selected.Year, Selected.Month, Selected.Day), 0);
+                    MachZeitpunkt(Selected.Year, Selected.Month, Selected.Day), ViewTarget::Day);
     } else if (mode == 1) {
         PaintWeekView(canvas, client);
     } else {

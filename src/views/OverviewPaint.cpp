@@ -5,6 +5,7 @@
 #include "settings/Appearance.h"
 #include "store/ClsListe.h"
 #include "store/TextFormat.h"
+#include "views/AppointmentLine.h"
 #include "views/DayCell.h"
 #include "views/DayHeading.h"
 #include "views/DisplayState.h"
@@ -82,7 +83,7 @@ void PaintWeekView(Canvas& canvas, const ClientRect& client) {
         const int bottom = i < 5 ? cell.Y + l.CellHeight
                          : i == 5 ? cell.Y + l.CellHeight - l.HalfCell
                                   : l.GridTop - 1 + 3 * l.CellHeight;
-        Day(canvas, cell, i, date, bottom, 1);
+        Day(canvas, cell, i, date, bottom, ViewTarget::Week);
     }
 }
 
@@ -118,6 +119,6 @@ void PaintMonthView(Canvas& canvas, const ClientRect& client) {
     Liste.Erster();
     for (int d = 1; d <= TageImMonat(jahr, monat); ++d) {
         const CellRect cell = MonthCell(l, firstWeekday, d);
-        Day(canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, 2);
+        Day(canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, ViewTarget::Month);
     }
 }

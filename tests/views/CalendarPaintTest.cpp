@@ -177,6 +177,26 @@ TEST_F(CalendarPaintTest, PaintKeepsThePositionAndTheCanvasState) {
     EXPECT_EQ(ViewNow, MachZeitpunkt(2026, 12, 5, 12, 0));
 }
 
+TEST_F(CalendarPaintTest, DegenerateWindowsAndDatesPaintWithoutFault) {
+    Add(2026, 12, 5, 14, 0, 15, 0, std::string(49, 'z'));
+    Add(2026, 12, 5, 0, 0, 0, 0, "Ganztag", FlagOhneZeit);
+    TheSettings.StartPM = 23 * 60;  // odd grid: hours beyond 23 in the afternoon rows
+    TheSettings.StepPM = 90;
+    for (int mode : {0, 1, 2}) {
+        TheSettings.Mode = mode;
+        for (const ClientRect& r : {ClientRect{0, 0, 0, 0}, ClientRect{0, 0, 1, 1}, ClientRect{0, 0, 40000, 30}}) {
+            Selected = SelectedDate{2026, 12, 5};
+            PaintCalendarView(canvas, r);
+            EXPECT_EQ(TheLayout.RowHeight, 6) << mode;
+            Selected = SelectedDate{2026, 2, 31};  // a day the month lacks
+            PaintCalendarView(canvas, r);
+        }
+    }
+    EXPECT_EQ(Hits.Block[0][HitGrid::WholeCell].X, 32767);  // Sunday 1 February: clipped, not wrapped
+    EXPECT_FALSE(Liste.HolePosition());
+    EXPECT_EQ(canvas.font_, FontSpec{});
+}
+
 TEST_F(CalendarPaintTest, StaleHitEntriesAreClearedByTheNextPaint) {
     Add(2026, 12, 5, 14, 0, 15, 0, "Termin");
     Paint(2, 2026, 12, 5);
