@@ -31,7 +31,8 @@ static_assert(Beschr + BeschrLaenge == Groesse, "the record image fills 256 byte
 
 struct Termin {
     Zeitpunkt Start;
-    Zeitpunkt Ende;          // only Stunde/Minute count; yearly records hold the step 1-0-0 here
+    Zeitpunkt Ende;          // start date with the end time (the overlap check compares the
+                             // whole value); yearly records hold the step 1-0-0 as date
     Zeitpunkt Vorwarnung;    // Jahr < 1: no advance warning
     Zeitpunkt VorwarnBasis;  // yearly records: the warning as set in the dialog
     uint16_t Id = 0;         // series number; 0 = single appointment
