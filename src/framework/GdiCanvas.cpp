@@ -1,6 +1,7 @@
 // GdiCanvas: the Canvas operations as ANSI GDI calls.
 #include "framework/GdiCanvas.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
