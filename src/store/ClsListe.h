@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+class DateiSchreiber;
+
 class ClsListe {
 public:
     static constexpr int StartKapazitaet = 63;  // fresh block of 64 slots, one for the end marker
@@ -61,6 +63,15 @@ public:
     // With a file name set, runs `laden`; on failure (or without a name) clears Dateiname
     // and makes a fresh empty collection. False only if even that cannot be allocated.
     bool Initialisieren(const std::function<bool()>& laden);
+
+    // Reads the file named by Dateiname (appointments, then the address section) after
+    // Leeren; asks before converting older formats and for the password. False after the
+    // messages; the collection and the address list are then empty and freshly initialised.
+    bool Laden();
+    // Writes the appointment table to `datei` at its position: native form (clears Geaendert
+    // on success) or dBase III export. Nothing is written without records. False when a
+    // write failed (reported once by the file) or the selection ran out of memory.
+    bool Speichern(DateiSchreiber& datei, bool alsExport);
 
     // Test seam: allocations for more than this many records fail like a full memory.
     void SetzeSpeichergrenze(int saetze) { grenze_ = saetze; }

@@ -1,0 +1,17 @@
+// Sets or removes the file password (template 2359): the new text twice; command 108.
+#pragma once
+#include "framework/Dialog.h"
+
+class ClsNeuesPasswortDlg : public Dialog {
+public:
+    static constexpr int Vorlage = 2359, Feld = 101, Wiederholung = 102;
+
+    ClsNeuesPasswortDlg(HWND parent, HMODULE module);
+
+protected:
+    void SetupWindow() override;
+    bool CanClose() override;
+};
+
+// Command 108: runs the dialog with `owner` as parent.
+void NeuesPasswort(HWND owner);

@@ -1,0 +1,99 @@
+// dBase III header, descriptors and field conversions.
+#include "store/DbaseTabelle.h"
+
+#include "app/Host.h"
+#include "store/DateiLeser.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace Dbase {
+
+int SatzLaenge(const DbaseSpalte* spalten, int anzahl) {
+    int laenge = 1;
+    for (int i = 0; i < anzahl; ++i) laenge += spalten[i].Laenge;
+    return laenge;
+}
+
+std::string Kopf(const unsigned char kennung[4], uint32_t saetze, const DbaseSpalte* spalten, int anzahl) {
+    std::string k(size_t(KopfLaenge(anzahl)), '\0');
+    std::memcpy(&k[0], kennung, 4);
+    for (int i = 0; i < 4; ++i) k[size_t(AnzahlOffset + i)] = char((saetze >> (8 * i)) & 0xFF);
+    SetzeU16(k, 8, uint16_t(KopfLaenge(anzahl)));
+    SetzeU16(k, 10, uint16_t(SatzLaenge(spalten, anzahl)));
+    for (int i = 0; i < anzahl; ++i) {
+        const size_t d = size_t(KopfGroesse + SpaltenGroesse * i);
+        std::strncpy(&k[d], spalten[i].Name, 10);
+        k[d + 11] = spalten[i].Typ;
+        k[d + 16] = char(spalten[i].Laenge);
+    }
+    k.back() = Spaltenende;
+    return k;
+}
+
+void DatumKennung(const LocalTime& heute, unsigned char kennung[4]) {
+    kennung[0] = 3;
+    kennung[1] = static_cast<unsigned char>(heute.Jahr % 100);
+    kennung[2] = static_cast<unsigned char>(heute.Monat);
+    kennung[3] = static_cast<unsigned char>(heute.Tag);
+}
+
+void SetzeU16(std::string& bytes, size_t offset, uint16_t wert) {
+    bytes[offset] = char(wert & 0xFF);
+    bytes[offset + 1] = char(wert >> 8);
+}
+
+uint16_t U16(const unsigned char* p) { return uint16_t(p[0] | (p[1] << 8)); }
+uint32_t U32(const unsigned char* p) { return uint32_t(U16(p)) | (uint32_t(U16(p + 2)) << 16); }
+
+void Text(std::string& satz, const std::string& text, size_t laenge) {
+    const size_t n = text.size() < laenge ? text.size() : laenge;
+    satz.append(text, 0, n);
+    satz.append(laenge - n, ' ');
+}
+
+void Zahl(std::string& satz, long wert, int laenge) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%0*ld", laenge, wert);
+    puffer[laenge] = '\0';
+    Text(satz, puffer, size_t(laenge));
+}
+
+}  // namespace Dbase
+
+bool FeldLeser::Lies(char* ziel, size_t n) {
+    if (ok_ && !datei_.LiesGanz(ziel, n)) ok_ = false;
+    return ok_;
+}
+
+long FeldLeser::Zahl(int laenge) {
+    char f[32];
+    if (laenge <= 0 || laenge >= int(sizeof f) || !Lies(f, size_t(laenge))) return ok_ = false, 0;
+    int i = 0;
+    while (i < laenge && f[i] == ' ') ++i;
+    const bool minus = i < laenge && f[i] == '-';
+    if (i < laenge && (f[i] == '-' || f[i] == '+')) ++i;
+    long wert = 0;
+    int ziffern = 0;
+    for (; i < laenge && f[i] >= '0' && f[i] <= '9'; ++i, ++ziffern) wert = wert * 10 + (f[i] - '0');
+    while (i < laenge && f[i] == ' ') ++i;
+    if (i < laenge || (ziffern == 0 && minus)) return ok_ = false, 0;
+    return minus ? -wert : wert;
+}
+
+std::string FeldLeser::Text(size_t laenge) {
+    std::string t(laenge, ' ');
+    if (!Lies(&t[0], laenge)) return std::string();
+    const size_t ende = t.find_last_not_of(' ');
+    t.resize(ende == std::string::npos ? 0 : ende + 1);
+    return t;
+}
+
+uint16_t FeldLeser::Binaer16() {
+    unsigned char b[2];
+    return Lies(reinterpret_cast<char*>(b), 2) ? Dbase::U16(b) : 0;
+}
+
+void FeldLeser::Ueberspringe(size_t laenge) {
+    if (ok_ && !datei_.Ueberspringe(laenge)) ok_ = false;
+}

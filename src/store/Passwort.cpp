@@ -1,0 +1,46 @@
+// Password scrambling and the overwrite check.
+#include "store/Passwort.h"
+
+#include "app/Host.h"
+#include "store/ClsListe.h"
+#include "store/DateiLeser.h"
+#include "store/DbaseTabelle.h"
+
+#include <cstring>
+
+void Verschluessele(const char* passwort, unsigned char ziel[PasswortBytes]) {
+    std::memset(ziel, 0, PasswortBytes);
+    for (int i = 0; i < PasswortBytes - 1 && passwort[i]; ++i)
+        ziel[i] = static_cast<unsigned char>((static_cast<unsigned char>(passwort[i]) + i + 128) & 0xFF);
+}
+
+std::string Entschluessele(const unsigned char quelle[PasswortBytes]) {
+    std::string p;
+    for (int i = 0; i < PasswortBytes - 1 && quelle[i]; ++i) p += char((quelle[i] - i - 128) & 0xFF);
+    return p;
+}
+
+bool PasswortSpeicherbar(const std::string& passwort) {
+    if (passwort.size() > size_t(PasswortBytes - 1)) return false;
+    for (size_t i = 0; i < passwort.size(); ++i)
+        if (((static_cast<unsigned char>(passwort[i]) + i + 128) & 0xFF) == 0) return false;
+    return true;
+}
+
+bool PruefeDateiPasswort(const std::string& pfad) {
+    DateiLeser datei;
+    if (!datei.Oeffne(pfad)) return false;
+    unsigned char kopf[Dbase::KopfGroesse] = {};
+    datei.Lies(kopf, sizeof kopf);
+    datei.Schliesse();
+    if (kopf[0] != 'o' || kopf[1] != 'r') return true;
+    const std::string passwort = Entschluessele(kopf + Dbase::PasswortOffset);
+    if (Dbase::U16(kopf + Dbase::VersionOffset) < 400 || passwort.empty()) return true;
+    if (!FragePasswort(passwort)) {
+        Message(1174, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        return false;
+    }
+    std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
+    std::memcpy(Liste.Passwort, passwort.data(), passwort.size());
+    return true;
+}

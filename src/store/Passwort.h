@@ -1,0 +1,24 @@
+// The file password: its scrambled form in the native header, the check before a
+// protected file is overwritten, and the seam to the password dialog.
+#pragma once
+#include <string>
+
+constexpr int PasswortEingabeMax = 11;  // what the dialogs accept
+constexpr int PasswortBytes = 14;       // header bytes 18-31: up to 13 characters and a zero
+
+// s[i] = (p[i] + i + 128) mod 256 for the characters of `passwort` (at most 13), then zeros.
+void Verschluessele(const char* passwort, unsigned char ziel[PasswortBytes]);
+// p[i] = (s[i] - i - 128) mod 256 up to the first zero byte (at most 13 characters).
+std::string Entschluessele(const unsigned char quelle[PasswortBytes]);
+// False when a character would scramble to a zero byte (code 128 - i at position i),
+// which would cut the stored password short, or when it is longer than 13 characters.
+bool PasswortSpeicherbar(const std::string& passwort);
+
+// Before save-as overwrites `pfad`: true when the file cannot hold a password or the user
+// typed it right (Liste.Passwort then takes it over); false after message 1174, or when
+// the file cannot be opened.
+bool PruefeDateiPasswort(const std::string& pfad);
+
+// Runs the password dialog (template 2358) against `passwort`; true when the user typed
+// exactly that text. Defined by the Win32 dialog in the product and by fakes in tests.
+bool FragePasswort(const std::string& passwort);

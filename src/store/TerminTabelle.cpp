@@ -1,0 +1,160 @@
+// Appointment records: the writer of the current layout and the reader of all layouts.
+#include "store/TerminTabelle.h"
+
+#include "store/Oem.h"
+
+namespace TerminTabelle {
+const DbaseSpalte Spalte[Spalten] = {
+    {"JAHR", 'N', 4},    {"MONAT", 'N', 2},   {"TAG", 'N', 2},         {"STUNDE", 'N', 2},
+    {"MINUTE", 'N', 2},  {"JAHR2", 'N', 4},   {"MONAT2", 'N', 2},      {"TAG2", 'N', 2},
+    {"STUNDE2", 'N', 2}, {"MINUTE2", 'N', 2}, {"KURZBESCHR", 'C', 49}, {"ADRID", 'N', 5},
+    {"BLOCKS", 'C', 3},  {"BESCHR", 'C', 174}, {"JAHRV", 'N', 4},      {"MONATV", 'N', 2},
+    {"TAGV", 'N', 2},    {"STUNDEV", 'N', 2}, {"MINUTEV", 'N', 2},     {"JAHRH", 'N', 4},
+    {"MONATH", 'N', 2},  {"TAGH", 'N', 2},    {"STUNDEH", 'N', 2},     {"MINUTEH", 'N', 2},
+    {"ID", 'N', 5},      {"FLAGS", 'N', 5},
+};
+}  // namespace TerminTabelle
+
+namespace {
+constexpr int ZeitLaenge = 12;  // JAHR 4, MONAT, TAG, STUNDE, MINUTE 2 each
+const size_t BeschrMax = size_t(TerminTabelle::Spalte[TerminTabelle::BeschrSpalte].Laenge);
+
+void SchreibeZeit(std::string& satz, const Zeitpunkt& z) {
+    Dbase::Zahl(satz, z.Jahr, 4);
+    Dbase::Zahl(satz, z.Monat, 2);
+    Dbase::Zahl(satz, z.Tag, 2);
+    Dbase::Zahl(satz, z.Stunde, 2);
+    Dbase::Zahl(satz, z.Minute, 2);
+}
+
+Zeitpunkt LiesZeit(FeldLeser& f) {
+    const long jahr = f.Zahl(4), monat = f.Zahl(2), tag = f.Zahl(2), stunde = f.Zahl(2), minute = f.Zahl(2);
+    return MachZeitpunkt(int(jahr), int(monat), int(tag), int(stunde), int(minute));
+}
+
+// -1 -> 0 in `wert`; true when it was -1.
+bool MinusEins(int8_t& wert) {
+    if (wert != -1) return false;
+    wert = 0;
+    return true;
+}
+
+bool UhrzeitGueltig(const Zeitpunkt& z) { return z.Stunde >= 0 && z.Stunde <= 23 && z.Minute >= 0 && z.Minute <= 59; }
+
+// The fields the views and the warning plan index by: a real start date and time, the
+// other three within their fields' ranges (Ende's date may hold the yearly step 1-0-0).
+bool Plausibel(const Termin& t) {
+    const Zeitpunkt& s = t.Start;
+    if (s.Jahr < 1 || s.Monat < 1 || s.Monat > 12 || s.Tag < 1 || s.Tag > TageImMonat(s.Jahr, s.Monat) ||
+        !UhrzeitGueltig(s) || !UhrzeitGueltig(t.Ende))
+        return false;
+    for (const Zeitpunkt* z : {&t.Vorwarnung, &t.VorwarnBasis})
+        if (z->Jahr > 0 && (z->Monat < 0 || z->Monat > 12 || z->Tag < 0 || z->Tag > 31 || !UhrzeitGueltig(*z)))
+            return false;
+    return true;
+}
+
+// A 5-digit unsigned column; values beyond 16 bits mark the record as damaged.
+bool Zahl16(FeldLeser& f, uint16_t& ziel) {
+    const long wert = f.Zahl(5);
+    ziel = uint16_t(wert);
+    return wert >= 0 && wert <= 0xFFFF;
+}
+}  // namespace
+
+void SchreibeTerminSatz(std::string& satz, const Termin& t, bool alsExport) {
+    using namespace TerminTabelle;
+    const std::string kurz(t.Kurzbeschr);
+    const int blocks = t.Blocks();
+    satz += Dbase::NichtGeloescht;
+    SchreibeZeit(satz, t.Start);
+    SchreibeZeit(satz, t.Ende);
+    Dbase::Text(satz, alsExport ? ZuOem(kurz) : kurz, size_t(Spalte[KurzSpalte].Laenge));
+    Dbase::Zahl(satz, t.AdrId, 5);
+    Dbase::Zahl(satz, blocks, 3);
+    if (!alsExport && blocks >= 1)
+        Dbase::Text(satz, t.Beschr, size_t(blocks) * BlockGroesse);
+    else
+        Dbase::Text(satz, alsExport ? ZuOem(t.Beschr.substr(0, BeschrMax)) : t.Beschr, BeschrMax);
+    SchreibeZeit(satz, t.Vorwarnung);
+    SchreibeZeit(satz, t.VorwarnBasis);
+    Dbase::Zahl(satz, t.Id, 5);
+    Dbase::Zahl(satz, t.Flags, 5);
+}
+
+TerminLayout LayoutFuer(int version) {
+    using F = TerminLayout::Feld;
+    TerminLayout l;
+    l.Version = version;
+    if (version >= 410) return l;
+    l.AdrIdBlocks = false;
+    l.Id = F::Binaer;
+    l.Flags = F::Binaer;
+    l.DescriptorBeschr = TerminTabelle::BeschrSpalteAlt;
+    l.Basis = version >= 400;
+    if (version >= 210) return l;
+    l.StartMinusEins = true;
+    l.Flags = F::BinaerErsetzt;
+    l.Ende = l.Vorwarnung = F::MinusEins;
+    if (version >= 200) return l;
+    l.Ende = F::Fehlt;
+    l.Vorwarnung = F::Uebersprungen;
+    l.Flags = F::Fehlt;
+    l.Kurz = 29;
+    l.Beschr = 205;
+    l.NachBeschr = 10;
+    l.DescriptorKurz = l.DescriptorBeschr = -1;
+    return l;
+}
+
+int SatzLaenge(const TerminLayout& l) {
+    using F = TerminLayout::Feld;
+    int n = 1 + ZeitLaenge + (l.Ende == F::Fehlt ? 0 : ZeitLaenge) + l.Kurz + l.Beschr + l.NachBeschr;
+    n += l.AdrIdBlocks ? 5 + 3 : 0;
+    n += l.Vorwarnung == F::Uebersprungen ? 2 : ZeitLaenge;
+    n += l.Basis ? ZeitLaenge : 0;
+    n += l.Id == F::Text ? 5 : 2;
+    n += l.Flags == F::Text ? 5 : l.Flags == F::Fehlt ? 0 : 2;
+    return n;
+}
+
+bool LiesTerminSatz(FeldLeser& f, const TerminLayout& l, uint64_t rest, Termin& t) {
+    using F = TerminLayout::Feld;
+    uint16_t gesammelt = 0;
+    bool ok = true;
+    f.Ueberspringe(1);
+    t.Start = LiesZeit(f);
+    if (l.StartMinusEins && (MinusEins(t.Start.Stunde) | MinusEins(t.Start.Minute))) gesammelt |= FlagOhneZeit;
+    if (l.Ende == F::Fehlt) {
+        t.Ende = t.Start;
+    } else {
+        t.Ende = LiesZeit(f);
+        if (l.Ende == F::MinusEins && (MinusEins(t.Ende.Stunde) | MinusEins(t.Ende.Minute))) gesammelt |= FlagOhneEnde;
+    }
+    t.SetzeKurzbeschr(f.Text(size_t(l.Kurz)));
+    int blocks = 0;
+    if (l.AdrIdBlocks) {
+        ok &= Zahl16(f, t.AdrId);
+        blocks = int(f.Zahl(3));
+    }
+    if (blocks < 0 || uint64_t(blocks) * TerminTabelle::BlockGroesse > rest) return false;
+    t.Beschr = f.Text(blocks >= 1 ? size_t(blocks) * TerminTabelle::BlockGroesse : size_t(l.Beschr));
+    if (blocks == 0 && t.Beschr.size() > BeschrMax) t.Beschr.resize(BeschrMax);
+    f.Ueberspringe(size_t(l.NachBeschr));
+    if (l.Vorwarnung == F::Uebersprungen) {
+        f.Ueberspringe(2);
+        gesammelt |= FlagOhneVorwarnung;
+    } else {
+        t.Vorwarnung = LiesZeit(f);
+        if (l.Vorwarnung == F::MinusEins && MinusEins(t.Vorwarnung.Stunde)) gesammelt |= FlagOhneVorwarnung;
+    }
+    // A converted record without a warning never fires one.
+    if (gesammelt & FlagOhneVorwarnung) t.Vorwarnung.Jahr = 0;
+    if (l.Basis) t.VorwarnBasis = LiesZeit(f);
+    if (l.Id == F::Text) ok &= Zahl16(f, t.Id);
+    else t.Id = f.Binaer16();
+    if (l.Flags == F::Text) ok &= Zahl16(f, t.Flags);
+    else if (l.Flags != F::Fehlt) t.Flags = f.Binaer16();
+    if (l.Flags == F::Fehlt || l.Flags == F::BinaerErsetzt) t.Flags = gesammelt;
+    return ok && f.Ok() && Plausibel(t);
+}
