@@ -17,6 +17,10 @@
 
 // Commands whose dialogs are not built yet answer with CmNotYetAvailable.
 const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
+    {101, 101, &ClsMainWindow::CmNew},
+    {102, 102, &ClsMainWindow::CmOpen},
+    {103, 103, &ClsMainWindow::CmSave},
+    {104, 104, &ClsMainWindow::CmSaveAs},
     {105, 108, &ClsMainWindow::CmNotYetAvailable},
     {109, 109, &ClsMainWindow::CmExit},
     {201, 203, &ClsMainWindow::CmNotYetAvailable},
@@ -97,12 +101,12 @@ bool ClsMainWindow::CanClose() {
     }
     EndInPlaceEditing();
     if (!DataModified()) return true;
-    if (TheSettings.AutoSave && !Dateiname.empty()) return SaveWithBackup();
+    if (TheSettings.AutoSave && !Dateiname.empty()) return SpeichereDatei(1);
     if (DataEmpty()) return true;
     const int answer = Message(1103, 0, Mb::YesNoCancel | Mb::IconExclamation);
     if (answer == Mb::IdCancel) return false;
     if (answer == Mb::IdNo) return true;
-    if (!Dateiname.empty()) return SaveWithBackup();
+    if (!Dateiname.empty()) return SpeichereDatei(1);
     OnCommand(104);
     return !DataModified();
 }

@@ -19,6 +19,9 @@ public:
     int CommandState(UINT id) const override;
 
     const std::string& DefaultStatusText() const { return defaultStatus_; }
+    // Writes Dateiname in save mode 1 (own file), 2 (appointment export) or 3 (address
+    // export), keeping the previous file as .BAK; true only if every part was written.
+    bool SpeichereDatei(int mode);
     void SetTitle();
     bool TimerRunning() const { return timerRunning_; }
 
@@ -43,6 +46,13 @@ private:
     void CmHelp(UINT id);
     void CmAbout(UINT id);
     void CmNotYetAvailable(UINT id);
+
+    // File commands (FileCommands.cpp).
+    void CmNew(UINT id);
+    void CmOpen(UINT id);
+    void CmSave(UINT id);
+    void CmSaveAs(UINT id);
+    void AfterFileChange();
 
     void ShowCommandsMenu();
     void CheckMenuCommand(UINT id, bool on);

@@ -13,8 +13,6 @@ void LoadHolidayFile();
 // Unsaved appointments or addresses exist / both are empty.
 bool DataModified();
 bool DataEmpty();
-// Saves the open file keeping a .BAK; false when the save failed.
-bool SaveWithBackup();
 // Commits any in-place editing of the calendar.
 void EndInPlaceEditing();
 // Recomputes the next advance warning.
