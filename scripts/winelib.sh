@@ -34,6 +34,8 @@ wine_prepare_prefix() {
   wine reg add "$intl" /v Locale /d 00000407 /f >/dev/null 2>&1
   wine reg add "$intl" /v sDate /d . /f >/dev/null 2>&1
   wine reg add "$intl" /v sShortDate /d dd.MM.yyyy /f >/dev/null 2>&1
+  # The prefix has no Arial; without this the family match picks a serif face.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
   # No window manager: Wine draws the title bars itself, so screenshots show them.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
   timeout 60 wineserver -w || true
