@@ -1,0 +1,23 @@
+// Program reference extraction and the existence check.
+#include "dialogs/ProgrammVerweis.h"
+
+#include <fstream>
+
+namespace {
+constexpr const char* Marke = "#[";
+}
+
+bool HatProgrammMarke(const std::string& text) { return text.find(Marke) != std::string::npos; }
+
+bool ProgrammName(const std::string& text, std::string& name) {
+    const size_t marke = text.find(Marke);
+    if (marke == std::string::npos) return false;
+    const size_t anfang = marke + 2;
+    const size_t ende = text.find(']', anfang);
+    name = text.substr(anfang, ende == std::string::npos ? std::string::npos : ende - anfang);
+    const size_t blank = name.rfind(' ');
+    if (blank != std::string::npos && blank > 0) name.erase(blank);
+    return true;
+}
+
+bool DateiLesbar(const std::string& name) { return std::ifstream(name, std::ios::binary).is_open(); }

@@ -1,0 +1,130 @@
+// Fields to record and back.
+#include "dialogs/TerminFelder.h"
+
+#include "app/Host.h"
+#include "app/ResString.h"
+#include "dialogs/ProgrammVerweis.h"
+#include "dialogs/ZeitFeld.h"
+#include "store/DatumText.h"
+#include "store/TextFormat.h"
+
+#include <algorithm>
+#include <cctype>
+#include <new>
+
+namespace {
+constexpr long FeldZahlGrenze = 1000000L;
+constexpr unsigned FehlerStil = Mb::Ok | Mb::IconExclamation;
+
+// One time field: character check (message `fehlerId`) and split.
+bool LeseZeit(const std::string& text, int fehlerId, Uhrzeit& out) {
+    const std::string zeit = text.substr(0, ZeitFeldLaenge);
+    if (!ZeitZeichenGueltig(zeit)) {
+        Message(fehlerId, 1153, FehlerStil);
+        return false;
+    }
+    out = ZerlegeZeit(zeit);
+    return true;
+}
+
+bool ZeitenPruefen(const Uhrzeit& beginn, const Uhrzeit& ende) {
+    for (const Uhrzeit* u : {&beginn, &ende}) {
+        if (!u->OhneZeit && !ZeitImBereich(u->Stunde, u->Minute)) {
+            Message(1162, 1153, FehlerStil);
+            return false;
+        }
+    }
+    if (!beginn.OhneZeit && !ende.OhneZeit &&
+        ende.Stunde * 60 + ende.Minute <= beginn.Stunde * 60 + beginn.Minute) {
+        Message(1163, 1153, FehlerStil);
+        return false;
+    }
+    return true;
+}
+
+// FlagProgramm when the named file exists; otherwise 1164 asks whether to go on without.
+bool ProgrammPruefen(Termin& t) {
+    std::string name;
+    if (t.Blocks() != 0 || !ProgrammName(t.Beschr, name)) return true;
+    if (DateiLesbar(name)) {
+        t.Flags |= FlagProgramm;
+        return true;
+    }
+    const std::string text = Format(LoadResString(1164), name.c_str());
+    return GetHost().MessageText(text, LoadResString(1153), Mb::YesNo | Mb::IconExclamation) == Mb::IdYes;
+}
+
+// Lead time in minutes, capped so that the warning never falls before year 0.
+Zeitpunkt WarnungVor(const Zeitpunkt& start, const TerminFelder& f) {
+    const int64_t vorlauf = int64_t(FeldZahl(f.VorTage)) * 1440 + int64_t(FeldZahl(f.VorStunden)) * 60 +
+                            FeldZahl(f.VorMinuten);
+    const int64_t beginn = ToMinutes(start);
+    return FromMinutes(uint32_t(vorlauf < beginn ? beginn - vorlauf : 0));
+}
+}  // namespace
+
+long FeldZahl(const std::string& text) {
+    size_t i = text.find_first_not_of(' ');
+    long wert = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        wert = std::min(wert * 10 + (text[i] - '0'), FeldZahlGrenze);
+    return wert;
+}
+
+TerminFelder FelderAus(const Termin& t, int serienRest) {
+    TerminFelder f;
+    f.Datum = DatumText(t.Start);
+    if (!t.Hat(FlagOhneZeit)) f.Beginn = ZeitText(t.Start.Stunde, t.Start.Minute);
+    if (!t.Hat(FlagOhneEnde)) f.Ende = ZeitText(t.Ende.Stunde, t.Ende.Minute);
+    f.Kurztext = t.Kurzbeschr;
+    f.Beschreibung = t.Beschr;
+    f.AdrId = t.AdrId;
+    f.ManuellErledigt = t.Hat(FlagManuellErledigt);
+    f.Prioritaet = t.Prioritaet();
+    f.Vorwarnung = t.Vorwarnung.Jahr >= 1;
+    if (f.Vorwarnung) {
+        const long d = long(int64_t(ToMinutes(t.Start)) - int64_t(ToMinutes(t.Vorwarnung)));
+        f.VorTage = Format("%ld", d / 1440);
+        f.VorStunden = Format("%ld", d % 1440 / 60);
+        f.VorMinuten = Format("%ld", d % 60);
+    }
+    f.Jaehrlich = t.Id != 0 && t.Hat(FlagJaehrlich);
+    f.SchrittJahre = f.Jaehrlich;
+    if (t.Id != 0 && !f.Jaehrlich && serienRest > 0) f.Anzahl = Format("%d", serienRest);
+    return f;
+}
+
+bool LeseTermin(const TerminFelder& f, ClsListe& liste, Termin& out) {
+    const Datum datum = ParseDatum(f.Datum);
+    if (datum.Jahr == -1) return false;
+    Uhrzeit beginn, ende;
+    if (!LeseZeit(f.Beginn, 1160, beginn) || !LeseZeit(f.Ende, 1161, ende) || !ZeitenPruefen(beginn, ende))
+        return false;
+
+    Termin t;
+    t.Start = MachZeitpunkt(datum.Jahr, datum.Monat, datum.Tag, beginn.Stunde, beginn.Minute);
+    t.Ende = MachZeitpunkt(datum.Jahr, datum.Monat, datum.Tag, ende.Stunde, ende.Minute);
+    if (beginn.OhneZeit) t.Flags |= FlagOhneZeit;
+    if (ende.OhneZeit) t.Flags |= FlagOhneEnde;
+    t.SetzeKurzbeschr(f.Kurztext);
+    t.AdrId = f.AdrId;
+    try {
+        t.Beschr = f.Beschreibung;
+    } catch (const std::bad_alloc&) {
+        Message(1106, 0, FehlerStil);
+        return false;
+    }
+    if (!ProgrammPruefen(t)) return false;
+    if (f.ManuellErledigt) t.Flags |= FlagManuellErledigt;
+    t.SetzePrioritaet(f.Prioritaet);
+
+    if (t.Hat(FlagProgramm)) t.Vorwarnung = t.Start;
+    else if (f.Vorwarnung) t.Vorwarnung = WarnungVor(t.Start, f);
+    if (f.Jaehrlich) {
+        t.VorwarnBasis = t.Vorwarnung;
+        t.Flags |= FlagJaehrlich;
+    }
+    if (!t.Hat(FlagOhneZeit) && liste.PruefeUeberschneidung(t)) return false;
+    out = std::move(t);
+    return true;
+}

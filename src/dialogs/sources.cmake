@@ -1,0 +1,13 @@
+# Appointment dialog: portable logic (fields, series, list lines, enable rules) and the Win32 dialog.
+list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ProgrammVerweis.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Serie.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TerminAktionen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TerminFelder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TerminFreigaben.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TerminListe.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZeitFeld.cpp
+)
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ClsTerminDlg.cpp
+)

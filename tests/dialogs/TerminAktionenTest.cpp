@@ -1,0 +1,210 @@
+// Add and Change on a collection: series numbers, series and yearly repetitions in two
+// passes, the repetition messages, and Change as delete-then-insert that restores on failure.
+#include "dialogs/TerminAktionen.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class TerminAktionenTest : public testing::Test {
+protected:
+    static TerminFelder Felder(const std::string& datum, const std::string& beginn, const std::string& ende,
+                               const std::string& text) {
+        TerminFelder f;
+        f.Datum = datum;
+        f.Beginn = beginn;
+        f.Ende = ende;
+        f.Kurztext = text;
+        return f;
+    }
+    int Hinzu(const TerminFelder& f) { return FuegeHinzu(liste, f, basis); }
+    std::vector<int> Gezeigt() const {
+        std::vector<int> ids;
+        for (const auto& m : host.messages) ids.push_back(m.textId);
+        return ids;
+    }
+
+    FakeHost host;
+    ClsListe liste;
+    Termin basis;
+};
+}  // namespace
+
+TEST_F(TerminAktionenTest, SingleAddGetsANewSeriesNumberAndItsSlot) {
+    EXPECT_EQ(Hinzu(Felder("14.03.2026", "10:00", "11:00", "Erster")), 0);
+    EXPECT_EQ(liste.Satz(0).Id, 1);  // NeueId of an empty collection
+    EXPECT_EQ(basis.Id, 1);
+    const int slot = Hinzu(Felder("13.03.2026", "", "", "Davor"));
+    EXPECT_EQ(slot, 0);
+    EXPECT_EQ(std::string(liste.Satz(slot).Kurzbeschr), "Davor");
+    EXPECT_EQ(liste.Satz(slot).Id, 2);
+    EXPECT_EQ(Hinzu(Felder("15.03.2026", "8", "", "Danach")), 2);
+    EXPECT_EQ(liste.Satz(2).Id, 3);
+    EXPECT_EQ(host.CountPosted(Msg::ListChanged), 3u);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(TerminAktionenTest, MonthlySeriesFromTheLastOfJanuary) {
+    TerminFelder f = Felder("31.01.2026", "09:00", "10:00", "Monatsabschluss");
+    f.Anzahl = "3";
+    f.SchrittMonate = true;
+    const int letzter = Hinzu(f);
+    ASSERT_EQ(liste.Anzahl(), 3);
+    EXPECT_EQ(letzter, 2);
+    EXPECT_EQ(liste.Satz(0).Start, MachZeitpunkt(2026, 1, 31, 9, 0));
+    EXPECT_EQ(liste.Satz(1).Start, MachZeitpunkt(2026, 3, 3, 9, 0));
+    EXPECT_EQ(liste.Satz(2).Start, MachZeitpunkt(2026, 4, 3, 9, 0));
+    EXPECT_EQ(liste.Satz(2).Ende, MachZeitpunkt(2026, 4, 3, 10, 0));
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(liste.Satz(i).Id, 1);
+        EXPECT_EQ(liste.Satz(i).Flags, 0);
+    }
+    liste.SetzeAktuell(&liste.Satz(1));
+    EXPECT_EQ(liste.ZaehleId(1), 2);
+}
+
+TEST_F(TerminAktionenTest, MultiplierAndWeeksMakeTheStep) {
+    TerminFelder f = Felder("02.01.2026", "", "", "Alle zwei Wochen");
+    f.Anzahl = "3";
+    f.SchrittWochen = true;
+    f.Faktor = "2";
+    Hinzu(f);
+    ASSERT_EQ(liste.Anzahl(), 3);
+    EXPECT_EQ(liste.Satz(1).Start, MachZeitpunkt(2026, 1, 16));
+    EXPECT_EQ(liste.Satz(2).Start, MachZeitpunkt(2026, 1, 30));
+    EXPECT_EQ(liste.Satz(2).Flags, FlagOhneZeit | FlagOhneEnde);
+}
+
+TEST_F(TerminAktionenTest, YearlyMakesTwentyRecordsOfOneSeries) {
+    liste.Einfuegen(Termin{});  // keeps NeueId away from 1
+    liste.Satz(0).Start = MachZeitpunkt(2000, 1, 1);
+    TerminFelder f = Felder("12.08.2026", "18:00", "20:00", "Geburtstag");
+    f.Jaehrlich = true;
+    f.SchrittJahre = true;
+    f.Vorwarnung = true;
+    f.VorTage = "1";
+    const int letzter = Hinzu(f);
+    ASSERT_EQ(liste.Anzahl(), 21);
+    EXPECT_EQ(letzter, 20);
+    const Termin& master = liste.Satz(1);
+    EXPECT_EQ(master.Flags, FlagJaehrlich);
+    EXPECT_EQ(master.Ende, MachZeitpunkt(1, 0, 0, 20, 0));  // the step in the date part
+    EXPECT_EQ(master.VorwarnBasis, MachZeitpunkt(2026, 8, 11, 18, 0));
+    for (int i = 1; i <= 20; ++i) {
+        const Termin& t = liste.Satz(i);
+        EXPECT_EQ(t.Id, 2);
+        EXPECT_EQ(t.Start, MachZeitpunkt(2025 + i, 8, 12, 18, 0));
+        if (i > 1) {
+            EXPECT_EQ(t.Flags, FlagJaehrlich | FlagJahresKopie);
+            EXPECT_EQ(t.Ende, master.Ende);
+            EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2025 + i, 8, 11, 18, 0));
+            EXPECT_EQ(t.VorwarnBasis, t.Vorwarnung);
+        }
+    }
+    EXPECT_EQ(host.CountPosted(Msg::ListChanged), 2u);  // one notice for the whole series
+}
+
+TEST_F(TerminAktionenTest, RepetitionRefusalsInsertNothing) {
+    struct Fall {
+        const char* name;
+        void (*setze)(TerminFelder&);
+        int meldung;
+    } const faelle[] = {
+        {"yearly and done by hand", [](TerminFelder& f) { f.Jaehrlich = f.SchrittJahre = f.ManuellErledigt = true; }, 1155},
+        {"yearly without year step", [](TerminFelder& f) { f.Jaehrlich = f.SchrittMonate = true; }, 1156},
+        {"series without step", [](TerminFelder& f) { f.Anzahl = "2"; }, 1157},
+        {"multiplier 0", [](TerminFelder& f) { f.Anzahl = "2"; f.SchrittTage = true; f.Faktor = "0"; }, 1158},
+    };
+    for (const Fall& fall : faelle) {
+        host.messages.clear();
+        TerminFelder f = Felder("01.06.2026", "10:00", "", "Serie");
+        fall.setze(f);
+        EXPECT_EQ(Hinzu(f), -1) << fall.name;
+        EXPECT_EQ(Gezeigt(), std::vector<int>{fall.meldung}) << fall.name;
+        EXPECT_EQ(host.messages[0].captionId, 1159);
+        EXPECT_EQ(liste.Anzahl(), 0) << fall.name;
+    }
+    // A single occurrence needs no step at all.
+    TerminFelder f = Felder("01.06.2026", "10:00", "", "Einzeln");
+    f.Faktor = "0";
+    EXPECT_EQ(Hinzu(f), 0);
+}
+
+TEST_F(TerminAktionenTest, OverlapRefusedForAnyOccurrenceInsertsNothing) {
+    ASSERT_EQ(Hinzu(Felder("17.06.2026", "10:30", "11:30", "Belegt")), 0);
+    TerminFelder f = Felder("03.06.2026", "10:00", "11:00", "Woechentlich");
+    f.Anzahl = "4";
+    f.SchrittWochen = true;
+    host.answers = {Mb::IdNo};  // the third occurrence meets "Belegt"
+    EXPECT_EQ(Hinzu(f), -1);
+    EXPECT_EQ(liste.Anzahl(), 1);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("Belegt"), std::string::npos);
+
+    host.answers = {Mb::IdYes};
+    EXPECT_EQ(Hinzu(f), 4);
+    EXPECT_EQ(liste.Anzahl(), 5);
+}
+
+TEST_F(TerminAktionenTest, ChangeReplacesTheRecordAndSkipsItInTheOverlapCheck) {
+    Hinzu(Felder("10.05.2026", "10:00", "11:00", "Alt"));
+    Hinzu(Felder("12.05.2026", "09:00", "10:00", "Anderer"));
+    liste.Satz(0).Flags |= FlagErledigt;
+    int slot = 0;
+    TerminFelder f = Felder("13.05.2026", "10:30", "11:30", "Neu");
+    ASSERT_TRUE(Aendere(liste, slot, f));
+    EXPECT_TRUE(host.messages.empty());  // no overlap with itself
+    ASSERT_EQ(liste.Anzahl(), 2);
+    EXPECT_EQ(slot, 1);  // sorted after "Anderer"
+    EXPECT_EQ(std::string(liste.Satz(1).Kurzbeschr), "Neu");
+    EXPECT_EQ(liste.Satz(1).Id, 0);
+    EXPECT_EQ(liste.Satz(1).Flags, 0);  // FlagErledigt is not kept
+    EXPECT_EQ(liste.Aktuell(), &liste.Satz(1));
+
+    // Changing into the same time again meets only the other record.
+    f.Datum = "12.05.2026";
+    f.Beginn = "09:30";
+    host.answers = {Mb::IdNo};
+    EXPECT_FALSE(Aendere(liste, slot, f));
+    EXPECT_EQ(slot, 1);
+    EXPECT_EQ(std::string(liste.Satz(1).Kurzbeschr), "Neu");
+    EXPECT_EQ(liste.Satz(1).Flags, 0);  // FlagOhneZeit taken off again
+}
+
+TEST_F(TerminAktionenTest, FailedChangeRestoresFlagsOfEveryKind) {
+    Hinzu(Felder("10.05.2026", "", "", "Ganztags"));
+    liste.Satz(0).Flags |= FlagErledigt | FlagProgramm;
+    const uint16_t vorher = liste.Satz(0).Flags;
+    int slot = 0;
+    EXPECT_FALSE(Aendere(liste, slot, Felder("10.05.2026", "25:00", "", "X")));
+    EXPECT_EQ(liste.Satz(0).Flags, vorher);
+    EXPECT_EQ(std::string(liste.Satz(0).Kurzbeschr), "Ganztags");
+    int falsch = 5;
+    EXPECT_FALSE(Aendere(liste, falsch, Felder("10.05.2026", "", "", "X")));
+}
+
+TEST_F(TerminAktionenTest, ChangeOfAYearlyRecordKeepsItsSeries) {
+    TerminFelder f = Felder("01.04.2026", "", "", "Jahrestag");
+    f.Jaehrlich = f.SchrittJahre = true;
+    Hinzu(f);
+    ASSERT_EQ(liste.Anzahl(), 20);
+    int slot = 0;
+    f.Kurztext = "Jahrestag (neu)";
+    f.SchrittJahre = false;  // the dialog disables the step boxes; Change does not need them
+    ASSERT_TRUE(Aendere(liste, slot, f));
+    const Termin& t = liste.Satz(slot);
+    EXPECT_EQ(t.Id, 1);
+    EXPECT_EQ(t.Flags, FlagJaehrlich | FlagOhneZeit | FlagOhneEnde);
+    EXPECT_EQ(t.Ende.Jahr, 1);
+    EXPECT_EQ(t.Ende.Monat, 0);
+    EXPECT_EQ(t.Ende.Tag, 0);
+    EXPECT_EQ(liste.Anzahl(), 20);
+}
+
+TEST_F(TerminAktionenTest, FindeSatzComparesEveryField) {
+    Hinzu(Felder("10.05.2026", "10:00", "", "A"));
+    Termin t = liste.Satz(0);
+    EXPECT_EQ(FindeSatz(liste, t), 0);
+    t.Beschr = "anders";
+    EXPECT_EQ(FindeSatz(liste, t), -1);
+}

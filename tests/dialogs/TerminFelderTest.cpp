@@ -1,0 +1,238 @@
+// Reading the dialog fields into a record: time checks and completion, the long text, the
+// program reference, warning and yearly flag, the overlap refusal, and showing a record.
+#include "dialogs/ProgrammVerweis.h"
+#include "dialogs/TerminFelder.h"
+#include "dialogs/ZeitFeld.h"
+#include "store/DatumText.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+
+namespace {
+TerminFelder Felder(const std::string& beginn, const std::string& ende) {
+    TerminFelder f;
+    f.Datum = "14.03.2026";
+    f.Beginn = beginn;
+    f.Ende = ende;
+    f.Kurztext = "Zahnarzt";
+    return f;
+}
+
+class TerminFelderTest : public testing::Test {
+protected:
+    // The message ids shown so far (0 for formatted texts).
+    std::vector<int> Gezeigt() const {
+        std::vector<int> ids;
+        for (const auto& m : host.messages) ids.push_back(m.textId);
+        return ids;
+    }
+    bool Lies(const TerminFelder& f) { return LeseTermin(f, liste, t); }
+
+    FakeHost host;
+    ClsListe liste;
+    Termin t;
+};
+}  // namespace
+
+TEST(ZeitFeld, CompletionWhenTheFieldIsLeft) {
+    EXPECT_EQ(ErgaenzeZeit("7"), "07:00");
+    EXPECT_EQ(ErgaenzeZeit("14"), "14:00");
+    EXPECT_EQ(ErgaenzeZeit("730"), "730");
+    EXPECT_EQ(ErgaenzeZeit("9:30"), "9:30");
+    EXPECT_EQ(ErgaenzeZeit(""), "");
+    EXPECT_TRUE(ZeitZeichenGueltig("23:59"));
+    EXPECT_TRUE(ZeitZeichenGueltig(""));
+    EXPECT_FALSE(ZeitZeichenGueltig("9.30"));
+    EXPECT_FALSE(ZeitZeichenGueltig("9 30"));
+}
+
+TEST_F(TerminFelderTest, TimeRangeBordersAndMessages) {
+    struct Fall {
+        const char *beginn, *ende;
+        int meldung;  // 0: accepted
+    } const faelle[] = {
+        {"24:00", "", 0},       {"24:01", "", 1162},    {"23:60", "", 1162},   {"730", "", 1162},
+        {"10:00", "10:00", 1163}, {"10:00", "09:59", 1163}, {"10:00", "24:00", 0}, {"", "11:00", 0},
+        {"9.30", "", 1160},     {"10:00", "11h", 1161}, {"", "", 0},           {"8", "9:5", 0},
+    };
+    for (const Fall& f : faelle) {
+        host.messages.clear();
+        EXPECT_EQ(Lies(Felder(f.beginn, f.ende)), f.meldung == 0) << f.beginn << "-" << f.ende;
+        EXPECT_EQ(Gezeigt(), f.meldung ? std::vector<int>{f.meldung} : std::vector<int>{}) << f.beginn;
+        if (f.meldung) {
+            EXPECT_EQ(host.messages[0].captionId, 1153);
+        }
+    }
+    ASSERT_TRUE(Lies(Felder("8", "9:5")));
+    EXPECT_EQ(t.Start, MachZeitpunkt(2026, 3, 14, 8, 0));
+    EXPECT_EQ(t.Ende, MachZeitpunkt(2026, 3, 14, 9, 5));
+    EXPECT_EQ(t.Flags, 0);
+}
+
+TEST_F(TerminFelderTest, MissingTimesSetTheirFlags) {
+    ASSERT_TRUE(Lies(Felder("", "")));
+    EXPECT_EQ(t.Flags, FlagOhneZeit | FlagOhneEnde);
+    EXPECT_EQ(t.Start, MachZeitpunkt(2026, 3, 14));
+    ASSERT_TRUE(Lies(Felder("10:15", "")));
+    EXPECT_EQ(t.Flags, FlagOhneEnde);
+    EXPECT_EQ(t.Ende, MachZeitpunkt(2026, 3, 14));
+}
+
+TEST_F(TerminFelderTest, BadDateIsReportedByTheParserOnly) {
+    TerminFelder f = Felder("10:00", "11:00");
+    f.Datum = "31.02.2026";
+    EXPECT_FALSE(Lies(f));
+    EXPECT_EQ(Gezeigt(), std::vector<int>{1113});
+}
+
+TEST_F(TerminFelderTest, LongDescriptionsAndShortText) {
+    TerminFelder f = Felder("10:00", "11:00");
+    f.Kurztext = std::string(60, 'k');
+    for (auto [laenge, blocks] : {std::pair<size_t, int>{174, 0}, {175, 1}, {255, 1}, {256, 2}, {512, 3}}) {
+        f.Beschreibung = std::string(laenge, 'x');
+        ASSERT_TRUE(Lies(f));
+        EXPECT_EQ(t.Beschr.size(), laenge);
+        EXPECT_EQ(t.Blocks(), blocks) << laenge;
+    }
+    EXPECT_EQ(std::string(t.Kurzbeschr), std::string(49, 'k'));
+}
+
+TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
+    TerminFelder f = Felder("10:00", "11:00");
+    f.Vorwarnung = true;
+    f.VorTage = "1";
+    f.VorStunden = "2";
+    f.VorMinuten = "30";
+    f.Prioritaet = 3;
+    f.ManuellErledigt = true;
+    f.AdrId = 7;
+    ASSERT_TRUE(Lies(f));
+    EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2026, 3, 13, 7, 30));
+    EXPECT_EQ(t.VorwarnBasis.Jahr, 0);
+    EXPECT_EQ(t.Prioritaet(), 3);
+    EXPECT_EQ(t.Flags & ~PrioritaetMaske, FlagManuellErledigt);
+    EXPECT_EQ(t.AdrId, 7);
+
+    f.Jaehrlich = true;
+    ASSERT_TRUE(Lies(f));
+    EXPECT_TRUE(t.Hat(FlagJaehrlich));
+    EXPECT_EQ(t.VorwarnBasis, t.Vorwarnung);
+
+    f.Vorwarnung = false;  // the numbers stay in the fields but count only with 129
+    ASSERT_TRUE(Lies(f));
+    EXPECT_EQ(t.Vorwarnung.Jahr, 0);
+}
+
+TEST_F(TerminFelderTest, OverlapRefusalFailsTheReadBack) {
+    Termin e;
+    e.Start = MachZeitpunkt(2026, 3, 14, 10, 0);
+    e.Ende = MachZeitpunkt(2026, 3, 14, 12, 0);
+    e.SetzeKurzbeschr("Besprechung");
+    liste.Einfuegen(e);
+    host.answers = {Mb::IdNo};
+    EXPECT_FALSE(Lies(Felder("11:00", "13:00")));
+    EXPECT_NE(host.messages.back().text.find("Besprechung"), std::string::npos);
+    host.answers = {Mb::IdYes};
+    EXPECT_TRUE(Lies(Felder("11:00", "13:00")));
+    host.messages.clear();
+    EXPECT_TRUE(Lies(Felder("", "")));  // an all-day appointment is not checked
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(ProgrammVerweis, NameAfterTheMarkCutAtTheLastBlank) {
+    std::string name;
+    EXPECT_FALSE(ProgrammName("kein Programm", name));
+    ASSERT_TRUE(ProgrammName("Sicherung #[C:\\bin\\sich.exe /all] starten", name));
+    EXPECT_EQ(name, "C:\\bin\\sich.exe");
+    ASSERT_TRUE(ProgrammName("#[notepad.exe", name));  // no "]": up to the end
+    EXPECT_EQ(name, "notepad.exe");
+    ASSERT_TRUE(ProgrammName("#[a b c]", name));
+    EXPECT_EQ(name, "a b");
+    ASSERT_TRUE(ProgrammName("#[ prog]", name));  // a leading blank is not a cut
+    EXPECT_EQ(name, " prog");
+    EXPECT_TRUE(HatProgrammMarke("x#[y"));
+    EXPECT_FALSE(HatProgrammMarke("x# [y"));
+}
+
+TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
+    const std::string datei = testing::TempDir() + "ordivo_prog_test.exe";
+    std::ofstream(datei) << "MZ";
+    TerminFelder f = Felder("10:00", "11:00");
+    f.Vorwarnung = true;
+    f.VorStunden = "5";
+    f.Beschreibung = "#[" + datei + " --quiet]";
+    ASSERT_TRUE(Lies(f));
+    EXPECT_TRUE(t.Hat(FlagProgramm));
+    EXPECT_EQ(t.Vorwarnung, t.Start);  // a program starts at the start itself
+    std::remove(datei.c_str());
+
+    host.answers = {Mb::IdNo};
+    EXPECT_FALSE(Lies(f));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find(datei), std::string::npos);
+    EXPECT_EQ(host.messages[0].style & 0x0F, Mb::YesNo);
+    host.answers = {Mb::IdYes};
+    ASSERT_TRUE(Lies(f));
+    EXPECT_FALSE(t.Hat(FlagProgramm));
+    EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2026, 3, 14, 5, 0));
+
+    f.Beschreibung += std::string(200, ' ');  // held outside the record: not searched
+    host.messages.clear();
+    ASSERT_TRUE(Lies(f));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(FelderAus, ShowsARecordAsTheDialogWouldReadItBack) {
+    FakeHost host;
+    Termin r;
+    r.Start = MachZeitpunkt(2026, 7, 4, 9, 5);
+    r.Ende = MachZeitpunkt(2026, 7, 4, 17, 0);
+    r.Vorwarnung = MachZeitpunkt(2026, 7, 2, 8, 0);  // 2 days, 1 hour, 5 minutes before
+    r.SetzePrioritaet(2);
+    r.Flags |= FlagManuellErledigt;
+    r.SetzeKurzbeschr("Sommerfest");
+    r.Beschr = std::string(300, 'b');
+    r.AdrId = 4;
+    r.Id = 9;
+    TerminFelder f = FelderAus(r, 3);
+    EXPECT_EQ(f.Datum, "04.07.2026");
+    EXPECT_EQ(f.Beginn, "09:05");
+    EXPECT_EQ(f.Ende, "17:00");
+    EXPECT_EQ(f.VorTage, "2");
+    EXPECT_EQ(f.VorStunden, "1");
+    EXPECT_EQ(f.VorMinuten, "5");
+    EXPECT_TRUE(f.Vorwarnung && f.ManuellErledigt);
+    EXPECT_EQ(f.Prioritaet, 2);
+    EXPECT_EQ(f.Anzahl, "3");
+    EXPECT_FALSE(f.Jaehrlich);
+
+    ClsListe leer;
+    Termin zurueck;
+    ASSERT_TRUE(LeseTermin(f, leer, zurueck));
+    EXPECT_EQ(zurueck.Start, r.Start);
+    EXPECT_EQ(zurueck.Ende, r.Ende);
+    EXPECT_EQ(zurueck.Vorwarnung, r.Vorwarnung);
+    EXPECT_EQ(zurueck.Flags, r.Flags);
+    EXPECT_EQ(zurueck.Beschr, r.Beschr);
+    EXPECT_EQ(zurueck.AdrId, 4);
+    EXPECT_EQ(zurueck.Id, 0);
+
+    r.Flags = FlagOhneZeit | FlagJaehrlich;
+    r.Vorwarnung = Zeitpunkt{};
+    f = FelderAus(r, 20);
+    EXPECT_EQ(f.Beginn, "");
+    EXPECT_EQ(f.Ende, "17:00");
+    EXPECT_TRUE(f.Jaehrlich && f.SchrittJahre);
+    EXPECT_EQ(f.Anzahl, "1");
+    EXPECT_FALSE(f.Vorwarnung);
+    EXPECT_EQ(f.VorTage, "0");
+
+    TagZuerst = false;
+    DatumTrenner = '/';
+    EXPECT_EQ(FelderAus(r, 0).Datum, "07/04/2026");
+    TagZuerst = true;
+    DatumTrenner = '.';
+}
