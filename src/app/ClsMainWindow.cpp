@@ -35,7 +35,9 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {409, 409, &ClsMainWindow::CmNotYetAvailable},
     {666, 667, &ClsMainWindow::CmNavigate},
     {750, 751, &ClsMainWindow::CmNotYetAvailable},
-    {821, 826, &ClsMainWindow::CmNotYetAvailable},
+    {821, 821, &ClsMainWindow::CmNotYetAvailable},
+    {822, 822, &ClsMainWindow::CmToggleDone},
+    {823, 826, &ClsMainWindow::CmNotYetAvailable},
     {901, 902, &ClsMainWindow::CmHelp},
     {904, 904, &ClsMainWindow::CmAbout},
 };
@@ -43,6 +45,15 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
 const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
     {Msg::StatusText, &ClsMainWindow::OnStatusText},
     {Msg::ListChanged, &ClsMainWindow::OnListChanged},
+    {WM_LBUTTONDOWN, &ClsMainWindow::OnLeftDown},
+    {WM_LBUTTONUP, &ClsMainWindow::OnLeftUp},
+    {WM_LBUTTONDBLCLK, &ClsMainWindow::OnDoubleClick},
+    {WM_RBUTTONDOWN, &ClsMainWindow::OnRightDown},
+    {WM_MOUSEMOVE, &ClsMainWindow::OnMouseMove},
+    {WM_CAPTURECHANGED, &ClsMainWindow::OnCaptureChanged},
+    {WM_KEYDOWN, &ClsMainWindow::OnKeyDown},
+    {WM_KEYUP, &ClsMainWindow::OnKeyUp},
+    {Msg::EndEdit, &ClsMainWindow::OnEndEdit},
 };
 
 ClsMainWindow::ClsMainWindow() {

@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "framework/Dispatch.h"
 #include "framework/Window.h"
+#include "views/CalendarInput.h"
 
 #include <string>
 
@@ -59,6 +60,25 @@ private:
     void SetStatus(const std::string& text);
     LRESULT OnStatusText(WPARAM wp, LPARAM lp);
     LRESULT OnListChanged(WPARAM wp, LPARAM lp);
+
+    // Mouse, keyboard and in-place editing (views/MainWindowInput.cpp)
+    friend void EndInPlaceEditing();
+    LRESULT OnLeftDown(WPARAM wp, LPARAM lp);
+    LRESULT OnLeftUp(WPARAM wp, LPARAM lp);
+    LRESULT OnDoubleClick(WPARAM wp, LPARAM lp);
+    LRESULT OnRightDown(WPARAM wp, LPARAM lp);
+    LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
+    LRESULT OnCaptureChanged(WPARAM wp, LPARAM lp);
+    LRESULT OnKeyDown(WPARAM wp, LPARAM lp);
+    LRESULT OnKeyUp(WPARAM wp, LPARAM lp);
+    LRESULT OnEndEdit(WPARAM wp, LPARAM lp);
+    void CmToggleDone(UINT id);
+    RecordRef CommitEdit();  // the record the edit stored, if any
+    void OpenEditor(int x, int y);
+    void Drop(int x, int y, bool copy);
+    void MoveSelection(ArrowKey key);
+    void OpenAppointmentDialog(int day);
+    CalendarInput input_;
 
     static const CommandEntry<ClsMainWindow> kCommands[];
     static const MessageEntry<ClsMainWindow> kMessages[];

@@ -38,9 +38,6 @@ bool DataEmpty() { return Liste.Anzahl() == 0; }
 // The file writer arrives with the file subsystem; until then nothing can be saved.
 bool SaveWithBackup() { return false; }
 
-// In-place editing arrives with the calendar views.
-void EndInPlaceEditing() {}
-
 // The warning plan arrives with the reminders subsystem.
 void PlanNextWarning() {}
 

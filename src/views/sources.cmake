@@ -14,3 +14,18 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowPaint.cpp
 )
+# Mouse, keyboard and in-place editing of the calendar window.
+list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ArrowKeys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ContextMenuRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DragDrop.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/HitTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InPlaceCommit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InPlaceText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordRef.cpp
+)
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ClsEditTerm.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ContextMenu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowInput.cpp
+)
