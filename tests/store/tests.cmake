@@ -40,16 +40,20 @@ if(NOT WIN32)
     target_link_libraries(ordivo_store_bench PRIVATE benchmark::benchmark)
   endif()
 
-  # libFuzzer target for the file reader (needs clang); the address files come later in
-  # ORDIVO_PORTABLE_SOURCES and are named here:
+  # libFuzzer target for the file reader (needs clang), built from the store's portable files
+  # and the few others the reader uses:
   #   cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang
   #   cmake --build build/fuzz --target ordivo_laden_fuzz
   #   build/fuzz/bin/ordivo_laden_fuzz -max_total_time=600 <new corpus dir> tests/store/fuzz/korpus
   if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    set(ORDIVO_FUZZ_STORE ${ORDIVO_PORTABLE_SOURCES})
+    list(FILTER ORDIVO_FUZZ_STORE INCLUDE REGEX "/src/store/")
     set(ORDIVO_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -g -O1)
     add_executable(ordivo_laden_fuzz EXCLUDE_FROM_ALL
       ${CMAKE_CURRENT_LIST_DIR}/fuzz/LadenFuzzer.cpp
-      ${ORDIVO_PORTABLE_SOURCES}
+      ${ORDIVO_FUZZ_STORE}
+      ${CMAKE_SOURCE_DIR}/src/app/Host.cpp
+      ${CMAKE_SOURCE_DIR}/src/app/FileNames.cpp
       ${CMAKE_SOURCE_DIR}/src/addresses/ClsAdrListe.cpp
       ${CMAKE_SOURCE_DIR}/src/addresses/AdrDatei.cpp
       ${CMAKE_SOURCE_DIR}/tests/addresses/LstrcmpNachbildung.cpp
