@@ -4,6 +4,10 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/DayViewTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayCellTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarPaintTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarHitTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ContextMenuRulesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DragDropTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InPlaceEditTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp

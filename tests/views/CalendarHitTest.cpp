@@ -1,0 +1,168 @@
+// Hit-testing a painted calendar: the day under a point in the three views, the line a
+// click opens the editor on, the date and time a drop means, and the arrow keys' days.
+#include "views/ArrowKeys.h"
+#include "views/CalendarPaint.h"
+#include "views/HitTest.h"
+#include "views/ViewFixture.h"
+
+namespace {
+
+class CalendarHitTest : public ViewFixture {
+protected:
+    void Paint(int mode, int jahr, int monat, int tag) {
+        TheSettings.Mode = mode;
+        Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
+        PaintCalendarView(canvas, ClientRect{0, 0, 800, 600});
+    }
+    int DayAt(int x, int y) { return PointToDay(x, y, TheSettings.Mode, TheLayout, Selected); }
+    static int MidX(const CellRect& c) { return c.X + c.Width / 2; }
+    static int MidY(const CellRect& c) { return c.Y + c.Height / 2; }
+};
+
+TEST_F(CalendarHitTest, WeekViewPointsSelectTheirDay) {
+    Paint(1, 2026, 12, 9);  // Wednesday; the week runs from Monday 7 December
+    for (int i = 0; i < 7; ++i) {
+        const CellRect c = WeekCell(TheLayout, i);
+        EXPECT_EQ(DayAt(MidX(c), MidY(c)), 7 + i) << i;
+        EXPECT_EQ(Selected.Day, 7 + i);
+    }
+    const Layout& l = TheLayout;
+    EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridBottom), 9);  // the bottom line is Wednesday's
+    EXPECT_EQ(DayAt(l.GridLeft - 1, l.GridTop + 5), -1);
+    EXPECT_EQ(DayAt(l.GridRight + 1, l.GridTop + 5), -1);
+    EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop - 1), -1);
+}
+
+TEST_F(CalendarHitTest, WeekViewMondayMayLieInTheYearBefore) {
+    Paint(1, 2027, 1, 1);  // Friday; Monday is 28 December 2026
+    const CellRect monday = WeekCell(TheLayout, 0);
+    EXPECT_EQ(DayAt(MidX(monday), MidY(monday)), 28);
+    EXPECT_EQ(Selected.Year, 2026);
+    EXPECT_EQ(Selected.Month, 12);
+}
+
+TEST_F(CalendarHitTest, MonthViewPointsNameTheirDayWithoutSelectingIt) {
+    Paint(2, 2026, 12, 5);  // 1 December is a Tuesday
+    for (int d : {1, 6, 7, 24, 31}) {
+        const CellRect c = MonthCell(TheLayout, 2, d);
+        EXPECT_EQ(DayAt(MidX(c), MidY(c)), d) << d;
+    }
+    EXPECT_EQ(Selected.Day, 5);
+    const Layout& l = TheLayout;
+    EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop + 5), -1);  // Monday 30 November: not in the month
+    EXPECT_EQ(DayAt(l.GridRight, l.GridTop + 5), 6);      // the right line is Sunday's
+    EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridBottom), -1);   // the sixth row is empty in December 2026
+}
+
+TEST_F(CalendarHitTest, DayViewAndEmptyLayouts) {
+    Paint(0, 2026, 12, 5);
+    EXPECT_EQ(DayAt(TheLayout.GridLeft + 10, TheLayout.GridTop + 10), 5);
+    EXPECT_EQ(DayAt(0, 0), -1);
+    TheSettings.Mode = 2;
+    Layout empty;
+    empty.GridRight = 10;
+    empty.GridBottom = 10;
+    EXPECT_EQ(PointToDay(5, 5, 2, empty, Selected), -1);  // no cells: no division by zero
+    EXPECT_EQ(PointToDay(5, 5, 1, empty, Selected), -1);
+}
+
+TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
+    Add(2026, 12, 8, 9, 0, 10, 0, "Zahnarzt");
+    Add(2026, 12, 8, 14, 0, 15, 0, "Friseur");
+    Paint(1, 2026, 12, 9);
+    const Layout& l = TheLayout;
+    const HitEntry& second = Hits.Block[1][1];  // Tuesday, second line
+    AppointmentHit hit = HitAppointmentAt(Hits, l, second.X + 20, second.Y + 2, true);
+    ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_EQ(std::string(Liste.Satz(hit.Appointment).Kurzbeschr), "Friseur");
+    EXPECT_TRUE(hit.Editable);
+    EXPECT_EQ(hit.Rect.Left, second.X + 1);
+    EXPECT_EQ(hit.Rect.Top, second.Y);
+    EXPECT_EQ(hit.Rect.Right, second.X + l.CellWidth - 1);
+    EXPECT_EQ(hit.Rect.Bottom, second.Y + l.RowHeight - 1);
+    Zeitpunkt target;
+    ASSERT_TRUE(DropTargetAt(Hits, second.X + 20, second.Y + 2, target));
+    EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8, 14, 0));
+
+    // Not wanted editable: the appointment is still found, the line is not for the editor.
+    hit = HitAppointmentAt(Hits, l, second.X + 20, second.Y + 2, false);
+    EXPECT_NE(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_FALSE(hit.Editable);
+
+    const CellRect tuesday = WeekCell(l, 1);
+    hit = HitAppointmentAt(Hits, l, tuesday.X + 20, tuesday.Y + 2, true);  // the day number
+    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_FALSE(hit.Editable);
+
+    const HitEntry& rest = Hits.Block[1][2];
+    hit = HitAppointmentAt(Hits, l, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, true);
+    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_TRUE(hit.Editable);
+    EXPECT_EQ(hit.Rect.Top, rest.Y);  // the editor sits on the first free line
+    ASSERT_TRUE(DropTargetAt(Hits, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, target));
+    EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8));  // the whole cell: the day at 0:00
+    EXPECT_FALSE(DropTargetAt(Hits, 1, 1, target));
+}
+
+TEST_F(CalendarHitTest, DayViewRowsAndUntimedArea) {
+    Add(2026, 12, 5, 10, 0, 11, 0, "Termin");
+    Paint(0, 2026, 12, 5);
+    const Layout& l = TheLayout;
+    const HitEntry& row = Hits.Block[0][20];  // 10:00 in the morning column
+    AppointmentHit hit = HitAppointmentAt(Hits, l, row.X + 30, row.Y + 2, true);
+    ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_TRUE(hit.Editable);
+
+    const HitEntry& free = Hits.Block[1][3];  // 13:30 in the afternoon column
+    hit = HitAppointmentAt(Hits, l, free.X + 30, free.Y + 2, true);
+    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_TRUE(hit.Editable);
+    Zeitpunkt target;
+    ASSERT_TRUE(DropTargetAt(Hits, free.X + 30, free.Y + 2, target));
+    EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5, 13, 30));
+
+    const int untimedY = (l.TimeGridBottom + l.GridBottom) / 2;
+    hit = HitAppointmentAt(Hits, l, l.GridLeft + 40, untimedY, true);
+    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
+    EXPECT_TRUE(hit.Editable);
+    EXPECT_EQ(hit.Rect.Top, l.TimeGridBottom);  // over the first line of the area
+    ASSERT_TRUE(DropTargetAt(Hits, l.GridLeft + 40, untimedY, target));
+    EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5));
+}
+
+Zeitpunkt Key(int mode, ArrowKey key, int jahr, int monat, int tag) {
+    return ArrowKeyTarget(mode, key, MachZeitpunkt(jahr, monat, tag));
+}
+
+TEST(ArrowKeys, WeekViewSwapsColumnsAndRunsRoundTheWeek) {
+    // 7 December 2026 is a Monday.
+    const int leftOf[] = {10, 11, 12, 7, 8, 9, 9};  // Mon..Sun
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(Key(1, ArrowKey::Left, 2026, 12, 7 + i).Tag, leftOf[i]) << i;
+        EXPECT_EQ(Key(1, ArrowKey::Right, 2026, 12, 7 + i).Tag, leftOf[i]) << i;
+    }
+    EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 7).Tag, 13);
+    EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 9).Tag, 8);
+    EXPECT_EQ(Key(1, ArrowKey::Down, 2026, 12, 13).Tag, 7);
+    EXPECT_EQ(Key(1, ArrowKey::Down, 2026, 12, 9).Tag, 10);
+    // A week across the year end: Monday 28 December 2026 up to Sunday 3 January 2027.
+    EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 28), MachZeitpunkt(2027, 1, 3));
+}
+
+TEST(ArrowKeys, MonthViewWrapsWithinTheWeekdayColumn) {
+    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 3), MachZeitpunkt(2026, 12, 31));
+    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 5), MachZeitpunkt(2026, 12, 26));
+    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 8), MachZeitpunkt(2026, 12, 1));
+    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 12, 30), MachZeitpunkt(2026, 12, 2));
+    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 12, 24), MachZeitpunkt(2026, 12, 31));
+    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 2, 28), MachZeitpunkt(2026, 2, 7));
+    EXPECT_EQ(Key(2, ArrowKey::Left, 2026, 12, 1), MachZeitpunkt(2026, 11, 30));
+    EXPECT_EQ(Key(2, ArrowKey::Right, 2026, 12, 31), MachZeitpunkt(2027, 1, 1));
+}
+
+TEST(ArrowKeys, DayViewKeepsTheDate) {
+    for (ArrowKey k : {ArrowKey::Left, ArrowKey::Right, ArrowKey::Up, ArrowKey::Down})
+        EXPECT_EQ(Key(0, k, 2026, 12, 5), MachZeitpunkt(2026, 12, 5));
+}
+
+}  // namespace

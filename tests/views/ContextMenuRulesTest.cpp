@@ -1,0 +1,56 @@
+// The context menu's items and command 822's switch of the done state.
+#include "views/ContextMenuRules.h"
+#include "views/ViewFixture.h"
+
+namespace {
+
+class ContextMenuRulesTest : public ViewFixture {
+protected:
+    const Zeitpunkt jetzt = MachZeitpunkt(2026, 12, 5, 12, 0);
+    Termin future = Appointment(2026, 12, 8, 9, 0, 10, 0, "Bald");
+    Termin past = Appointment(2026, 12, 1, 9, 0, 10, 0, "Vorbei");
+};
+
+TEST_F(ContextMenuRulesTest, ItemsInOrderWithCheckAndGreying) {
+    auto items = ContextMenuItems(future, jetzt);
+    const unsigned commands[] = {822, 821, 823, 824, 826, 825};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(items[size_t(i)].Command, commands[i]);
+        EXPECT_EQ(items[size_t(i)].TextId, 1301 + i);
+        EXPECT_FALSE(items[size_t(i)].Greyed);
+        EXPECT_FALSE(items[size_t(i)].Checked);
+    }
+    items = ContextMenuItems(past, jetzt);
+    EXPECT_TRUE(items[0].Checked);  // shown done because it is past
+    EXPECT_TRUE(items[3].Greyed);   // no advance warning for a past start
+    EXPECT_FALSE(items[1].Greyed);
+
+    future.Flags = FlagErledigt | FlagJaehrlich | FlagJahresKopie;
+    items = ContextMenuItems(future, jetzt);
+    EXPECT_TRUE(items[0].Checked);
+    for (const ContextItem& item : items) EXPECT_TRUE(item.Greyed) << item.Command;
+}
+
+TEST_F(ContextMenuRulesTest, ToggleDoneByTheShownState) {
+    ASSERT_TRUE(ToggleDone(future, jetzt));  // 0 -> done
+    EXPECT_TRUE(future.Hat(FlagErledigt));
+    EXPECT_EQ(IsDrawnDone(future, jetzt), 2);
+    ASSERT_TRUE(ToggleDone(future, jetzt));  // 2 -> not done
+    EXPECT_EQ(IsDrawnDone(future, jetzt), 0);
+    EXPECT_TRUE(host.messages.empty());
+
+    host.answers = {Mb::IdCancel};
+    EXPECT_FALSE(ToggleDone(past, jetzt));  // 1: asked, cancelled
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].textId, 1123);
+    EXPECT_EQ(host.messages[0].style, Mb::OkCancel | Mb::IconExclamation);
+    EXPECT_EQ(past.Flags, 0);
+
+    past.Flags = FlagErledigt;
+    host.answers = {Mb::IdOk};
+    ASSERT_TRUE(ToggleDone(past, jetzt));
+    EXPECT_EQ(past.Flags, FlagManuellErledigt);
+    EXPECT_EQ(IsDrawnDone(past, jetzt), 0);
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// Dropping an appointment: the moved copy's times and flags per view, and the collection
+// afterwards for a move, a Ctrl copy and an original that vanished meanwhile.
+#include "views/DragDrop.h"
+#include "views/ViewFixture.h"
+
+namespace {
+
+class DragDropTest : public ViewFixture {
+protected:
+    static Termin Dentist() {
+        Termin t = Appointment(2026, 12, 8, 9, 0, 10, 30, "Zahnarzt");
+        t.Vorwarnung = MachZeitpunkt(2026, 12, 8, 8, 45);
+        t.Beschr = std::string(400, 'B');  // a long text of its own block
+        return t;
+    }
+};
+
+TEST_F(DragDropTest, WeekAndMonthViewsMoveTheDateAndKeepTheTime) {
+    for (int mode : {1, 2}) {
+        Termin moved;
+        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 10), mode, moved));
+        EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 10, 9, 0));
+        EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 10, 10, 30));
+        EXPECT_EQ(moved.Vorwarnung, MachZeitpunkt(2026, 12, 10, 8, 45));
+        EXPECT_EQ(moved.Beschr, std::string(400, 'B'));
+        // On another appointment's line the target time is that line's, the time stays ours.
+        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2027, 1, 2, 16, 0), mode, moved));
+        EXPECT_EQ(moved.Start, MachZeitpunkt(2027, 1, 2, 9, 0));
+        EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), mode, moved));  // same day
+    }
+}
+
+TEST_F(DragDropTest, DayViewTakesTheTargetTimeAndItsUntimedArea) {
+    Termin moved;
+    EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 9, 0), 0, moved));  // its own start
+    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), 0, moved));
+    EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 8, 14, 0));
+    EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 8, 15, 30));
+    EXPECT_EQ(moved.Vorwarnung, MachZeitpunkt(2026, 12, 8, 13, 45));
+    EXPECT_FALSE(moved.Hat(FlagOhneZeit));
+
+    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8), 0, moved));  // the untimed area
+    EXPECT_TRUE(moved.Hat(FlagOhneZeit));
+    EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 8, 1, 30));
+
+    Termin untimed = Appointment(2026, 12, 8, 0, 0, 0, 0, "Ganztags", FlagOhneZeit | FlagOhneEnde);
+    ASSERT_TRUE(DroppedCopy(untimed, MachZeitpunkt(2026, 12, 8, 11, 30), 0, moved));
+    EXPECT_FALSE(moved.Hat(FlagOhneZeit));
+    EXPECT_TRUE(moved.Hat(FlagOhneEnde));
+    EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 8, 11, 30));
+    EXPECT_EQ(moved.Ende, untimed.Ende);  // without end nothing moves there
+}
+
+TEST_F(DragDropTest, YearlyMasterKeepsItsYearStep) {
+    Termin master = Dentist();
+    master.Flags = FlagJaehrlich;
+    master.Ende = MachZeitpunkt(1, 0, 0, 10, 30);
+    master.VorwarnBasis = master.Vorwarnung;
+    Termin moved;
+    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 9), 1, moved));
+    EXPECT_EQ(moved.Ende, MachZeitpunkt(1, 0, 0, 10, 30));
+    EXPECT_EQ(moved.VorwarnBasis, MachZeitpunkt(2026, 12, 9, 8, 45));
+    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 8, 23, 0), 0, moved));
+    EXPECT_EQ(moved.Ende, MachZeitpunkt(1, 0, 0, 0, 30));  // the time wraps past midnight
+}
+
+TEST_F(DragDropTest, MoveCopyAndVanishedOriginal) {
+    Add(Dentist());
+    Add(2026, 12, 9, 8, 0, 9, 0, "Anderer");
+    const RecordRef original = RefTo(Liste, 0);
+    Termin moved;
+    ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2026, 12, 10), 1, moved));
+
+    ASSERT_TRUE(PlaceDrop(Liste, original, moved, true));  // Ctrl: a copy beside the original
+    ASSERT_EQ(Liste.Anzahl(), 3);
+    EXPECT_TRUE(SameRecord(Liste.Satz(0), original.Copy));
+    EXPECT_TRUE(SameRecord(Liste.Satz(2), moved));
+
+    Liste.SetzeAktuell(&Liste.Satz(2));
+    Liste.LoescheAktuell();
+    ASSERT_TRUE(PlaceDrop(Liste, original, moved, false));  // a move
+    ASSERT_EQ(Liste.Anzahl(), 2);
+    EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Anderer");
+    EXPECT_TRUE(SameRecord(Liste.Satz(1), moved));
+
+    // The original is gone now: nothing is inserted a second time.
+    EXPECT_FALSE(PlaceDrop(Liste, original, moved, false));
+    EXPECT_EQ(Liste.Anzahl(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,167 @@
+// The in-place editor's text: the initial line of an appointment, the parse of a typed
+// line, and what committing it does to the collection (new, changed, deleted, declined).
+#include "views/InPlaceCommit.h"
+#include "views/InPlaceText.h"
+#include "views/ViewFixture.h"
+
+#include "store/TextFormat.h"
+
+namespace {
+
+const Zeitpunkt Day = MachZeitpunkt(2026, 12, 7);
+
+Termin Parsed(const std::string& text, Termin t = Termin{}) {
+    ParseEditText(text, t);
+    return t;
+}
+
+std::string Times(const Termin& t) {
+    std::string s = Format("%d:%02d", t.Start.Stunde, t.Start.Minute);
+    if (!t.Hat(FlagOhneEnde)) s += Format("-%d:%02d", t.Ende.Stunde, t.Ende.Minute);
+    if (t.Hat(FlagOhneZeit)) s = "untimed";
+    return s + "|" + t.Kurzbeschr;
+}
+
+TEST(InPlaceText, TheExamplesOfTypedLines) {
+    EXPECT_EQ(Times(Parsed("Meeting")), "untimed|Meeting");
+    EXPECT_EQ(Times(Parsed("9:30 Dentist")), "9:30|Dentist");
+    EXPECT_EQ(Times(Parsed("9:30-10:15 Dentist")), "9:30-10:15|Dentist");
+    EXPECT_EQ(Times(Parsed("9:30 - 10:15 Dentist")), "9:30-10:15|Dentist");
+    EXPECT_EQ(Times(Parsed("14 Call")), "14:00|Call");
+    EXPECT_EQ(Times(Parsed("  8:05 --  9 Fr\xFChst\xFC" "ck")), "8:05-9:00|Fr\xFChst\xFC" "ck");
+}
+
+TEST(InPlaceText, OddLines) {
+    EXPECT_EQ(Times(Parsed("1430")), "-106:00|");  // 1430 kept to the 8 signed bits of the field
+    EXPECT_EQ(Times(Parsed("14:")), "14:00|");
+    EXPECT_EQ(Times(Parsed("9:30 -")), "9:30|");
+    EXPECT_EQ(Times(Parsed("9:30 -   ")), "9:30|");
+    EXPECT_EQ(Times(Parsed("10 Call   ")), "10:00|Call   ");  // trailing blanks belong to the text
+    EXPECT_EQ(Times(Parsed("9.30 Dentist")), "9:00|.30 Dentist");  // only ':' parts the minutes
+    EXPECT_EQ(Times(Parsed("99:99 x")), "99:99|x");  // no range test
+    EXPECT_EQ(Times(Parsed("-5 minus")), "untimed|-5 minus");
+    EXPECT_TRUE(IsEmptyEditText(""));
+    EXPECT_TRUE(IsEmptyEditText("    "));
+    EXPECT_FALSE(IsEmptyEditText("  x"));
+}
+
+TEST(InPlaceText, MissingMinutesKeepThePreviousOnes) {
+    Termin old;
+    old.Start = MachZeitpunkt(2026, 12, 7, 10, 30);
+    old.Ende = MachZeitpunkt(2026, 12, 7, 11, 45);
+    EXPECT_EQ(Times(Parsed("14 - 15 Call", old)), "14:30-15:45|Call");
+    EXPECT_EQ(Times(Parsed("14: - 15: Call", old)), "14:30-15:45|Call");
+    // Date fields are not touched.
+    EXPECT_EQ(Parsed("14 Call", old).Start.Tag, 7);
+}
+
+TEST(InPlaceText, LongTextsAreCut) {
+    const std::string fifty(50, 'x');
+    EXPECT_EQ(std::string(Parsed("8 " + fifty).Kurzbeschr), std::string(49, 'x'));
+    // Only 63 characters are read: the times take 14 of them here, so 49 remain.
+    const std::string line = "10:00 - 11:00 " + std::string(60, 'y');
+    EXPECT_EQ(std::string(Parsed(line).Kurzbeschr).size(), 49u);
+    // A start beyond the 63 characters is not read at all.
+    EXPECT_EQ(Times(Parsed(std::string(63, ' ') + "9 late")), "untimed|");
+}
+
+TEST(InPlaceText, InitialTextOfAnAppointmentParsesBackToIt) {
+    Termin t;
+    t.Start = MachZeitpunkt(2026, 12, 7, 9, 5);
+    t.Ende = MachZeitpunkt(2026, 12, 7, 10, 0);
+    t.SetzeKurzbeschr("Zahnarzt");
+    EXPECT_EQ(EditorText(t), " 9:05 - 10:00 Zahnarzt");
+    EXPECT_EQ(Times(Parsed(EditorText(t), t)), "9:05-10:00|Zahnarzt");
+    t.Flags = FlagOhneEnde;
+    EXPECT_EQ(EditorText(t), " 9:05 Zahnarzt");
+    t.Flags = FlagOhneEnde | FlagOhneZeit;
+    EXPECT_EQ(EditorText(t), "Zahnarzt");
+    EXPECT_EQ(RowTimeText(MachZeitpunkt(2026, 12, 7, 7, 30)), " 7:30");
+}
+
+class InPlaceCommitTest : public ViewFixture {
+protected:
+    RecordRef EditOf(int slot) { return RefTo(Liste, slot); }
+};
+
+TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
+    const RecordRef stored = StoreEditText(Liste, RecordRef{}, "9:30 - 10:15 Zahnarzt", Day);
+    ASSERT_EQ(Liste.Anzahl(), 1);
+    const Termin& t = Liste.Satz(0);
+    EXPECT_EQ(t.Start, MachZeitpunkt(2026, 12, 7, 9, 30));
+    EXPECT_EQ(t.Ende, MachZeitpunkt(2026, 12, 7, 10, 15));
+    EXPECT_EQ(t.Id, 1);  // NeueId of an empty collection
+    EXPECT_EQ(stored.Slot, 0);
+    EXPECT_TRUE(Liste.Geaendert);
+
+    StoreEditText(Liste, RecordRef{}, "Meeting", Day);
+    ASSERT_EQ(Liste.Anzahl(), 2);
+    EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneZeit));
+    EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Meeting");
+    EXPECT_EQ(Liste.Satz(0).Id, 2);
+}
+
+TEST_F(InPlaceCommitTest, AnEmptyNewLineStoresNothing) {
+    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "", Day).Empty());
+    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "   ", Day).Empty());
+    EXPECT_EQ(Liste.Anzahl(), 0);
+    EXPECT_FALSE(Liste.Geaendert);
+}
+
+TEST_F(InPlaceCommitTest, AnUnchangedLineKeepsTheAppointment) {
+    Add(2026, 12, 7, 10, 0, 11, 0, "Besprechung");
+    Termin& t = Liste.Satz(0);
+    t.Id = 17;
+    t.Beschr = std::string(300, 'L');
+    t.AdrId = 4;
+    const RecordRef edited = EditOf(0);
+    StoreEditText(Liste, edited, EditorText(edited.Copy), Day);
+    ASSERT_EQ(Liste.Anzahl(), 1);
+    EXPECT_TRUE(SameRecord(Liste.Satz(0), edited.Copy));
+}
+
+TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
+    Add(2026, 12, 7, 8, 0, 9, 0, "Early");
+    Add(2026, 12, 7, 10, 0, 11, 0, "Late");
+    StoreEditText(Liste, EditOf(1), "7:15 Moved", Day);
+    ASSERT_EQ(Liste.Anzahl(), 2);
+    EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Moved");  // sorted in front
+    EXPECT_EQ(Liste.Satz(0).Start, MachZeitpunkt(2026, 12, 7, 7, 15));
+    EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneEnde));
+
+    const RecordRef none = StoreEditText(Liste, EditOf(1), "", Day);
+    EXPECT_TRUE(none.Empty());
+    ASSERT_EQ(Liste.Anzahl(), 1);
+    EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Moved");
+}
+
+TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
+    Add(2026, 12, 7, 9, 0, 10, 0, "Other");
+    Add(2026, 12, 7, 12, 0, 13, 0, "Mine");
+    Liste.Geaendert = false;
+    const RecordRef edited = EditOf(1);
+    host.answers = {Mb::IdNo};
+    const RecordRef back = StoreEditText(Liste, edited, "9:30 - 10:30 Mine moved", Day);
+    ASSERT_EQ(host.messages.size(), 1u);  // the overlap question was asked
+    ASSERT_EQ(Liste.Anzahl(), 2);
+    EXPECT_TRUE(SameRecord(Liste.Satz(1), edited.Copy));
+    EXPECT_EQ(back.Slot, 1);
+    EXPECT_FALSE(Liste.Geaendert);
+
+    // Answered Yes the change is stored despite the overlap.
+    host.answers = {Mb::IdYes};
+    StoreEditText(Liste, edited, "9:30 - 10:30 Mine moved", Day);
+    EXPECT_EQ(std::string(Liste.Satz(1).Kurzbeschr), "Mine moved");
+    EXPECT_TRUE(Liste.Geaendert);
+}
+
+TEST_F(InPlaceCommitTest, TheEditedRecordIsFoundAfterTheCollectionMoved) {
+    Add(2026, 12, 7, 12, 0, 13, 0, "Mine");
+    const RecordRef edited = EditOf(0);
+    Add(2026, 12, 7, 8, 0, 9, 0, "Inserted before");  // Mine now sits in slot 1
+    StoreEditText(Liste, edited, "", Day);
+    ASSERT_EQ(Liste.Anzahl(), 1);
+    EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Inserted before");
+}
+
+}  // namespace
