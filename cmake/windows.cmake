@@ -9,6 +9,9 @@ add_library(ordivo_win STATIC ${ORDIVO_WIN32_SOURCES})
 target_include_directories(ordivo_win PUBLIC src)
 target_compile_options(ordivo_win PRIVATE ${ORDIVO_WARNINGS})
 target_link_libraries(ordivo_win PUBLIC ordivo_core ${ORDIVO_WIN32_LIBS})
+# The core calls back into the platform side (resource strings, dialogs, sort order):
+# a cycle of static libraries, which CMake resolves by repeating them on the link line.
+target_link_libraries(ordivo_core PUBLIC ordivo_win)
 
 add_executable(ordivo WIN32 src/app/WinMain.cpp resources/app.rc)
 target_include_directories(ordivo PRIVATE resources)
@@ -47,11 +50,11 @@ add_executable(ordivo_wintests ${ORDIVO_WIN_TESTS} ${ORDIVO_TEST_SUPPORT} tests/
 target_include_directories(ordivo_wintests PRIVATE tests resources)
 target_compile_definitions(ordivo_wintests PRIVATE ORDIVO_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
 target_compile_options(ordivo_wintests PRIVATE ${ORDIVO_WARNINGS})
-target_link_libraries(ordivo_wintests PRIVATE ordivo_win gtest ${ORDIVO_STATIC})
+target_link_libraries(ordivo_wintests PRIVATE ordivo_win gtest shlwapi ${ORDIVO_STATIC})
 add_dependencies(ordivo_wintests ordivo_dll ordivo_data)
 
 add_executable(ordivo_e2e ${ORDIVO_E2E_TESTS})
 target_include_directories(ordivo_e2e PRIVATE tests)
 target_compile_options(ordivo_e2e PRIVATE ${ORDIVO_WARNINGS})
-target_link_libraries(ordivo_e2e PRIVATE gtest gtest_main shlwapi ${ORDIVO_WIN32_LIBS} ${ORDIVO_STATIC})
+target_link_libraries(ordivo_e2e PRIVATE ordivo_win gtest gtest_main shlwapi ${ORDIVO_STATIC})
 add_dependencies(ordivo_e2e ordivo ordivo_dll ordivo_data)

@@ -220,7 +220,7 @@ void ClsMainWindow::CmAbout(UINT) {
 }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
-    MessageBoxA(Handle(), "Diese Funktion ist noch nicht verf\xFCgbar!", app::AppName, MB_OK | MB_ICONEXCLAMATION);
+    GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", app::AppName, Mb::Ok | Mb::IconExclamation);
 }
 
 LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {

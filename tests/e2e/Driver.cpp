@@ -185,6 +185,8 @@ void ClickButton(HWND dialog, int id) {
 
 void PostCommand(HWND wnd, UINT id) { PostMessageA(wnd, WM_COMMAND, id, 0); }
 
+void SendCommand(HWND wnd, UINT id) { SendMessageTimeoutA(wnd, WM_COMMAND, id, 0, SMTO_NORMAL, 20000, nullptr); }
+
 HWND FindChild(HWND parent, const char* cls) {
     ChildSearch s{cls, nullptr};
     EnumChildWindows(parent, &MatchChild, reinterpret_cast<LPARAM>(&s));

@@ -54,9 +54,11 @@ std::string MessageBoxText(HWND box);
 // Clicks the button with `id` of a dialog or message box.
 void ClickButton(HWND dialog, int id);
 void PostCommand(HWND wnd, UINT id);
+// Runs a command and returns once it is handled (not for commands that open a dialog).
+void SendCommand(HWND wnd, UINT id);
 // Child window of `parent` with window class `cls`.
 HWND FindChild(HWND parent, const char* cls);
-// Lets the program handle its queue: sends a harmless message and waits for it.
+// Waits until the window's thread answers a sent message (sent messages overtake posted ones).
 void Sync(HWND wnd);
 
 struct Capture {

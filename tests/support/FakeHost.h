@@ -19,8 +19,8 @@ public:
         intptr_t lParam;
     };
 
-    FakeHost() { SetHost(this); }
-    ~FakeHost() override { SetHost(nullptr); }
+    FakeHost() : previous_(&GetHost()) { SetHost(this); }
+    ~FakeHost() override { SetHost(previous_); }
     FakeHost(const FakeHost&) = delete;
     FakeHost& operator=(const FakeHost&) = delete;
 
@@ -57,6 +57,8 @@ public:
     }
 
 private:
+    Host* previous_;  // restored afterwards (the Wine tests run on the product's host)
+
     int Answer(unsigned style) {
         if (!answers.empty()) {
             int a = answers.front();

@@ -1,6 +1,7 @@
 // Main of the in-process Wine tests: loads ORDIVO.DLL like the program does and installs
-// the product's Host, then runs every test.
+// the product's Host and registry store, then runs every test.
 #include "app/AppState.h"
+#include "app/Startup.h"
 #include "app/Win32Host.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     }
     Win32Host host;
     SetHost(&host);
+    InstallRegistryStore();
     const int result = RUN_ALL_TESTS();
     SetHost(nullptr);
     FreeLibrary(app::ResourceLibrary);
