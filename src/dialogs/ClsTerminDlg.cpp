@@ -2,6 +2,7 @@
 // enable rules and runs Add, Change, Delete and New on the collection.
 #include "dialogs/ClsTerminDlg.h"
 
+#include "addresses/ClsAdrListe.h"
 #include "app/AppState.h"
 #include "app/HelpViewer.h"
 #include "app/Host.h"
@@ -162,13 +163,18 @@ void ClsTerminDlg::FuelleListe() {
     ListSelect(IdListe, -1);
 }
 
-// Line 0 stands for "no address", so that a link can be removed again.
+// One line per address in list order, after a first line for "no address" (choice: so that a
+// link can be removed again in a drop-down list).
 void ClsTerminDlg::FuelleAdressen() {
     HWND combo = Item(IdAdresse);
     SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
     ComboClear(IdAdresse);
     adressen_.assign(1, 0);
     ComboAdd(IdAdresse, KeineAdresse);
+    for (int i = 0; i < AdrListe.Anzahl(); ++i) {
+        ComboAdd(IdAdresse, ClsAdrListe::Zeile(AdrListe.Satz(i), false));
+        adressen_.push_back(AdrListe.Satz(i).ID);
+    }
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     ComboSelect(IdAdresse, -1);
 }
@@ -349,6 +355,9 @@ void ClsTerminDlg::Neu() {
         SetChecked(IdAutomatisch, true);
         SetChecked(IdVonHand, false);
         for (int p = 0; p < 4; ++p) SetChecked(IdPrioritaet + p, p == 0);
+        // Choice: a new appointment starts as a single one, not as yearly like the last.
+        SetChecked(IdAnzahlWahl, true);
+        SetChecked(IdJaehrlich, false);
         SetItemText(IdAnzahl, "1");
         SetItemText(IdFaktor, "1");
     }

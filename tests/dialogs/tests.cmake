@@ -5,3 +5,6 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/TerminFreigabenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminListeTest.cpp
 )
+list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/TerminDlgWinTest.cpp
+)
