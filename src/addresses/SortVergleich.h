@@ -1,6 +1,12 @@
-// The order of address sort keys: the platform's lstrcmpA (locale-aware, case-sensitive).
+// The order of address sort keys: the platform's lstrcmpA (locale-aware, case-sensitive),
+// installed at start-up; until then, and in native builds, an equivalent comparison.
 #pragma once
 
-// < 0, 0, > 0 like strcmp. Defined with lstrcmpA in the product; native tests link an
-// equivalent comparison.
+using SortVergleichFunktion = int (*)(const char* a, const char* b);
+
+// < 0, 0, > 0 like strcmp, with the installed comparison.
 int SortVergleich(const char* a, const char* b);
+void SetzeSortVergleich(SortVergleichFunktion f);  // nullptr restores the equivalent
+
+// Win32: installs lstrcmpA.
+void InstalliereLstrcmp();

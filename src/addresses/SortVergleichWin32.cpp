@@ -1,6 +1,10 @@
-// SortVergleich for the product: the user locale's string comparison.
+// The product's sort comparison: the user locale's lstrcmpA.
 #include "addresses/SortVergleich.h"
 
 #include <windows.h>
 
-int SortVergleich(const char* a, const char* b) { return lstrcmpA(a, b); }
+namespace {
+int Lstrcmp(const char* a, const char* b) { return lstrcmpA(a, b); }
+}
+
+void InstalliereLstrcmp() { SetzeSortVergleich(Lstrcmp); }

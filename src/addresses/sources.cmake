@@ -1,6 +1,8 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsAdrListe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/AdrDatei.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LstrcmpNachbildung.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SortVergleich.cpp
 )
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/SortVergleichWin32.cpp

@@ -1,11 +1,14 @@
 // Glue between the calendar window's life cycle and the subsystems it starts and stops.
 #include "app/Startup.h"
 
+#include "addresses/ClsAdrListe.h"
+#include "addresses/SortVergleich.h"
 #include "app/AppState.h"
 #include "app/RegistryStore.h"
 #include "app/Settings.h"
 #include "holidays/FeiertagDatei.h"
 #include "store/ClsListe.h"
+#include "store/ClsPasswortDlg.h"
 #include "store/DatumText.h"
 
 void InstallRegistryStore() {
@@ -20,9 +23,11 @@ int ApplyRegionalSettings() {
     return regional.Locale;
 }
 
-// The file reader arrives with the file subsystem; until then a named file cannot load.
 void InitialiseData() {
-    Liste.Initialisieren([] { return false; });
+    InstallierePasswortDialog();
+    InstalliereLstrcmp();
+    AdrListe.Initialisieren();
+    Liste.Initialisieren([] { return Liste.Laden(); });
 }
 
 void LoadHolidayFile() {

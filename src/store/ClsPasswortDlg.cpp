@@ -15,7 +15,11 @@ bool ClsPasswortDlg::CanClose() {
     return false;
 }
 
-bool FragePasswort(const std::string& passwort) {
+namespace {
+bool FrageMitDialog(const std::string& passwort) {
     ClsPasswortDlg dlg(app::MainWindowHandle, app::ResourceLibrary, passwort);
     return dlg.Execute() == IDOK;
 }
+}  // namespace
+
+void InstallierePasswortDialog() { SetzePasswortFrage(FrageMitDialog); }

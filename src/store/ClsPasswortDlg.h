@@ -18,3 +18,6 @@ protected:
 private:
     std::string passwort_;
 };
+
+// Makes FragePasswort run this dialog (start-up).
+void InstallierePasswortDialog();

@@ -8,6 +8,14 @@
 
 #include <cstring>
 
+namespace {
+bool Ablehnen(const std::string&) { return false; }
+PasswortFrage frage = Ablehnen;
+}  // namespace
+
+bool FragePasswort(const std::string& passwort) { return frage(passwort); }
+void SetzePasswortFrage(PasswortFrage f) { frage = f ? f : Ablehnen; }
+
 void Verschluessele(const char* passwort, unsigned char ziel[PasswortBytes]) {
     std::memset(ziel, 0, PasswortBytes);
     for (int i = 0; i < PasswortBytes - 1 && passwort[i]; ++i)

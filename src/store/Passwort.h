@@ -20,5 +20,8 @@ bool PasswortSpeicherbar(const std::string& passwort);
 bool PruefeDateiPasswort(const std::string& pfad);
 
 // Runs the password dialog (template 2358) against `passwort`; true when the user typed
-// exactly that text. Defined by the Win32 dialog in the product and by fakes in tests.
+// exactly that text. The dialog is installed at start-up (tests install a script); until
+// then every protected file is refused.
 bool FragePasswort(const std::string& passwort);
+using PasswortFrage = bool (*)(const std::string& passwort);
+void SetzePasswortFrage(PasswortFrage frage);  // nullptr: refuse

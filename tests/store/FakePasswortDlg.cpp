@@ -1,8 +1,10 @@
-// FragePasswort for native tests: compares the next scripted entry, as the dialog does.
+// The password question of native tests: compares the next scripted entry, as the dialog
+// does; installed for the whole test program.
 #include "store/DateiTestHilfe.h"
 #include "store/Passwort.h"
 
-bool FragePasswort(const std::string& passwort) {
+namespace {
+bool Skript(const std::string& passwort) {
     ++PasswortEingaben::Fragen();
     auto& texte = PasswortEingaben::Texte();
     if (texte.empty()) return false;
@@ -10,3 +12,6 @@ bool FragePasswort(const std::string& passwort) {
     texte.pop_front();
     return getippt == passwort;
 }
+
+const bool installiert = (SetzePasswortFrage(Skript), true);
+}  // namespace

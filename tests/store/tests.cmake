@@ -56,8 +56,8 @@ if(NOT WIN32)
       ${CMAKE_SOURCE_DIR}/src/app/FileNames.cpp
       ${CMAKE_SOURCE_DIR}/src/addresses/ClsAdrListe.cpp
       ${CMAKE_SOURCE_DIR}/src/addresses/AdrDatei.cpp
-      ${CMAKE_SOURCE_DIR}/tests/addresses/LstrcmpNachbildung.cpp
-      ${CMAKE_SOURCE_DIR}/tests/addresses/NativerSortVergleich.cpp
+      ${CMAKE_SOURCE_DIR}/src/addresses/LstrcmpNachbildung.cpp
+      ${CMAKE_SOURCE_DIR}/src/addresses/SortVergleich.cpp
       ${CMAKE_SOURCE_DIR}/tests/support/NativeResString.cpp
       ${CMAKE_SOURCE_DIR}/tests/support/RcStringTable.cpp)
     target_include_directories(ordivo_laden_fuzz PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR}/tests)

@@ -11,11 +11,15 @@
 #include <string>
 #include <unistd.h>
 
+namespace {
 // Every password is accepted, so protected inputs reach the records.
-bool FragePasswort(const std::string&) { return true; }
+bool Annehmen(const std::string&) { return true; }
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     static FakeHost host;
+    static const bool installiert = (SetzePasswortFrage(Annehmen), true);
+    (void)installiert;
     static const std::string pfad = "/tmp/ordivo-fuzz-" + std::to_string(getpid()) + ".odv";
     static const std::string aus = "/tmp/ordivo-fuzz-" + std::to_string(getpid()) + "-aus.odv";
     std::FILE* f = std::fopen(pfad.c_str(), "wb");
