@@ -26,6 +26,9 @@ void FrameWindow::SetupWindow() {
         client_->Attr.w = client_->Attr.h = 1;
         client_->Create();
     }
+    RECT area;
+    GetClientRect(Handle(), &area);
+    LayoutChildren(area);  // a hidden window gets no WM_SIZE before it is shown
 }
 
 void FrameWindow::AssignMenu(HMENU menu) {

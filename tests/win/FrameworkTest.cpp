@@ -74,7 +74,6 @@ struct TestFrame {
         frame.Attr.w = 700;
         frame.Attr.h = 500;
         EXPECT_TRUE(frame.Create());
-        ShowWindow(frame.Handle(), SW_SHOW);
         Pump(50);
     }
 };
