@@ -12,6 +12,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarScreenshotWinTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarInputWinTest.cpp
 )
 list(APPEND ORDIVO_E2E_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/CalendarViewsE2eTest.cpp
