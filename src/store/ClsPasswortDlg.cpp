@@ -10,7 +10,8 @@ ClsPasswortDlg::ClsPasswortDlg(HWND parent, HMODULE module, std::string passwort
 void ClsPasswortDlg::SetupWindow() { LimitText(Feld, PasswortEingabeMax); }
 
 bool ClsPasswortDlg::CanClose() {
-    if (GetItemText(Feld) == passwort_) return true;  // case-sensitive
+    // The field's first 11 characters (a limit on typing does not bind WM_SETTEXT), case-sensitive.
+    if (GetItemText(Feld).substr(0, PasswortEingabeMax) == passwort_) return true;
     CloseDialog(0);
     return false;
 }

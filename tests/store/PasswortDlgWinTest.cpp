@@ -61,7 +61,7 @@ TEST(PasswortDlgWin, AsksOnceAndComparesExactly) {
     EXPECT_EQ(gross.Execute(), 0);
     Getippt<ClsPasswortDlg> abbruch({{101, "Geheim"}}, {IDCANCEL}, nullptr, app::ResourceLibrary, "Geheim");
     EXPECT_EQ(abbruch.Execute(), 0);
-    // The field takes at most 11 characters.
+    // Only the first 11 characters count.
     Getippt<ClsPasswortDlg> lang({{101, "123456789012"}}, {IDOK}, nullptr, app::ResourceLibrary, "123456789012");
     EXPECT_EQ(lang.Execute(), 0);
 }
