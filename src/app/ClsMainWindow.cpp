@@ -9,6 +9,7 @@
 #include "app/Navigation.h"
 #include "app/ResString.h"
 #include "app/Startup.h"
+#include "dialogs/ClsTerminDlg.h"
 #include "store/ClsListe.h"
 #include "views/DisplayState.h"
 #include "views/MainWindowPaint.h"
@@ -23,7 +24,8 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {104, 104, &ClsMainWindow::CmSaveAs},
     {105, 108, &ClsMainWindow::CmNotYetAvailable},
     {109, 109, &ClsMainWindow::CmExit},
-    {201, 203, &ClsMainWindow::CmNotYetAvailable},
+    {201, 201, &ClsMainWindow::CmNewAppointment},
+    {202, 203, &ClsMainWindow::CmNotYetAvailable},
     {301, 303, &ClsMainWindow::CmNavigate},
     {304, 304, &ClsMainWindow::CmNotYetAvailable},
     {351, 353, &ClsMainWindow::CmViewMode},
@@ -217,6 +219,12 @@ void ClsMainWindow::CmHelp(UINT id) {
 void ClsMainWindow::CmAbout(UINT) {
     AboutDlg dlg(Handle());
     dlg.Execute();
+}
+
+void ClsMainWindow::CmNewAppointment(UINT) {
+    if (!RunTerminDlg(Handle(), nullptr)) return;
+    EndInPlaceEditing();
+    Invalidate(true);
 }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {

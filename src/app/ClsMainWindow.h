@@ -46,6 +46,7 @@ private:
     void CmSaveSettings(UINT id);
     void CmHelp(UINT id);
     void CmAbout(UINT id);
+    void CmNewAppointment(UINT id);
     void CmNotYetAvailable(UINT id);
 
     // File commands (FileCommands.cpp).
