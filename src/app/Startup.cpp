@@ -36,12 +36,9 @@ void LoadHolidayFile() {
     LadeFeiertageBeimStart(exe);
 }
 
-bool DataModified() { return Liste.Geaendert; }
+bool DataModified() { return Liste.Geaendert || AdrListe.Geaendert; }
 
-bool DataEmpty() { return Liste.Anzahl() == 0; }
-
-// The file writer arrives with the file subsystem; until then nothing can be saved.
-bool SaveWithBackup() { return false; }
+bool DataEmpty() { return Liste.Anzahl() == 0 && AdrListe.Anzahl() == 0; }
 
 // The warning plan arrives with the reminders subsystem.
 void PlanNextWarning() {}

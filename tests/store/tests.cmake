@@ -9,7 +9,6 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichernTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeLadenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchreibFehlerTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DbfReadTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzKorpusTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateiLeistungTest.cpp
 )
