@@ -10,6 +10,7 @@
 #include "app/ResString.h"
 #include "app/Startup.h"
 #include "dialogs/ClsTerminDlg.h"
+#include "store/ClsNeuesPasswortDlg.h"
 #include "store/ClsListe.h"
 #include "views/DisplayState.h"
 #include "views/MainWindowPaint.h"
@@ -22,7 +23,8 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {102, 102, &ClsMainWindow::CmOpen},
     {103, 103, &ClsMainWindow::CmSave},
     {104, 104, &ClsMainWindow::CmSaveAs},
-    {105, 108, &ClsMainWindow::CmNotYetAvailable},
+    {105, 107, &ClsMainWindow::CmNotYetAvailable},
+    {108, 108, &ClsMainWindow::CmNewPassword},
     {109, 109, &ClsMainWindow::CmExit},
     {201, 201, &ClsMainWindow::CmNewAppointment},
     {202, 203, &ClsMainWindow::CmNotYetAvailable},
@@ -226,6 +228,8 @@ void ClsMainWindow::CmNewAppointment(UINT) {
     EndInPlaceEditing();
     Invalidate(true);
 }
+
+void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle()); }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", app::AppName, Mb::Ok | Mb::IconExclamation);

@@ -47,6 +47,7 @@ private:
     void CmHelp(UINT id);
     void CmAbout(UINT id);
     void CmNewAppointment(UINT id);
+    void CmNewPassword(UINT id);
     void CmNotYetAvailable(UINT id);
 
     // File commands (FileCommands.cpp).
