@@ -31,10 +31,8 @@ TEST_F(CalendarHitTest, WeekViewPointsSelectTheirDay) {
     EXPECT_EQ(DayAt(l.GridLeft - 1, l.GridTop + 5), -1);
     EXPECT_EQ(DayAt(l.GridRight + 1, l.GridTop + 5), -1);
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop - 1), -1);
-}
 
-TEST_F(CalendarHitTest, WeekViewMondayMayLieInTheYearBefore) {
-    Paint(1, 2027, 1, 1);  // Friday; Monday is 28 December 2026
+    Paint(1, 2027, 1, 1);  // Friday; Monday is 28 December 2026, in the year before
     const CellRect monday = WeekCell(TheLayout, 0);
     EXPECT_EQ(DayAt(MidX(monday), MidY(monday)), 28);
     EXPECT_EQ(Selected.Year, 2026);

@@ -85,6 +85,10 @@ protected:
 };
 
 TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
+    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "", Day).Empty());  // empty lines store nothing
+    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "   ", Day).Empty());
+    EXPECT_EQ(Liste.Anzahl(), 0);
+    EXPECT_FALSE(Liste.Geaendert);
     const RecordRef stored = StoreEditText(Liste, RecordRef{}, "9:30 - 10:15 Zahnarzt", Day);
     ASSERT_EQ(Liste.Anzahl(), 1);
     const Termin& t = Liste.Satz(0);
@@ -99,13 +103,6 @@ TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
     EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneZeit));
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Meeting");
     EXPECT_EQ(Liste.Satz(0).Id, 2);
-}
-
-TEST_F(InPlaceCommitTest, AnEmptyNewLineStoresNothing) {
-    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "", Day).Empty());
-    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "   ", Day).Empty());
-    EXPECT_EQ(Liste.Anzahl(), 0);
-    EXPECT_FALSE(Liste.Geaendert);
 }
 
 TEST_F(InPlaceCommitTest, AnUnchangedLineKeepsTheAppointment) {

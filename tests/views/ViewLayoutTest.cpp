@@ -59,30 +59,32 @@ TEST_F(ViewLayoutTest, DayViewShrinksTheRowOnceWhenTheGridDoesNotFit) {
     EXPECT_EQ(l.TimeGridBottom, 9 + 34 + 24 * 22 - 21);
 }
 
-TEST_F(ViewLayoutTest, DayViewGrowsTheRowWhenThereIsRoom) {
-    const Layout l = Compute(0, 400, 181);
-    EXPECT_EQ(l.RowHeight, 7);
-    EXPECT_EQ(l.TimeGridBottom, 2 + 2 + 9 + 24 * 7 - 21);
-}
-
-TEST_F(ViewLayoutTest, VeryLowWindowKeepsTheMinimumRowHeight) {
-    for (int mode : {0, 1, 2}) {
-        const Layout l = Compute(mode, 800, 100);
-        EXPECT_EQ(l.RowHeight, 6) << "mode " << mode;
-        EXPECT_EQ(l.SmallHeight, 3);
+TEST_F(ViewLayoutTest, RowHeightStaysWithinTheFontLimits) {
+    struct Case {
+        int mode, right, bottom;
+        FontLimits limits;
+        int row;
+    } const cases[] = {
+        {0, 400, 181, {}, 7},          // grown to fill the day grid
+        {0, 800, 100, {}, 6},          // very low: the minimum, in every view
+        {1, 800, 100, {}, 6},
+        {2, 800, 100, {}, 6},
+        {0, 800, 100, {9, 24}, 9},
+        {0, 1200, 1500, {}, 24},       // very high: the maximum
+        {2, 1200, 1500, {}, 24},
+        {0, 1200, 1500, {6, 40}, 40},
+    };
+    for (const Case& c : cases) {
+        const Layout l = Compute(c.mode, c.right, c.bottom, c.limits);
+        EXPECT_EQ(l.RowHeight, c.row) << c.mode << " " << c.right << "x" << c.bottom << " max " << c.limits.Max;
     }
-    const Layout day = Compute(0, 800, 100);
-    EXPECT_GT(day.TimeGridBottom, day.GridBottom);  // 24 rows no longer fit, still drawn
-    EXPECT_EQ(Compute(0, 800, 100, FontLimits{9, 24}).RowHeight, 9);
-}
-
-TEST_F(ViewLayoutTest, VeryHighWindowStopsAtTheMaximum) {
-    const Layout day = Compute(0, 1200, 1500);
-    EXPECT_EQ(day.RowHeight, 24);
-    EXPECT_EQ(day.Margin, 22);
-    EXPECT_EQ(day.CellWidth, 578);
-    EXPECT_EQ(Compute(2, 1200, 1500).RowHeight, 24);
-    EXPECT_EQ(Compute(0, 1200, 1500, FontLimits{6, 40}).RowHeight, 40);
+    EXPECT_EQ(Compute(0, 400, 181).TimeGridBottom, 2 + 2 + 9 + 24 * 7 - 21);
+    EXPECT_EQ(Compute(2, 800, 100).SmallHeight, 3);
+    const Layout low = Compute(0, 800, 100);
+    EXPECT_GT(low.TimeGridBottom, low.GridBottom);  // 24 rows no longer fit, still drawn
+    const Layout high = Compute(0, 1200, 1500);
+    EXPECT_EQ(high.Margin, 22);
+    EXPECT_EQ(high.CellWidth, 578);
 }
 
 TEST_F(ViewLayoutTest, MonthGridLeavesRoomForWeekNumbers) {
@@ -116,16 +118,12 @@ TEST_F(ViewLayoutTest, TitlesOfTheThreeViews) {
     EXPECT_EQ(ViewTitle(0, 2026, 11, 17), "17.11.2026");
     EXPECT_EQ(ViewTitle(2, 2026, 3, 7), "M\xE4rz 2026");
     EXPECT_EQ(ViewTitle(1, 2026, 3, 7), "2. 3.2026 bis 8. 3.2026");
+    EXPECT_EQ(ViewTitle(1, 2026, 12, 31), "28.12.2026 bis 3. 1.2027");  // the week across the year end
     TagZuerst = false;
     DatumTrenner = '/';
     EXPECT_EQ(ViewTitle(0, 2026, 3, 7), "3/ 7/2026");
-}
-
-TEST_F(ViewLayoutTest, WeekOfNewYearStartsOnTheDecemberMonday) {
-    const Zeitpunkt mo = WeekMonday(2025, 1, 1);
-    EXPECT_EQ(mo, MachZeitpunkt(2024, 12, 30));
-    EXPECT_EQ(ViewTitle(1, 2025, 1, 1), "30.12.2024 bis 5. 1.2025");
-    EXPECT_EQ(ViewTitle(1, 2026, 12, 31), "28.12.2026 bis 3. 1.2027");
+    TagZuerst = true;  // the fixture sets them up but does not put them back
+    DatumTrenner = '.';
 }
 
 }  // namespace
