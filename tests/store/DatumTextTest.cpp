@@ -106,24 +106,19 @@ TEST(ParseDatum, RefusesBadTextsWithTheOneMessage) {
 }
 
 TEST(ZerlegeZeit, SplitsAtPointColonAndDash) {
-    Uhrzeit u = ZerlegeZeit("14:30");
-    EXPECT_FALSE(u.OhneZeit);
-    EXPECT_EQ(u.Stunde, 14);
-    EXPECT_EQ(u.Minute, 30);
-    u = ZerlegeZeit("9.05");
-    EXPECT_EQ(u.Stunde, 9);
-    EXPECT_EQ(u.Minute, 5);
-    u = ZerlegeZeit("8-");
-    EXPECT_FALSE(u.OhneZeit);
-    EXPECT_EQ(u.Stunde, 8);
-    EXPECT_EQ(u.Minute, 0);
-    u = ZerlegeZeit(":15");  // the leading delimiter is skipped: 15 is the hour
-    EXPECT_EQ(u.Stunde, 15);
-    EXPECT_EQ(u.Minute, 0);
-    for (const char* leer : {"", ":", "-.:"}) {
-        u = ZerlegeZeit(leer);
-        EXPECT_TRUE(u.OhneZeit) << leer;
-        EXPECT_EQ(u.Stunde, 0);
-        EXPECT_EQ(u.Minute, 0);
+    struct Case {
+        const char* text;
+        bool ohneZeit;
+        int stunde, minute;
+    } const cases[] = {
+        {"14:30", false, 14, 30}, {"9.05", false, 9, 5}, {"8-", false, 8, 0},
+        {":15", false, 15, 0},  // the leading delimiter is skipped: 15 is the hour
+        {"", true, 0, 0},         {":", true, 0, 0},     {"-.:", true, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const Uhrzeit u = ZerlegeZeit(c.text);
+        EXPECT_EQ(u.OhneZeit, c.ohneZeit) << c.text;
+        EXPECT_EQ(u.Stunde, c.stunde) << c.text;
+        EXPECT_EQ(u.Minute, c.minute) << c.text;
     }
 }
