@@ -20,46 +20,29 @@ std::vector<Zeitpunkt> Starts(const Termin& b, Schritt s, int n) {
 }
 }  // namespace
 
-TEST(Serie, MonthlyFromTheEndOfAMonthCarriesTheOverflowOn) {
-    Schritt monatlich;
-    monatlich.Monate = 1;
-    const auto s = Starts(Basis(2026, 1, 31), monatlich, 3);
-    ASSERT_EQ(s.size(), 3u);
-    EXPECT_EQ(s[0], MachZeitpunkt(2026, 3, 3, 10, 30));
-    EXPECT_EQ(s[1], MachZeitpunkt(2026, 4, 3, 10, 30));
-    EXPECT_EQ(s[2], MachZeitpunkt(2026, 5, 3, 10, 30));
-    // In a leap year February has 29 days, so the overflow is one day less.
-    EXPECT_EQ(Starts(Basis(2028, 1, 31), monatlich, 1)[0], MachZeitpunkt(2028, 3, 2, 10, 30));
-}
-
-TEST(Serie, StepsAcrossMonthAndYearEnds) {
-    Schritt woechentlich;
-    woechentlich.Tage = 7;
-    EXPECT_EQ(Starts(Basis(2026, 12, 24), woechentlich, 2),
-              (std::vector<Zeitpunkt>{MachZeitpunkt(2026, 12, 31, 10, 30), MachZeitpunkt(2027, 1, 7, 10, 30)}));
-
-    Schritt alleZweiMonate;
-    alleZweiMonate.Monate = 2;
-    EXPECT_EQ(Starts(Basis(2026, 11, 15), alleZweiMonate, 2),
-              (std::vector<Zeitpunkt>{MachZeitpunkt(2027, 1, 15, 10, 30), MachZeitpunkt(2027, 3, 15, 10, 30)}));
-
-    Schritt vierteljahr;
-    vierteljahr.Monate = 24;  // a multiplied step may pass more than one year
-    EXPECT_EQ(Starts(Basis(2026, 5, 1), vierteljahr, 1)[0], MachZeitpunkt(2028, 5, 1, 10, 30));
-
-    Schritt gemischt;  // one year, one month and ten days at once
-    gemischt.Jahre = 1;
-    gemischt.Monate = 1;
-    gemischt.Tage = 10;
-    EXPECT_EQ(Starts(Basis(2026, 1, 25), gemischt, 1)[0], MachZeitpunkt(2027, 3, 7, 10, 30));
-}
-
-TEST(Serie, LeapDayYearlyKeepsItsCarriedOffset) {
-    Schritt jaehrlich;
-    jaehrlich.Jahre = 1;
-    const auto s = Starts(Basis(2024, 2, 29), jaehrlich, 4);
-    EXPECT_EQ(s[0], MachZeitpunkt(2025, 3, 1, 10, 30));
-    EXPECT_EQ(s[3], MachZeitpunkt(2028, 3, 1, 10, 30));  // the offset stays carried
+TEST(Serie, StartsCarryOverflowsAcrossMonthAndYearEnds) {
+    struct Case {
+        const char* name;
+        int j, m, t;
+        Schritt step;
+        std::vector<Zeitpunkt> starts;  // all at 10:30
+    };
+    const auto Z = [](int j, int m, int t) { return MachZeitpunkt(j, m, t, 10, 30); };
+    const Case cases[] = {
+        // The overflow from the 31st is carried on: 31 January, 3 March, 3 April, 3 May.
+        {"monthly from 31 January", 2026, 1, 31, {0, 1, 0}, {Z(2026, 3, 3), Z(2026, 4, 3), Z(2026, 5, 3)}},
+        {"monthly in a leap year", 2028, 1, 31, {0, 1, 0}, {Z(2028, 3, 2)}},
+        {"weekly over the year end", 2026, 12, 24, {0, 0, 7}, {Z(2026, 12, 31), Z(2027, 1, 7)}},
+        {"two-monthly over the year end", 2026, 11, 15, {0, 2, 0}, {Z(2027, 1, 15), Z(2027, 3, 15)}},
+        {"24 months pass two years", 2026, 5, 1, {0, 24, 0}, {Z(2028, 5, 1)}},
+        {"year, month and ten days at once", 2026, 1, 25, {1, 1, 10}, {Z(2027, 3, 7)}},
+        {"yearly from a leap day", 2024, 2, 29, {1, 0, 0}, {Z(2025, 3, 1)}},
+        {"daily over a month end", 2026, 6, 30, {0, 0, 1}, {Z(2026, 7, 1)}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Starts(Basis(c.j, c.m, c.t), c.step, int(c.starts.size())), c.starts) << c.name;
+    // The leap day's offset stays carried, even into the next leap year.
+    EXPECT_EQ(Starts(Basis(2024, 2, 29), {1, 0, 0}, 4)[3], Z(2028, 3, 1));
 }
 
 TEST(Serie, EndAndWarningMoveWithTheStart) {
@@ -77,6 +60,10 @@ TEST(Serie, EndAndWarningMoveWithTheStart) {
     EXPECT_EQ(folge[1].Start, MachZeitpunkt(2026, 6, 1, 10, 30));
     EXPECT_EQ(folge[1].Vorwarnung, MachZeitpunkt(2026, 5, 31, 9, 15));
     EXPECT_EQ(folge[0].Flags, 0);
+    // Without a warning the warning fields stay empty.
+    const auto ohne = Wiederholungen(Basis(2026, 6, 30), monatlich, 1);
+    EXPECT_EQ(ohne[0].Vorwarnung.Jahr, 0);
+    EXPECT_EQ(ohne[0].VorwarnBasis.Jahr, 0);
 
     // A warning in the previous year stays the evening before.
     Termin neujahr = Basis(2026, 1, 1);
@@ -84,15 +71,6 @@ TEST(Serie, EndAndWarningMoveWithTheStart) {
     Schritt elf;
     elf.Monate = 11;
     EXPECT_EQ(Wiederholungen(neujahr, elf, 1)[0].Vorwarnung, MachZeitpunkt(2026, 11, 30, 18, 0));
-}
-
-TEST(Serie, WithoutWarningTheFieldsStayEmpty) {
-    Schritt taeglich;
-    taeglich.Tage = 1;
-    const auto folge = Wiederholungen(Basis(2026, 6, 30), taeglich, 1);
-    EXPECT_EQ(folge[0].Start, MachZeitpunkt(2026, 7, 1, 10, 30));
-    EXPECT_EQ(folge[0].Vorwarnung.Jahr, 0);
-    EXPECT_EQ(folge[0].VorwarnBasis.Jahr, 0);
 }
 
 TEST(Serie, YearlyOccurrencesAreCopiesWithTheBaseEnd) {

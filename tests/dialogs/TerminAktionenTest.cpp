@@ -44,35 +44,30 @@ TEST_F(TerminAktionenTest, SingleAddGetsANewSeriesNumberAndItsSlot) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(TerminAktionenTest, MonthlySeriesFromTheLastOfJanuary) {
+TEST_F(TerminAktionenTest, StepBoxesAndMultiplierMakeOneSeries) {
+    // Monthly from the last of January: the overflow is carried on.
     TerminFelder f = Felder("31.01.2026", "09:00", "10:00", "Monatsabschluss");
     f.Anzahl = "3";
     f.SchrittMonate = true;
-    const int letzter = Hinzu(f);
-    ASSERT_EQ(liste.Anzahl(), 3);
-    EXPECT_EQ(letzter, 2);
-    EXPECT_EQ(liste.Satz(0).Start, MachZeitpunkt(2026, 1, 31, 9, 0));
-    EXPECT_EQ(liste.Satz(1).Start, MachZeitpunkt(2026, 3, 3, 9, 0));
-    EXPECT_EQ(liste.Satz(2).Start, MachZeitpunkt(2026, 4, 3, 9, 0));
-    EXPECT_EQ(liste.Satz(2).Ende, MachZeitpunkt(2026, 4, 3, 10, 0));
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(liste.Satz(i).Id, 1);
-        EXPECT_EQ(liste.Satz(i).Flags, 0);
-    }
-    liste.SetzeAktuell(&liste.Satz(1));
-    EXPECT_EQ(liste.ZaehleId(1), 2);
-}
-
-TEST_F(TerminAktionenTest, MultiplierAndWeeksMakeTheStep) {
-    TerminFelder f = Felder("02.01.2026", "", "", "Alle zwei Wochen");
+    EXPECT_EQ(Hinzu(f), 2);
+    // Every second week, untimed.
+    f = Felder("02.01.2026", "", "", "Alle zwei Wochen");
     f.Anzahl = "3";
     f.SchrittWochen = true;
     f.Faktor = "2";
     Hinzu(f);
-    ASSERT_EQ(liste.Anzahl(), 3);
-    EXPECT_EQ(liste.Satz(1).Start, MachZeitpunkt(2026, 1, 16));
-    EXPECT_EQ(liste.Satz(2).Start, MachZeitpunkt(2026, 1, 30));
-    EXPECT_EQ(liste.Satz(2).Flags, FlagOhneZeit | FlagOhneEnde);
+    ASSERT_EQ(liste.Anzahl(), 6);
+    const Zeitpunkt starts[] = {MachZeitpunkt(2026, 1, 2),        MachZeitpunkt(2026, 1, 16),
+                                MachZeitpunkt(2026, 1, 30),       MachZeitpunkt(2026, 1, 31, 9, 0),
+                                MachZeitpunkt(2026, 3, 3, 9, 0), MachZeitpunkt(2026, 4, 3, 9, 0)};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(liste.Satz(i).Start, starts[i]) << i;
+        EXPECT_EQ(liste.Satz(i).Id, i < 3 ? 2 : 1) << i;
+        EXPECT_EQ(liste.Satz(i).Flags, i < 3 ? FlagOhneZeit | FlagOhneEnde : 0) << i;
+    }
+    EXPECT_EQ(liste.Satz(5).Ende, MachZeitpunkt(2026, 4, 3, 10, 0));
+    liste.SetzeAktuell(&liste.Satz(4));
+    EXPECT_EQ(liste.ZaehleId(1), 2);
 }
 
 TEST_F(TerminAktionenTest, YearlyMakesTwentyRecordsOfOneSeries) {
