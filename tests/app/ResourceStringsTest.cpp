@@ -44,14 +44,6 @@ TEST(ResourceStrings, NamesOfWeekdaysAndMonthsAreGerman1252) {
     for (int id = 1246; id <= 1257; ++id) EXPECT_FALSE(std::string(LoadResString(id)).empty());
 }
 
-TEST(ResourceStrings, TwoBuffersAlternate) {
-    const char* a = LoadResString(1246);
-    const char* b = LoadResString(1247);
-    EXPECT_STREQ(a, "Januar");
-    EXPECT_STREQ(b, "Februar");
-    EXPECT_STRNE(a, b);
-}
-
 // Every string number that the code passes to LoadResString or Message must exist.
 TEST(ResourceStrings, EveryIdUsedByTheCodeExists) {
     const RcStrings strings = ReadRcStrings(ORDIVO_SOURCE_DIR);
