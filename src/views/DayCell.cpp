@@ -54,14 +54,17 @@ void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, 
     canvas.SetFont(FontSpec{headingHeight, weight, FontFamily::Swiss});
     const std::string number = Format("%2d ", day.Tag);
     canvas.DrawText(x + inset, y + 1, number);
+    int headingEnd = x + inset + canvas.MeasureText(number).Cx;
     if (week) {
-        const int numberWidth = canvas.MeasureText(number).Cx;
         canvas.SetFont(textFont);
-        canvas.DrawText(x + inset + numberWidth, y + 1, WeekdayName(head.Weekday, true));
+        const std::string weekday = WeekdayName(head.Weekday, true);
+        canvas.DrawText(headingEnd, y + 1, weekday);
+        headingEnd += canvas.MeasureText(weekday).Cx;
     }
     canvas.SetFont(FontSpec{smallHeight, 700, FontFamily::Roman});
     const TextAlign oldAlign = canvas.SetTextAlign(TextAlign::Right);
-    if (!head.Holiday.empty()) canvas.DrawText(x + w - 4, y + 1, head.Holiday);
+    // A holiday name too long for a narrow cell is cut rather than drawn over the day number.
+    if (!head.Holiday.empty()) canvas.DrawText(x + w - 4, y + 1, FitText(canvas, head.Holiday, x + w - 4 - headingEnd));
     else canvas.DrawText(x + w - inset, y + 1, Format("%3d", head.DayOfYear));
     canvas.SetTextAlign(oldAlign);
     canvas.SetTextColour(oldColour);

@@ -66,7 +66,7 @@ TEST(Ueberschneidung, MessageNamesTheFirstOverlapAndTheAnswerDecides) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text,
               "Der Termin \xFC" "berschneidet sich mit dem Termin am 06.05.1995 um 10:00 - 11:00\n"
-              "\"Zahnarzt\".\n\nSoll der Termin trotzdem gespeichert werden?");
+              "\x84Zahnarzt\x93.\n\nSoll der Termin trotzdem gespeichert werden?");
     EXPECT_EQ(host.messages[0].caption, LoadResString(1112));
     EXPECT_EQ(host.messages[0].style, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal);
     EXPECT_EQ(liste.Aktuell(), vorher);  // the caller's cursor survives
@@ -80,5 +80,5 @@ TEST(Ueberschneidung, MessageNamesTheFirstOverlapAndTheAnswerDecides) {
     EXPECT_TRUE(liste.PruefeUeberschneidung(MachTermin(1995, 5, 6, 7, 0, 8, 0)));
     EXPECT_EQ(host.messages.back().text,
               "Der Termin \xFC" "berschneidet sich mit dem Termin am 06.05.1995 um  7:05\n"
-              "\"Anruf\".\n\nSoll der Termin trotzdem gespeichert werden?");
+              "\x84" "Anruf\x93.\n\nSoll der Termin trotzdem gespeichert werden?");
 }

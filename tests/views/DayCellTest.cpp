@@ -71,6 +71,16 @@ TEST_F(DayCellTest, MonthCellHasNoWeekdayAndShowsTheHolidayName) {
     Draw(ViewTarget::Month, MachZeitpunkt(2026, 11, 29));  // a Sunday with a plain name
     EXPECT_EQ(canvas.TextAt(X + 5, Y + 1)->colour, Role(RoleFeiertage));
     EXPECT_EQ(canvas.TextAt(X + W - 4, Y + 1)->text, "1. Advent");
+
+    // A narrow cell cuts the name so it ends before the day number begins to be covered:
+    // the number "29 " is 3 × 15 wide from X + 5, the name (6 per character) fits in the rest.
+    canvas.calls.clear();
+    Liste.Erster();
+    DrawDayCell(canvas, X, Y, 100, H, 30, 20, 12, MachZeitpunkt(2026, 11, 29), ViewTarget::Month);
+    const auto* name = canvas.TextAt(X + 100 - 4, Y + 1);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->text, "1. Adve");
+    EXPECT_LE(int(name->text.size()) * 6, 100 - 4 - 5 - 3 * 15);
 }
 
 TEST_F(DayCellTest, LinesCutWithReserveAndMarkers) {
