@@ -7,6 +7,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/JahresKopienTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FakePasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichernTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DbfReadTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeLadenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchreibFehlerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzKorpusTest.cpp
