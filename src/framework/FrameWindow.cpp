@@ -78,6 +78,8 @@ bool FrameWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result)
         }
         return true;
     case WM_DESTROY:
+        // Detached, so that the system does not destroy the menu that menu_ still owns.
+        if (menu_.Get()) SetMenu(Handle(), nullptr);
         Window::HandleMessage(msg, wp, lp, result);
         if (QuitOnDestroy) PostQuitMessage(0);
         return true;

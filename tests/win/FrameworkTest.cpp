@@ -152,6 +152,22 @@ TEST(Framework, MenuOwnershipAndEnablers) {
     EXPECT_FALSE(IsMenu(bar));  // the frame destroyed the menu it owned
 }
 
+TEST(Framework, MenuOfAClosedFrameIsDestroyedOnceByItsOwner) {
+    HMENU bar = CreateMenu();
+    AppendMenuA(bar, MF_STRING, 100, "Hundert");
+    {
+        Client client;
+        DecoratedFrame frame("Test", &client, false);
+        frame.AssignMenu(bar);
+        ASSERT_TRUE(frame.Create());
+        EXPECT_EQ(GetMenu(frame.Handle()), bar);
+        SendMessageA(frame.Handle(), WM_CLOSE, 0, 0);
+        ASSERT_EQ(frame.Handle(), nullptr);
+        EXPECT_TRUE(IsMenu(bar));  // still owned by the frame object, not yet destroyed
+    }
+    EXPECT_FALSE(IsMenu(bar));
+}
+
 TEST(Framework, TimersFireOnTheirWindow) {
     TestFrame t;
     ASSERT_TRUE(t.client.SetTimer(7, 20));
