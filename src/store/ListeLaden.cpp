@@ -41,14 +41,15 @@ bool Vorhanden(const std::string& pfad) { return File(std::fopen(pfad.c_str(), "
 bool KopiereDatei(const std::string& von, const std::string& nach) {
     File quelle(std::fopen(von.c_str(), "rb"));
     if (!quelle) return false;
-    std::FILE* ziel = std::fopen(nach.c_str(), "wb");
+    File ziel(std::fopen(nach.c_str(), "wb"));
     if (!ziel) return false;
     std::vector<char> puffer(64 * 1024);
     bool ok = true;
     size_t n;
     while (ok && (n = std::fread(puffer.data(), 1, puffer.size(), quelle.get())) > 0)
-        ok = std::fwrite(puffer.data(), 1, n, ziel) == n;
-    ok = !std::ferror(quelle.get()) && std::fclose(ziel) == 0 && ok;
+        ok = std::fwrite(puffer.data(), 1, n, ziel.get()) == n;
+    ok = !std::ferror(quelle.get()) && ok;
+    ok = std::fclose(ziel.release()) == 0 && ok;  // closed before a partial copy is removed
     if (!ok) std::remove(nach.c_str());
     return ok;
 }
