@@ -67,7 +67,6 @@ ClsMainWindow::ClsMainWindow() {
 
 ClsMainWindow::~ClsMainWindow() {
     WriteShowMenu();
-    if (timerRunning_ && Handle()) KillTimer(ClockTimer);
     if (app::MainWindow == this) app::MainWindow = nullptr;
 }
 

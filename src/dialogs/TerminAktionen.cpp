@@ -121,6 +121,6 @@ bool Aendere(ClsListe& liste, int& slot, const TerminFelder& f) {
     const bool ok = liste.Einfuegen(neu);
     if (!ok) liste.Einfuegen(alt);  // refused insert: the original goes back
     slot = FindeSatz(liste, ok ? neu : alt);
-    liste.SetzeAktuell(&liste.Satz(slot));
+    if (slot >= 0) liste.SetzeAktuell(&liste.Satz(slot));  // -1 only when memory ran out twice
     return ok;
 }

@@ -17,7 +17,6 @@ public:
     UINT CommandAt(POINT pt) const;
     // Screen rectangle of the button with `command` (empty when absent).
     RECT ButtonRect(UINT command) const;
-    void SetFont(HFONT font) { font_ = font; }
 
 protected:
     const char* ClassName() const override { return "OrdivoControlBar"; }
@@ -38,7 +37,6 @@ private:
     int HitIndex(POINT pt) const;
 
     std::vector<Gadget> gadgets_;
-    HFONT font_ = nullptr;
     int pressed_ = -1;
     bool pressedInside_ = false;
     UINT hover_ = 0;
