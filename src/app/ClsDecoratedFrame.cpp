@@ -6,6 +6,7 @@
 #include "app/ClsStartWindow.h"
 #include "app/ResString.h"
 #include "app/Settings.h"
+#include "app/Startup.h"
 #include "app/TTipControlBar.h"
 #include "app/TTipStatusBar.h"
 
@@ -93,6 +94,7 @@ void ClsDecoratedFrame::OnMenuHint(UINT id) {
 }
 
 bool ClsDecoratedFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    if (msg == WM_SYSCOMMAND) EndInPlaceEditing();  // minimise, move, close: commit the typed line first
     if (msg == WM_DESTROY || msg == WM_MOVE || msg == WM_SIZE) {
         WINDOWPLACEMENT wpl{};
         wpl.length = sizeof wpl;
