@@ -1,7 +1,15 @@
-// Temporary files and byte access for the file tests, plus the scripted password dialog.
+// Temporary files and byte access for the file tests, the common fixture with empty lists,
+// plus the scripted password dialog.
 #pragma once
+#include "addresses/ClsAdrListe.h"
+#include "store/ClsListe.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +34,23 @@ public:
 
 private:
     std::filesystem::path pfad_;
+};
+
+// Empty appointment and address lists without a password, a scripted host and a fresh directory.
+class DateiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Liste.Leeren();
+        Liste.Reserviere(ClsListe::StartKapazitaet);
+        std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
+        AdrListe.Initialisieren();
+    }
+    void TearDown() override {
+        Liste.Leeren();
+        AdrListe.Leeren();
+    }
+    FakeHost host;
+    TestVerzeichnis dir;
 };
 
 inline std::string LiesBytes(const std::string& pfad) {

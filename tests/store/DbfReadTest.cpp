@@ -30,21 +30,7 @@ std::string MitDbfread(const std::string& pfad) {
     return ausgabe;
 }
 
-class DbfRead : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Liste.Leeren();
-        Liste.Reserviere(ClsListe::StartKapazitaet);
-        std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
-        AdrListe.Initialisieren();
-    }
-    void TearDown() override {
-        Liste.Leeren();
-        AdrListe.Leeren();
-    }
-    FakeHost host;
-    TestVerzeichnis dir;
-};
+class DbfRead : public DateiTest {};
 }  // namespace
 
 TEST_F(DbfRead, AppointmentExport) {

@@ -14,20 +14,16 @@
 #include <cstring>
 
 namespace {
-class ListeLaden : public ::testing::Test {
+class ListeLaden : public DateiTest {
 protected:
     void SetUp() override {
-        Liste.Leeren();
-        Liste.Reserviere(ClsListe::StartKapazitaet);
-        std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
-        AdrListe.Initialisieren();
+        DateiTest::SetUp();
         PasswortEingaben::Texte().clear();
         PasswortEingaben::Fragen() = 0;
         pfad = dir.Datei("kal.odv");
     }
     void TearDown() override {
-        Liste.Leeren();
-        AdrListe.Leeren();
+        DateiTest::TearDown();
         Dateiname.clear();
     }
     bool Lade(const std::string& datei) {
@@ -70,8 +66,6 @@ protected:
         return m.text.find("nicht gelesen") != std::string::npos ? 1186 : 0;
     }
 
-    FakeHost host;
-    TestVerzeichnis dir;
     std::string pfad;
 };
 

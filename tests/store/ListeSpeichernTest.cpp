@@ -14,25 +14,13 @@
 #include <cstring>
 
 namespace {
-class ListeSpeichern : public ::testing::Test {
+class ListeSpeichern : public DateiTest {
 protected:
-    void SetUp() override {
-        Liste.Leeren();
-        Liste.Reserviere(ClsListe::StartKapazitaet);
-        std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
-        AdrListe.Initialisieren();
-    }
-    void TearDown() override {
-        Liste.Leeren();
-        AdrListe.Leeren();
-    }
     std::string Speichere(int modus) {
         const std::string pfad = dir.Datei("t.odv");
         EXPECT_TRUE(SchreibeDatei(pfad, modus));
         return LiesBytes(pfad);
     }
-    FakeHost host;
-    TestVerzeichnis dir;
 };
 
 std::string Blanks(size_t n) { return std::string(n, ' '); }

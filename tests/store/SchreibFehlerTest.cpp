@@ -13,13 +13,10 @@
 #include <cstring>
 
 namespace {
-class SchreibFehler : public ::testing::Test {
+class SchreibFehler : public DateiTest {
 protected:
     void SetUp() override {
-        Liste.Leeren();
-        Liste.Reserviere(ClsListe::StartKapazitaet);
-        std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
-        AdrListe.Initialisieren();
+        DateiTest::SetUp();
         for (int i = 1; i <= 5; ++i) {
             Termin t = MachTermin(2026, 3, i, 9, 0, 10, 0, 0, "Termin " + std::to_string(i));
             if (i == 3) t.Beschr = std::string(700, 'L');
@@ -32,11 +29,8 @@ protected:
     }
     void TearDown() override {
         DateiSchreiber::FehlerBeiVorgang(0);
-        Liste.Leeren();
-        AdrListe.Leeren();
+        DateiTest::TearDown();
     }
-    FakeHost host;
-    TestVerzeichnis dir;
 };
 }  // namespace
 
