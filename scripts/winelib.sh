@@ -38,6 +38,8 @@ wine_prepare_prefix() {
   wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d "Liberation Sans" /f >/dev/null 2>&1
   # No window manager: Wine draws the title bars itself, so screenshots show them.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
+  # Unmanaged windows close at once; managed ones wait 2 s for a window manager on Xvfb.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   timeout 60 wineserver -w || true
 }
 
