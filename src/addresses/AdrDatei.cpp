@@ -2,7 +2,7 @@
 // longer than 196 characters in 256-byte blocks in the native form.
 #include "addresses/ClsAdrListe.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "store/DateiSchreiber.h"
 #include "store/DbaseTabelle.h"
 #include "store/Oem.h"

@@ -2,13 +2,11 @@
 #include "addresses/ClsAdrListe.h"
 
 #include "addresses/SortVergleich.h"
-#include "app/Host.h"
+#include "core/Host.h"
 
 #include <algorithm>
 #include <bitset>
 #include <new>
-
-ClsAdrListe AdrListe;
 
 namespace {
 void Speichermangel() { Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }

@@ -67,5 +67,3 @@ private:
     int kapazitaet_ = 0;
     int grenze_ = -1;
 };
-
-extern ClsAdrListe AdrListe;  // the address book of the open file

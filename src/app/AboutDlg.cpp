@@ -1,13 +1,13 @@
 // AboutDlg: the icon comes from the executable, the texts from the template.
 #include "app/AboutDlg.h"
 
-#include "app/AppState.h"
+#include "core/ProgramPath.h"
 
 namespace {
 constexpr int IdIcon = 100;
 }
 
-AboutDlg::AboutDlg(HWND parent) : Dialog(parent, 4269, app::ResourceLibrary) {}
+AboutDlg::AboutDlg(HWND parent) : Dialog(parent, 4269, ResourceModule()) {}
 
 void AboutDlg::SetupWindow() {
     HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4444));

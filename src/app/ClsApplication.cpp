@@ -1,27 +1,25 @@
 // ClsApplication: start-up order of the frame, its bars and the calendar window.
 #include "app/ClsApplication.h"
 
-#include "app/AppState.h"
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
-#include "app/Settings.h"
 #include "app/TToolTip.h"
 #include "app/TipRules.h"
-#include "store/ClsListe.h"
+#include "app/Win32Host.h"
 
 ClsApplication::ClsApplication(const std::string& name, HINSTANCE instance, const std::string& cmdLine,
-                               int show)
-    : Application(name, instance, cmdLine, show) {
+                               int show, Win32Host& host)
+    : Application(name, instance, cmdLine, show), host_(host) {
     LOGFONTA lf{};
     lf.lfHeight = -9;  // character height 9
     lf.lfWeight = FW_NORMAL;
     lf.lfCharSet = DEFAULT_CHARSET;
     lstrcpynA(lf.lfFaceName, "MS Sans Serif", LF_FACESIZE);
     toolTip_ = std::make_unique<TToolTip>(TipStyle::Shadow, CreateFontIndirectA(&lf));
-    Dateiname = FileFromCommandLine(cmdLine);
+    dokument_.Dateiname = FileFromCommandLine(cmdLine);
 }
 
-ClsApplication::~ClsApplication() = default;
+ClsApplication::~ClsApplication() { host_.SetMainWindow(nullptr); }
 
 std::string ClsApplication::FileFromCommandLine(const std::string& cmdLine) {
     if (cmdLine.empty() || cmdLine[0] == '-') return std::string();
@@ -36,25 +34,18 @@ bool ClsApplication::InitInstance() {
 }
 
 bool ClsApplication::InitMainWindow() {
-    mainWindow_ = std::make_unique<ClsMainWindow>();
+    mainWindow_ = std::make_unique<ClsMainWindow>(dokument_, settings_, feiertage_);
+    host_.SetMainWindow(mainWindow_.get());
     auto frame = std::make_unique<ClsDecoratedFrame>(Name(), mainWindow_.get());
+    mainWindow_->AttachFrame(frame.get());
     frame->AssignMenu(LoadMenuA(Instance(), "DUMMY"));
     frame->BuildControlBar(toolTip_.get());
     frame->SetIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(4444)));
     frame->BuildStatusBar(toolTip_.get());
 
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    app::ProgramDir = path;
-    const size_t slash = app::ProgramDir.find_last_of('\\');
-    if (slash != std::string::npos) app::ProgramDir.resize(slash);
-    app::HelpFile = app::ProgramDir + "\\ordivo.hlp";
+    ReadStartupSettings(settings_, !dokument_.Dateiname.empty());
+    if (dokument_.Dateiname.empty()) dokument_.Dateiname = settings_.DefaultFile;
 
-    ReadStartupSettings(!Dateiname.empty());
-    if (Dateiname.empty()) Dateiname = TheSettings.DefaultFile;
-
-    app::MainFrame = frame.get();
-    app::MainWindow = mainWindow_.get();
     SetMainWindow(std::move(frame));
     return true;
 }

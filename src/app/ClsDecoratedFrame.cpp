@@ -1,14 +1,11 @@
 // ClsDecoratedFrame: bars, placement and menu hints of the main frame.
 #include "app/ClsDecoratedFrame.h"
 
-#include "app/AppState.h"
-#include "app/ClsMainWindow.h"
 #include "app/ClsStartWindow.h"
-#include "app/ResString.h"
-#include "app/Settings.h"
-#include "app/Startup.h"
 #include "app/TTipControlBar.h"
 #include "app/TTipStatusBar.h"
+#include "settings/Settings.h"
+#include "views/ClsCalendarWindow.h"
 
 namespace {
 // Button bar: bitmap and command per button, 0/0 for a separator.
@@ -28,25 +25,20 @@ constexpr ButtonDef kButtons[] = {
 };
 }  // namespace
 
-ClsDecoratedFrame::ClsDecoratedFrame(const std::string& title, Window* client)
-    : DecoratedFrame(title, client, true) {
+ClsDecoratedFrame::ClsDecoratedFrame(const std::string& title, ClsCalendarWindow* client)
+    : DecoratedFrame(title, client, true), calendar_(client) {
     const WindowPos pos = ReadWindowPos(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     Attr.x = pos.X;
     Attr.y = pos.Y;
     Attr.w = pos.Width;
     Attr.h = pos.Height;
     lastPlacement_ = RECT{pos.X, pos.Y, pos.X + pos.Width, pos.Y + pos.Height};
-    for (int i = 0; i < 7; ++i) {
-        app::WeekdayShort[i] = std::string(LoadResString(1201 + i)).substr(0, 2);
-        app::WeekdayLong[i] = std::string(LoadResString(1211 + i)).substr(0, 10);
-    }
 }
 
 ClsDecoratedFrame::~ClsDecoratedFrame() {
     WriteWindowPos(WindowPos{lastPlacement_.left, lastPlacement_.top,
                              lastPlacement_.right - lastPlacement_.left,
                              lastPlacement_.bottom - lastPlacement_.top});
-    app::MainFrame = nullptr;
 }
 
 void ClsDecoratedFrame::SetupWindow() {
@@ -89,12 +81,16 @@ void ClsDecoratedFrame::SetStatusText(const std::string& text) {
     if (Status()) Status()->SetText(MessageGadget, text);
 }
 
+void ClsDecoratedFrame::SetDefaultStatusText(const std::string& text) {
+    if (auto* status = static_cast<TTipStatusBar*>(Status())) status->SetDefaultText(text);
+}
+
 void ClsDecoratedFrame::OnMenuHint(UINT id) {
     if (auto* status = static_cast<TTipStatusBar*>(Status())) status->SetCommandHint(id, false);
 }
 
 bool ClsDecoratedFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (msg == WM_SYSCOMMAND) EndInPlaceEditing();  // minimise, move, close: commit the typed line first
+    if (msg == WM_SYSCOMMAND && calendar_) calendar_->CommitEdit();  // minimise, move, close: commit the typed line first
     if (msg == WM_DESTROY || msg == WM_MOVE || msg == WM_SIZE) {
         WINDOWPLACEMENT wpl{};
         wpl.length = sizeof wpl;

@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class ClsCalendarWindow;
 class ClsStartWindow;
 class TToolTip;
 
@@ -14,12 +15,14 @@ public:
     static constexpr int ClockGadget = 16;
     static constexpr UINT_PTR StartTimer = 54;
 
-    ClsDecoratedFrame(const std::string& title, Window* client);
+    ClsDecoratedFrame(const std::string& title, ClsCalendarWindow* client);
     ~ClsDecoratedFrame() override;
 
     void BuildControlBar(TToolTip* tip);
     void BuildStatusBar(TToolTip* tip);
     void SetStatusText(const std::string& text);
+    // What the message gadget shows when no hint or status text is set.
+    void SetDefaultStatusText(const std::string& text);
 
 protected:
     void SetupWindow() override;
@@ -28,6 +31,7 @@ protected:
     void OnMenuHint(UINT id) override;
 
 private:
+    ClsCalendarWindow* calendar_;
     RECT lastPlacement_{};
     std::unique_ptr<ClsStartWindow> startWindow_;
     bool startShown_ = false;

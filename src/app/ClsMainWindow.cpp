@@ -1,19 +1,17 @@
 // ClsMainWindow: set-up, close query, command table and private messages.
 #include "app/ClsMainWindow.h"
 
-#include "app/AppState.h"
 #include "app/AboutDlg.h"
+#include "app/AppName.h"
 #include "app/ClsDecoratedFrame.h"
-#include "app/HelpViewer.h"
-#include "app/Host.h"
-#include "app/Navigation.h"
-#include "app/ResString.h"
 #include "app/Startup.h"
+#include "core/HelpViewer.h"
+#include "core/Host.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
+#include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsTerminDlg.h"
-#include "store/ClsNeuesPasswortDlg.h"
-#include "store/ClsListe.h"
-#include "views/DisplayState.h"
-#include "views/MainWindowPaint.h"
+#include "views/Navigation.h"
 
 #include <vector>
 
@@ -49,80 +47,57 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
 const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
     {Msg::StatusText, &ClsMainWindow::OnStatusText},
     {Msg::ListChanged, &ClsMainWindow::OnListChanged},
-    {WM_LBUTTONDOWN, &ClsMainWindow::OnLeftDown},
-    {WM_LBUTTONUP, &ClsMainWindow::OnLeftUp},
-    {WM_LBUTTONDBLCLK, &ClsMainWindow::OnDoubleClick},
-    {WM_RBUTTONDOWN, &ClsMainWindow::OnRightDown},
-    {WM_MOUSEMOVE, &ClsMainWindow::OnMouseMove},
-    {WM_CAPTURECHANGED, &ClsMainWindow::OnCaptureChanged},
-    {WM_KEYDOWN, &ClsMainWindow::OnKeyDown},
-    {WM_KEYUP, &ClsMainWindow::OnKeyUp},
-    {Msg::EndEdit, &ClsMainWindow::OnEndEdit},
 };
 
-ClsMainWindow::ClsMainWindow() {
-    const LocalTime now = GetHost().Now();
-    Selected = SelectedDate{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
-}
+ClsMainWindow::ClsMainWindow(Dokument& dok, Settings& settings, Feiertage& feiertage)
+    : ClsCalendarWindow(dok, settings, feiertage) {}
 
-ClsMainWindow::~ClsMainWindow() {
-    WriteShowMenu();
-    if (app::MainWindow == this) app::MainWindow = nullptr;
-}
-
-void ClsMainWindow::GetWindowClass(WNDCLASSEXA& wc) {
-    Window::GetWindowClass(wc);
-    wc.style |= CS_DBLCLKS;
-    wc.hIcon = LoadIconA(GetModuleHandleA(nullptr), "APP_ICON");
-    // Wine: class brushes are never freed by the class; this one lives for the process.
-    wc.hbrBackground = CreateSolidBrush(RGB(255, 255, 224));
-}
+ClsMainWindow::~ClsMainWindow() { WriteShowMenu(settings_); }
 
 void ClsMainWindow::SetupWindow() {
-    ReadSetupSettings(settings_);
-    Window::SetupWindow();
-    if (TheSettings.ShowMenu) {
+    ReadSetupSettings(settings_, windowSettings_);
+    ClsCalendarWindow::SetupWindow();
+    if (settings_.ShowMenu) {
         ShowCommandsMenu();
     } else {
-        TheSettings.ShowMenu = true;
+        settings_.ShowMenu = true;
         PostMessageA(Handle(), WM_COMMAND, 402, 0);
     }
-    app::MainWindowHandle = Handle();
-    InitialiseData();
-    if (TheSettings.FirstStart) PostMessageA(Handle(), WM_COMMAND, 904, 0);
+    InstallDialogSeams();
+    if (doc_.Initialisieren() == Ladeausgang::NeueDatei) GetHost().PostCommand(101);
+    if (settings_.FirstStart) PostMessageA(Handle(), WM_COMMAND, 904, 0);
     SetTitle();
     timerRunning_ = SetTimer(ClockTimer, 1000);
     if (!timerRunning_) Message(1102, 0, Mb::IconExclamation);
     PlanNextWarning();
     WriteFirstStartDone();
-    LoadHolidayFile();
+    LoadHolidayFile(feiertage_);
 }
 
 void ClsMainWindow::CleanupWindow() {
-    WinHelpA(Handle(), app::HelpFile.c_str(), HELP_QUIT, 0);
+    WinHelpA(Handle(), HelpFile().c_str(), HELP_QUIT, 0);
     if (timerRunning_) {
         KillTimer(ClockTimer);
         timerRunning_ = false;
     }
-    app::MainWindowHandle = nullptr;
 }
 
 bool ClsMainWindow::CanClose() {
-    if (SettingsChanged) {
+    if (settings_.SettingsChanged) {
         const int answer = Message(1192, 0, Mb::YesNoCancel | Mb::IconExclamation);
         if (answer == Mb::IdCancel) return false;
-        if (answer == Mb::IdYes) SaveSettings(settings_);
+        if (answer == Mb::IdYes) SaveSettings(settings_, windowSettings_);
     }
-    EndInPlaceEditing();
-    if (!DataModified()) return true;
-    if (TheSettings.AutoSave && !Dateiname.empty()) return SpeichereDatei(1);
-    if (DataEmpty()) return true;
+    CommitEdit();
+    if (!doc_.Geaendert()) return true;
+    if (settings_.AutoSave && !doc_.Dateiname.empty()) return SpeichereDatei(1);
+    if (doc_.Leer()) return true;
     const int answer = Message(1103, 0, Mb::YesNoCancel | Mb::IconExclamation);
     if (answer == Mb::IdCancel) return false;
     if (answer == Mb::IdNo) return true;
-    if (!Dateiname.empty()) return SpeichereDatei(1);
+    if (!doc_.Dateiname.empty()) return SpeichereDatei(1);
     OnCommand(104);
-    return !DataModified();
+    return !doc_.Geaendert();
 }
 
 bool ClsMainWindow::OnCommand(UINT id) { return DispatchCommand(this, kCommands, id); }
@@ -130,91 +105,76 @@ bool ClsMainWindow::OnCommand(UINT id) { return DispatchCommand(this, kCommands,
 int ClsMainWindow::CommandState(UINT id) const { return CommandEnabled(this, kCommands, id); }
 
 bool ClsMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
-    if (DispatchMessage(this, kMessages, msg, wp, lp, result)) return true;
-    return Window::HandleMessage(msg, wp, lp, result);
+    if (DispatchWindowMessage(this, kMessages, msg, wp, lp, result)) return true;
+    return ClsCalendarWindow::HandleMessage(msg, wp, lp, result);
 }
 
 void ClsMainWindow::OnTimer(UINT_PTR id) {
     if (id == ClockTimer) TimerTick();
 }
 
-void ClsMainWindow::Paint(HDC dc, bool, const RECT&) { PaintCalendar(Handle(), dc); }
-
-void ClsMainWindow::OnSize(int, int) { CalendarResized(Handle()); }
-
 void ClsMainWindow::SetTitle() {
     std::string name;
-    if (Dateiname.empty()) {
+    if (doc_.Dateiname.empty()) {
         name = LoadResString(1228);
     } else {
-        std::vector<char> upper(Dateiname.begin(), Dateiname.end());
+        std::vector<char> upper(doc_.Dateiname.begin(), doc_.Dateiname.end());
         upper.push_back('\0');
         CharUpperA(upper.data());
         name = upper.data();
     }
-    if (app::MainFrame) app::MainFrame->SetCaption(std::string(app::AppName) + " - [" + name + "]");
+    if (frame_) frame_->SetCaption(std::string(AppName) + " - [" + name + "]");
 }
 
 void ClsMainWindow::SetStatus(const std::string& text) {
-    if (app::MainFrame) app::MainFrame->SetStatusText(text);
+    if (frame_) frame_->SetStatusText(text);
 }
 
 void ClsMainWindow::ShowCommandsMenu() {
-    if (!app::MainFrame) return;
-    HMENU menu = LoadMenuA(app::ResourceLibrary, "COMMANDS");
-    app::MainFrame->AssignMenu(menu);
+    if (!frame_) return;
+    HMENU menu = LoadMenuA(ResourceModule(), "COMMANDS");
+    frame_->AssignMenu(menu);
     if (!menu) return;
-    CheckMenuCommand(351 + TheSettings.Mode, true);
+    CheckMenuCommand(351 + static_cast<UINT>(settings_.Mode), true);
     CheckMenuCommand(402, true);
-    if (TheSettings.AutoSave) CheckMenuCommand(405, true);
+    if (settings_.AutoSave) CheckMenuCommand(405, true);
 }
 
 void ClsMainWindow::CheckMenuCommand(UINT id, bool on) {
-    HMENU menu = app::MainFrame ? app::MainFrame->Menu() : nullptr;
+    HMENU menu = frame_ ? frame_->Menu() : nullptr;
     if (menu) CheckMenuItem(menu, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void ClsMainWindow::CmExit(UINT) {
-    if (app::MainFrame) PostMessageA(app::MainFrame->Handle(), WM_CLOSE, 0, 0);
+    if (frame_) PostMessageA(frame_->Handle(), WM_CLOSE, 0, 0);
 }
 
 void ClsMainWindow::CmNavigate(UINT id) {
-    const LocalTime now = GetHost().Now();
-    const SelectedDate today{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
-    if (!StepDate(Selected, TheSettings.Mode, id, today)) {
-        GetHost().Beep();
-        return;
-    }
-    const bool big = id == Cmd::BigForward || id == Cmd::BigBack;
-    if (!big) EndInPlaceEditing();
-    SetTitle();
-    Invalidate(true);
+    if (Navigate(id)) SetTitle();
 }
 
 void ClsMainWindow::CmViewMode(UINT id) {
-    EndInPlaceEditing();
     for (UINT item = 351; item <= 353; ++item) CheckMenuCommand(item, item == id);
-    TheSettings.Mode = static_cast<int>(id - 351);
+    SetViewMode(static_cast<ViewMode>(id - 351));
     SetTitle();
-    Invalidate(true);
 }
 
 void ClsMainWindow::CmMenuOnOff(UINT) {
-    TheSettings.ShowMenu = !TheSettings.ShowMenu;
-    if (TheSettings.ShowMenu) ShowCommandsMenu();
-    else if (app::MainFrame) app::MainFrame->AssignMenu(nullptr);
+    settings_.ShowMenu = !settings_.ShowMenu;
+    if (settings_.ShowMenu) ShowCommandsMenu();
+    else if (frame_) frame_->AssignMenu(nullptr);
 }
 
 void ClsMainWindow::CmAutoSave(UINT) {
-    TheSettings.AutoSave = !TheSettings.AutoSave;
-    CheckMenuCommand(405, TheSettings.AutoSave);
+    settings_.AutoSave = !settings_.AutoSave;
+    CheckMenuCommand(405, settings_.AutoSave);
 }
 
-void ClsMainWindow::CmSaveSettings(UINT) { SaveSettings(settings_); }
+void ClsMainWindow::CmSaveSettings(UINT) { SaveSettings(settings_, windowSettings_); }
 
 void ClsMainWindow::CmHelp(UINT id) {
-    if (id == 901) OpenHelp(Handle(), app::HelpFile, 0);
-    else OpenHelp(Handle(), "WINHELP.HLP", 0);
+    if (id == 901) OpenHelp(Handle(), 0);
+    else OpenHelp(Handle(), HelpHelpFile, 0);
 }
 
 void ClsMainWindow::CmAbout(UINT) {
@@ -223,21 +183,24 @@ void ClsMainWindow::CmAbout(UINT) {
 }
 
 void ClsMainWindow::CmNewAppointment(UINT) {
-    if (!RunTerminDlg(Handle(), nullptr)) return;
-    EndInPlaceEditing();
+    const SelectedDate& s = View().Selected;
+    if (!RunTerminDlg(Handle(), doc_, MachZeitpunkt(s.Year, s.Month, s.Day), false)) return;
+    CommitEdit();
     Invalidate(true);
 }
 
-void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle()); }
+void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle(), doc_.Liste); }
+
+void ClsMainWindow::CmToggleDone(UINT) { ToggleDone(); }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
-    GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", app::AppName, Mb::Ok | Mb::IconExclamation);
+    GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);
 }
 
 LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {
     const char* text = reinterpret_cast<const char*>(lp);
     if (text) SetStatus(text);
-    else if (wp == 0) SetStatus(defaultStatus_);
+    else if (wp == 0) SetStatus(std::string());
     return 0;
 }
 
@@ -245,3 +208,9 @@ LRESULT ClsMainWindow::OnListChanged(WPARAM, LPARAM) {
     PlanNextWarning();
     return 0;
 }
+
+// The warning plan arrives with the reminders subsystem.
+void ClsMainWindow::PlanNextWarning() {}
+
+// Clock and warnings arrive with the reminders subsystem.
+void ClsMainWindow::TimerTick() {}

@@ -1,40 +1,44 @@
-// The calendar window: client of the main frame. Owns the command table, the set-up and
-// close query of the program, the one-second timer and the private messages.
+// The calendar window of the shell: the command table, the set-up and close query of the
+// program, the one-second timer, the private messages and the file commands.
 #pragma once
-#include "app/Settings.h"
-#include "framework/Dispatch.h"
-#include "framework/Window.h"
-#include "views/CalendarInput.h"
+#include "document/Dokument.h"
+#include "settings/Settings.h"
+#include "views/ClsCalendarWindow.h"
 
 #include <string>
 
-class ClsMainWindow : public Window {
+class ClsDecoratedFrame;
+
+class ClsMainWindow : public ClsCalendarWindow {
 public:
     static constexpr UINT_PTR ClockTimer = 2;
 
-    ClsMainWindow();
+    ClsMainWindow(Dokument& dok, Settings& settings, Feiertage& feiertage);
     ~ClsMainWindow() override;
+
+    // The frame around the window; set by the application before creation.
+    void AttachFrame(ClsDecoratedFrame* frame) { frame_ = frame; }
 
     bool CanClose() override;
     bool OnCommand(UINT id) override;
     int CommandState(UINT id) const override;
 
-    const std::string& DefaultStatusText() const { return defaultStatus_; }
-    // Writes Dateiname in save mode 1 (own file), 2 (appointment export) or 3 (address
-    // export), keeping the previous file as .BAK; true only if every part was written.
+    // Writes the open file in save mode 1 (own file), or to `pfad` in mode 2 (appointment
+    // export) or 3 (address export), keeping the previous file as .BAK; true only if every
+    // part was written.
     bool SpeichereDatei(int mode);
+    bool SpeichereDatei(int mode, const std::string& pfad);
     void SetTitle();
     bool TimerRunning() const { return timerRunning_; }
 
 protected:
     const char* ClassName() const override { return "OrdivoCalendar"; }
-    void GetWindowClass(WNDCLASSEXA& wc) override;
     void SetupWindow() override;
     void CleanupWindow() override;
     void OnTimer(UINT_PTR id) override;
-    void Paint(HDC dc, bool erase, const RECT& rect) override;
-    void OnSize(int w, int h) override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    void ViewDateChanged() override { SetTitle(); }
+    void AppointmentChanged() override { PlanNextWarning(); }
 
 private:
     // Shell commands.
@@ -48,6 +52,7 @@ private:
     void CmAbout(UINT id);
     void CmNewAppointment(UINT id);
     void CmNewPassword(UINT id);
+    void CmToggleDone(UINT id);
     void CmNotYetAvailable(UINT id);
 
     // File commands (FileCommands.cpp).
@@ -62,31 +67,15 @@ private:
     void SetStatus(const std::string& text);
     LRESULT OnStatusText(WPARAM wp, LPARAM lp);
     LRESULT OnListChanged(WPARAM wp, LPARAM lp);
-
-    // Mouse, keyboard and in-place editing (views/MainWindowInput.cpp)
-    friend void EndInPlaceEditing();
-    LRESULT OnLeftDown(WPARAM wp, LPARAM lp);
-    LRESULT OnLeftUp(WPARAM wp, LPARAM lp);
-    LRESULT OnDoubleClick(WPARAM wp, LPARAM lp);
-    LRESULT OnRightDown(WPARAM wp, LPARAM lp);
-    LRESULT OnMouseMove(WPARAM wp, LPARAM lp);
-    LRESULT OnCaptureChanged(WPARAM wp, LPARAM lp);
-    LRESULT OnKeyDown(WPARAM wp, LPARAM lp);
-    LRESULT OnKeyUp(WPARAM wp, LPARAM lp);
-    LRESULT OnEndEdit(WPARAM wp, LPARAM lp);
-    void CmToggleDone(UINT id);
-    RecordRef CommitEdit();  // the record the edit stored, if any
-    void OpenEditor(int x, int y);
-    void Drop(int x, int y, bool copy);
-    void MoveSelection(ArrowKey key);
-    void OpenAppointmentDialog(int day);
-    CalendarInput input_;
+    // Recomputes the next advance warning.
+    void PlanNextWarning();
+    // Work of the one-second timer: clock and due warnings.
+    void TimerTick();
 
     static const CommandEntry<ClsMainWindow> kCommands[];
     static const MessageEntry<ClsMainWindow> kMessages[];
 
-    MainWindowSettings settings_;
-    std::string defaultStatus_;
-    std::string viewFontFace_ = "Arial";
+    ClsDecoratedFrame* frame_ = nullptr;
+    MainWindowSettings windowSettings_;
     bool timerRunning_ = false;
 };

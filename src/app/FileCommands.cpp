@@ -1,14 +1,11 @@
 // File commands of the calendar window: new, open, save, save as / export, and the save
 // with backup that the close query also uses.
-#include "addresses/ClsAdrListe.h"
-#include "app/AppState.h"
 #include "app/ClsMainWindow.h"
-#include "app/FileNames.h"
-#include "app/Host.h"
-#include "app/ResString.h"
-#include "app/Startup.h"
-#include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
+#include "core/FileNames.h"
+#include "core/Host.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
+#include "document/KalenderDatei.h"
 #include "store/Passwort.h"
 
 #include <commdlg.h>
@@ -25,6 +22,7 @@ struct FileDialog {
     char file[80] = {};
     char title[256] = {};
     std::string filter;
+    std::string initialDir = ProgramDirectory();
 
     FileDialog(HWND owner, const std::string& filterText) : filter(DialogFilter(filterText)) {
         ofn.lStructSize = sizeof ofn;
@@ -35,13 +33,13 @@ struct FileDialog {
         ofn.nMaxFile = sizeof file;
         ofn.lpstrFileTitle = title;
         ofn.nMaxFileTitle = sizeof title;
-        ofn.lpstrInitialDir = app::ProgramDir.c_str();
+        ofn.lpstrInitialDir = initialDir.c_str();
     }
 };
 }  // namespace
 
 void ClsMainWindow::AfterFileChange() {
-    EndInPlaceEditing();
+    CommitEdit();
     Invalidate(true);
     SetTitle();
     PlanNextWarning();
@@ -49,12 +47,8 @@ void ClsMainWindow::AfterFileChange() {
 
 void ClsMainWindow::CmNew(UINT) {
     if (!CanClose()) return;
-    Dateiname.clear();
-    if (TheSettings.AutoSave) PostMessageA(Handle(), WM_COMMAND, 405, 0);  // no name: no auto-save
-    Liste.Leeren();
-    Liste.Initialisieren([] { return false; });
-    AdrListe.Leeren();
-    AdrListe.Initialisieren();
+    if (settings_.AutoSave) PostMessageA(Handle(), WM_COMMAND, 405, 0);  // no name: no auto-save
+    doc_.Neu();
     AfterFileChange();
 }
 
@@ -63,23 +57,25 @@ void ClsMainWindow::CmOpen(UINT) {
     FileDialog dlg(Handle(), "Ordivo (*.odv)|*.odv|");
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameA(&dlg.ofn)) return;
-    Dateiname = dlg.file;
-    if (!Liste.Laden()) Dateiname.clear();
+    doc_.Dateiname = dlg.file;
+    const Ladeausgang ausgang = doc_.Laden();
+    if (ausgang != Ladeausgang::Ok) doc_.Dateiname.clear();
+    if (ausgang == Ladeausgang::NeueDatei) GetHost().PostCommand(101);
     AfterFileChange();
 }
 
 void ClsMainWindow::CmSave(UINT) {
-    if (Liste.Anzahl() == 0 && AdrListe.Anzahl() == 0) {
+    if (doc_.Leer()) {
         Message(1109, 1110, Mb::IconExclamation);
         return;
     }
-    if (!Dateiname.empty()) SpeichereDatei(ModusKalender);
+    if (!doc_.Dateiname.empty()) SpeichereDatei(ModusKalender);
     else PostMessageA(Handle(), WM_COMMAND, 104, 0);
 }
 
 void ClsMainWindow::CmSaveAs(UINT) {
-    if (Liste.Anzahl() == 0) {
-        Message(AdrListe.Anzahl() == 0 ? 1116 : 1117, 1110, Mb::IconExclamation);
+    if (doc_.Liste.Anzahl() == 0) {
+        Message(doc_.AdrListe.Anzahl() == 0 ? 1116 : 1117, 1110, Mb::IconExclamation);
         return;
     }
     FileDialog dlg(Handle(), LoadResString(1229));
@@ -92,36 +88,35 @@ void ClsMainWindow::CmSaveAs(UINT) {
             PostMessageA(Handle(), WM_COMMAND, 104, 0);  // choose again
             return;
         }
-        if (!PruefeDateiPasswort(chosen)) return;
+        if (!PruefeDateiPasswort(chosen, doc_.Liste)) return;
     }
     const int mode = static_cast<int>(dlg.ofn.nFilterIndex);
     if (mode == ModusKalender || mode < ModusKalender || mode > ModusAdressExport) {
-        Dateiname = chosen;
+        doc_.Dateiname = chosen;
         SpeichereDatei(ModusKalender);
         SetTitle();
         return;
     }
     // An export writes elsewhere; the open file stays the same.
-    const std::string kept = Dateiname;
-    Dateiname = chosen;
-    SpeichereDatei(mode);
-    Dateiname = kept;
+    SpeichereDatei(mode, chosen);
 }
 
-bool ClsMainWindow::SpeichereDatei(int mode) {
-    if (mode == ModusKalender && Liste.Anzahl() == 0 && AdrListe.Anzahl() != 0) {
+bool ClsMainWindow::SpeichereDatei(int mode) { return SpeichereDatei(mode, doc_.Dateiname); }
+
+bool ClsMainWindow::SpeichereDatei(int mode, const std::string& pfad) {
+    if (mode == ModusKalender && doc_.Liste.Anzahl() == 0 && doc_.AdrListe.Anzahl() != 0) {
         Message(1117, 1110, Mb::IconExclamation);
         return false;
     }
     GetHost().WaitCursor(true);
     SendMessageA(Handle(), Msg::StatusText, 0, reinterpret_cast<LPARAM>(LoadResString(1227)));
-    if (mode != ModusKalender && Liste.Passwort[0] &&
+    if (mode != ModusKalender && doc_.Liste.Passwort[0] &&
         Message(1111, 1112, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) != Mb::IdYes) {
         GetHost().WaitCursor(false);
         SendMessageA(Handle(), Msg::StatusText, 0, 0);
         return false;
     }
-    const bool ok = SpeichereMitSicherung(Dateiname, mode);
+    const bool ok = SpeichereMitSicherung(doc_, pfad, mode);
     GetHost().WaitCursor(false);
     SendMessageA(Handle(), Msg::StatusText, 0, 0);
     return ok;

@@ -1,15 +1,14 @@
-// Glue between the calendar window's life cycle and the subsystems it starts and stops.
+// Glue between the program's start and the subsystems it starts.
 #include "app/Startup.h"
 
-#include "addresses/ClsAdrListe.h"
 #include "addresses/SortVergleich.h"
-#include "app/AppState.h"
-#include "app/RegistryStore.h"
-#include "app/Settings.h"
+#include "core/RegistryStore.h"
+#include "dialogs/ClsPasswortDlg.h"
 #include "holidays/FeiertagDatei.h"
-#include "store/ClsListe.h"
-#include "store/ClsPasswortDlg.h"
+#include "settings/Settings.h"
 #include "store/DatumText.h"
+
+#include <windows.h>
 
 void InstallRegistryStore() {
     static RegistryStore registry;
@@ -18,30 +17,17 @@ void InstallRegistryStore() {
 
 int ApplyRegionalSettings() {
     const RegionalSettings regional = ReadRegional();
-    DatumTrenner = regional.DatumTrenner;
-    TagZuerst = regional.TagZuerst();
+    SetzeDatumsformat(regional.DatumTrenner, regional.TagZuerst());
     return regional.Locale;
 }
 
-void InitialiseData() {
+void InstallDialogSeams() {
     InstallierePasswortDialog();
     InstalliereLstrcmp();
-    AdrListe.Initialisieren();
-    Liste.Initialisieren([] { return Liste.Laden(); });
 }
 
-void LoadHolidayFile() {
+void LoadHolidayFile(Feiertage& feiertage) {
     char exe[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, exe, sizeof exe);
-    LadeFeiertageBeimStart(exe);
+    LadeFeiertageBeimStart(feiertage, exe);
 }
-
-bool DataModified() { return Liste.Geaendert || AdrListe.Geaendert; }
-
-bool DataEmpty() { return Liste.Anzahl() == 0 && AdrListe.Anzahl() == 0; }
-
-// The warning plan arrives with the reminders subsystem.
-void PlanNextWarning() {}
-
-// Clock and warnings arrive with the reminders subsystem.
-void TimerTick() {}

@@ -1,21 +1,14 @@
-// Start-up and shutdown steps of the calendar window that reach into other subsystems.
+// Start-up steps of the program that reach into other subsystems.
 #pragma once
+
+class Feiertage;
 
 // Installs the Win32 registry as the configuration store.
 void InstallRegistryStore();
 // Reads Locale, sDate and sShortDate, hands separator and order to the date texts and
 // returns the locale number.
 int ApplyRegionalSettings();
-// Address list and appointment collection; loads the file named by Dateiname.
-void InitialiseData();
+// The password question and the address sort order of the Win32 side.
+void InstallDialogSeams();
 // Reads ORDIVO.PHD from the program directory (message 1185 when missing).
-void LoadHolidayFile();
-// Unsaved appointments or addresses exist / both are empty.
-bool DataModified();
-bool DataEmpty();
-// Commits any in-place editing of the calendar.
-void EndInPlaceEditing();
-// Recomputes the next advance warning.
-void PlanNextWarning();
-// Work of the one-second timer: clock and due warnings.
-void TimerTick();
+void LoadHolidayFile(Feiertage& feiertage);

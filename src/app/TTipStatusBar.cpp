@@ -1,10 +1,8 @@
 // TTipStatusBar: splits hint strings at the line feed.
 #include "app/TTipStatusBar.h"
 
-#include "app/AppState.h"
-#include "app/ClsMainWindow.h"
-#include "app/ResString.h"
 #include "app/TToolTip.h"
+#include "core/ResString.h"
 
 TTipStatusBar::TTipStatusBar(TToolTip* tip, int messageGadget, int fontPoints)
     : StatusBar(fontPoints), tip_(tip), messageGadget_(messageGadget) {}
@@ -12,7 +10,7 @@ TTipStatusBar::TTipStatusBar(TToolTip* tip, int messageGadget, int fontPoints)
 void TTipStatusBar::SetHintText(const char* text, bool fromButtonBar) {
     if (!text) {
         if (tip_) tip_->SetTipText(std::string());
-        SetText(messageGadget_, app::MainWindow ? app::MainWindow->DefaultStatusText() : std::string());
+        SetText(messageGadget_, defaultText_);
         return;
     }
     std::string hint = text;

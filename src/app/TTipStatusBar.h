@@ -3,6 +3,8 @@
 #pragma once
 #include "framework/StatusBar.h"
 
+#include <string>
+
 class TToolTip;
 
 class TTipStatusBar : public StatusBar {
@@ -13,8 +15,11 @@ public:
     void SetHintText(const char* text, bool fromButtonBar);
     // Hint for a command: its resource string.
     void SetCommandHint(unsigned command, bool fromButtonBar);
+    // Shown when the hint is cleared.
+    void SetDefaultText(const std::string& text) { defaultText_ = text; }
 
 private:
     TToolTip* tip_;
     int messageGadget_;
+    std::string defaultText_;
 };

@@ -1,19 +1,20 @@
 // Win32Host: the Host seam on top of USER and KERNEL.
 #include "app/Win32Host.h"
 
-#include "app/AppState.h"
-#include "app/ResString.h"
+#include "app/AppName.h"
+#include "core/ResString.h"
+#include "framework/Window.h"
 
-#include <windows.h>
+HWND Win32Host::MainHandle() const { return main_ ? main_->Handle() : nullptr; }
 
 int Win32Host::Message(int textId, int captionId, unsigned style) {
     const char* text = LoadResString(textId);
-    const char* caption = captionId ? LoadResString(captionId) : app::AppName;
-    return MessageBoxA(app::MainWindowHandle, text, caption, style);
+    const char* caption = captionId ? LoadResString(captionId) : AppName;
+    return MessageBoxA(MainHandle(), text, caption, style);
 }
 
 int Win32Host::MessageText(const std::string& text, const std::string& caption, unsigned style) {
-    return MessageBoxA(app::MainWindowHandle, text.c_str(), caption.c_str(), style);
+    return MessageBoxA(MainHandle(), text.c_str(), caption.c_str(), style);
 }
 
 void Win32Host::Beep() { MessageBeep(0); }
@@ -25,11 +26,12 @@ void Win32Host::WaitCursor(bool on) {
 }
 
 void Win32Host::PostToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) {
-    if (app::MainWindowHandle) PostMessageA(app::MainWindowHandle, msg, wParam, lParam);
+    if (HWND main = MainHandle()) PostMessageA(main, msg, wParam, lParam);
 }
 
 intptr_t Win32Host::SendToMain(unsigned msg, uintptr_t wParam, intptr_t lParam) {
-    return app::MainWindowHandle ? SendMessageA(app::MainWindowHandle, msg, wParam, lParam) : 0;
+    HWND main = MainHandle();
+    return main ? SendMessageA(main, msg, wParam, lParam) : 0;
 }
 
 void Win32Host::PostCommand(unsigned id) { PostToMain(WM_COMMAND, id, 0); }

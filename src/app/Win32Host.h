@@ -1,10 +1,18 @@
 // The product's Host: message boxes owned by the calendar window, beeps, cursors,
 // messages to the calendar window and the local clock.
 #pragma once
-#include "app/Host.h"
+#include "core/Host.h"
+
+#include <windows.h>
+
+class Window;
 
 class Win32Host final : public Host {
 public:
+    // The calendar window that private messages go to; message boxes are owned by the
+    // active window.
+    void SetMainWindow(Window* main) { main_ = main; }
+
     int Message(int textId, int captionId, unsigned style) override;
     int MessageText(const std::string& text, const std::string& caption, unsigned style) override;
     void Beep() override;
@@ -15,5 +23,8 @@ public:
     LocalTime Now() override;
 
 private:
+    HWND MainHandle() const;
+
+    Window* main_ = nullptr;
     int waitDepth_ = 0;
 };

@@ -1,10 +1,11 @@
 // Program entry: show state, second-copy check, regional values, resource library,
 // then the application object; the resource library is freed last.
-#include "app/AppState.h"
+#include "app/AppName.h"
 #include "app/ClsApplication.h"
-#include "app/ResString.h"
 #include "app/Startup.h"
 #include "app/Win32Host.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
 
 #include <windows.h>
 
@@ -19,13 +20,13 @@ struct CopySearch {
 
 BOOL CALLBACK FindOtherCopy(HWND wnd, LPARAM lp) {
     auto* search = reinterpret_cast<CopySearch*>(lp);
-    const size_t nameLen = std::strlen(app::AppName);
+    const size_t nameLen = std::strlen(AppName);
     char title[64] = {};
     GetWindowTextA(wnd, title, static_cast<int>(nameLen) + 1);
-    if (lstrcmpiA(title, app::AppName) != 0) return TRUE;
+    if (lstrcmpiA(title, AppName) != 0) return TRUE;
     char cls[9] = {};
     GetClassNameA(wnd, cls, sizeof cls);
-    if (std::strncmp(cls, app::FrameClassName, 8) != 0) return TRUE;
+    if (std::strncmp(cls, FrameClassName, 8) != 0) return TRUE;
     search->found = true;
     return FALSE;
 }
@@ -35,7 +36,7 @@ void ShowLibraryMissing(int locale) {
     const char* text = locale == 407
         ? "Fehler beim Laden der ORDIVO.DLL.\nDiese mu\xDF sich im selben Verzeichnis befinden, wie ORDIVO.EXE."
         : "Error on loading ORDIVO.DLL.\nIt has to be in the same directory as ORDIVO.EXE.";
-    MessageBoxA(nullptr, text, app::AppName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxA(nullptr, text, AppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 }  // namespace
@@ -57,21 +58,21 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
     InstallRegistryStore();
     const int locale = ApplyRegionalSettings();
 
-    app::ResourceLibrary = LoadLibraryA("ORDIVO.DLL");
-    if (!app::ResourceLibrary) {
+    SetResourceModule(LoadLibraryA("ORDIVO.DLL"));
+    if (!ResourceModule()) {
         ShowLibraryMissing(locale);
         return 0;
     }
 
     int exitCode = 0;
     if (!search.found ||
-        MessageBoxA(nullptr, LoadResString(1101), app::AppName, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
-        auto application = std::make_unique<ClsApplication>(app::AppName, instance, cmdLine ? cmdLine : "", show);
+        MessageBoxA(nullptr, LoadResString(1101), AppName, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+        auto application = std::make_unique<ClsApplication>(AppName, instance, cmdLine ? cmdLine : "", show, host);
         exitCode = application->Run();
         application.reset();
     }
-    FreeLibrary(app::ResourceLibrary);
-    app::ResourceLibrary = nullptr;
+    FreeLibrary(ResourceModule());
+    SetResourceModule(nullptr);
     SetHost(nullptr);
     return exitCode;
 }

@@ -1,36 +1,17 @@
-list(APPEND ORDIVO_PORTABLE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/Host.cpp
-)
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AboutDlg.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/AppState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsDecoratedFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsMainWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsStartWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileCommands.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/HelpViewer.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ResString.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TTipControlBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TTipStatusBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TToolTip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Win32Host.cpp
 )
-# Configuration: store seam, registry access, settings table.
 list(APPEND ORDIVO_PORTABLE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ConfigStore.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ConfigText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemoryConfigStore.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RegAccess.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
-)
-list(APPEND ORDIVO_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/RegistryStore.cpp
-)
-list(APPEND ORDIVO_PORTABLE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/FileNames.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Navigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TipRules.cpp
 )
 list(APPEND ORDIVO_DATA_FILES ${CMAKE_SOURCE_DIR}/data/ordivo-hilfe.html)

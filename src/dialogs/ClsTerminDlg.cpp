@@ -2,22 +2,19 @@
 // enable rules and runs Add, Change, Delete and New on the collection.
 #include "dialogs/ClsTerminDlg.h"
 
-#include "addresses/ClsAdrListe.h"
-#include "app/AppState.h"
-#include "app/HelpViewer.h"
-#include "app/Host.h"
-#include "app/ResString.h"
+#include "core/HelpViewer.h"
+#include "core/Host.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
+#include "core/TextFormat.h"
+#include "core/WarteCursor.h"
+#include "document/Dokument.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/TerminAktionen.h"
 #include "dialogs/TerminFreigaben.h"
 #include "dialogs/TerminListe.h"
-#include "dialogs/WarteCursor.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
-#include "views/DisplayState.h"
-
-#include <memory>
 
 namespace {
 enum : int {
@@ -49,14 +46,14 @@ private:
     bool& flag_;
     bool vorher_;
 };
-
-bool Gueltig(int slot) { return slot >= 0 && slot < Liste.Anzahl(); }
 }  // namespace
 
-ClsTerminDlg::ClsTerminDlg(HWND parent) : Dialog(parent, 2838, app::ResourceLibrary), datumGebunden_(false) {}
+ClsTerminDlg::ClsTerminDlg(HWND parent, Dokument& dok, const Zeitpunkt& tag, bool datumGebunden)
+    : Dialog(parent, 2838, ResourceModule()), liste_(dok.Liste), adressen_(dok.AdrListe),
+      datumGebunden_(datumGebunden), tag_(datumGebunden ? MachZeitpunkt(tag.Jahr, tag.Monat, tag.Tag) : Zeitpunkt{}),
+      gewaehlt_(tag) {}
 
-ClsTerminDlg::ClsTerminDlg(HWND parent, int jahr, int monat, int tag)
-    : Dialog(parent, 2838, app::ResourceLibrary), datumGebunden_(true), tag_(MachZeitpunkt(jahr, monat, tag)) {}
+bool ClsTerminDlg::Gueltig(int slot) const { return slot >= 0 && slot < liste_.Anzahl(); }
 
 // The one place that reads the controls.
 TerminFelder ClsTerminDlg::LeseFelder() const {
@@ -67,7 +64,7 @@ TerminFelder ClsTerminDlg::LeseFelder() const {
     f.Kurztext = GetItemText(IdKurztext);
     f.Beschreibung = GetItemText(IdBeschreibung);
     const int zeile = ComboSelection(IdAdresse);
-    f.AdrId = zeile >= 0 && size_t(zeile) < adressen_.size() ? adressen_[size_t(zeile)] : 0;
+    f.AdrId = zeile >= 0 && size_t(zeile) < adressNummern_.size() ? adressNummern_[size_t(zeile)] : 0;
     f.ManuellErledigt = IsChecked(IdVonHand);
     for (int p = 0; p < 4; ++p)
         if (IsChecked(IdPrioritaet + p)) f.Prioritaet = p;
@@ -93,8 +90,8 @@ void ClsTerminDlg::ZeigeFelder(const TerminFelder& f) {
     SetItemText(IdKurztext, f.Kurztext);
     SetItemText(IdBeschreibung, f.Beschreibung);
     int zeile = -1;
-    for (size_t i = 0; i < adressen_.size() && zeile < 0; ++i)
-        if (adressen_[i] == f.AdrId) zeile = int(i);
+    for (size_t i = 0; i < adressNummern_.size() && zeile < 0; ++i)
+        if (adressNummern_[i] == f.AdrId) zeile = int(i);
     ComboSelect(IdAdresse, zeile);
     SetChecked(IdAutomatisch, !f.ManuellErledigt);
     SetChecked(IdVonHand, f.ManuellErledigt);
@@ -142,7 +139,7 @@ void ClsTerminDlg::SetupWindow() {
 
 void ClsTerminDlg::FuelleListe() {
     WarteCursor warten;
-    const ListenInhalt inhalt = ListenInhaltFuer(Liste, datumGebunden_ ? &tag_ : nullptr);
+    const ListenInhalt inhalt = ListenInhaltFuer(liste_, datumGebunden_ ? &tag_ : nullptr);
     HWND liste = Item(IdListe);
     SendMessageA(liste, WM_SETREDRAW, FALSE, 0);
     ListClear(IdListe);
@@ -169,11 +166,11 @@ void ClsTerminDlg::FuelleAdressen() {
     HWND combo = Item(IdAdresse);
     SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
     ComboClear(IdAdresse);
-    adressen_.assign(1, 0);
+    adressNummern_.assign(1, 0);
     ComboAdd(IdAdresse, KeineAdresse);
-    for (int i = 0; i < AdrListe.Anzahl(); ++i) {
-        ComboAdd(IdAdresse, ClsAdrListe::Zeile(AdrListe.Satz(i), false));
-        adressen_.push_back(AdrListe.Satz(i).ID);
+    for (int i = 0; i < adressen_.Anzahl(); ++i) {
+        ComboAdd(IdAdresse, ClsAdrListe::Zeile(adressen_.Satz(i), false));
+        adressNummern_.push_back(adressen_.Satz(i).ID);
     }
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
     ComboSelect(IdAdresse, -1);
@@ -182,9 +179,9 @@ void ClsTerminDlg::FuelleAdressen() {
 void ClsTerminDlg::LadeZeile(int index) {
     const int slot = anker_ + index;
     if (anker_ < 0 || !Gueltig(slot)) return;
-    Termin& t = Liste.Satz(slot);
-    Liste.SetzeAktuell(&t);
-    ZeigeFelder(FelderAus(t, t.Id != 0 ? Liste.ZaehleId(t.Id) : 0));
+    Termin& t = liste_.Satz(slot);
+    liste_.SetzeAktuell(&t);
+    ZeigeFelder(FelderAus(t, t.Id != 0 ? liste_.ZaehleId(t.Id) : 0));
     aktuell_ = slot;
     geladen_ = true;
     geaendert_ = datumOderZeit_ = false;
@@ -198,7 +195,7 @@ void ClsTerminDlg::Freigeben() {
     lage.Geladen = geladen_;
     lage.DatumOderZeitGeaendert = datumOderZeit_;
     lage.Geaendert = geaendert_;
-    lage.AktuellJahresKopie = Gueltig(aktuell_) && Liste.Satz(aktuell_).Hat(FlagJahresKopie);
+    lage.AktuellJahresKopie = Gueltig(aktuell_) && liste_.Satz(aktuell_).Hat(FlagJahresKopie);
     lage.AendernBisher = IsWindowEnabled(Item(IdAendern)) != FALSE;
     lage.Anzahl = FeldZahl(GetItemText(IdAnzahl));
     lage.Jaehrlich = IsChecked(IdJaehrlich);
@@ -240,7 +237,7 @@ bool ClsTerminDlg::OnCommand(int id, int notify, HWND) {
     case IdAendern: Aendern(); return true;
     case IdLoeschen: Loeschen(); return true;
     case IdNeu: Neu(); return true;
-    case IdHilfe: OpenHelp(Handle(), app::HelpFile, HilfeKontext); return true;
+    case IdHilfe: OpenHelp(Handle(), HilfeKontext); return true;
     case IdListe:
         if (notify == LBN_SELCHANGE) ListenAuswahl();
         return true;
@@ -292,11 +289,11 @@ void ClsTerminDlg::ListenAuswahl() {
 
 void ClsTerminDlg::Hinzufuegen() {
     Termin basis;
-    const int slot = FuegeHinzu(Liste, LeseFelder(), basis);
+    const int slot = FuegeHinzu(liste_, LeseFelder(), basis);
     if (slot < 0) return;
     tag_ = MachZeitpunkt(basis.Start.Jahr, basis.Start.Monat, basis.Start.Tag);
     aktuell_ = slot;
-    Liste.SetzeAktuell(&Liste.Satz(slot));
+    liste_.SetzeAktuell(&liste_.Satz(slot));
     FuelleListe();
     ZeigeTag(true);
     geladen_ = true;
@@ -309,9 +306,9 @@ void ClsTerminDlg::Hinzufuegen() {
 
 void ClsTerminDlg::Aendern() {
     if (!Gueltig(aktuell_)) return;
-    const bool ok = Aendere(Liste, aktuell_, LeseFelder());
+    const bool ok = Aendere(liste_, aktuell_, LeseFelder());
     if (!ok) return;
-    const Zeitpunkt& start = Liste.Satz(aktuell_).Start;
+    const Zeitpunkt& start = liste_.Satz(aktuell_).Start;
     tag_ = MachZeitpunkt(start.Jahr, start.Monat, start.Tag);
     FuelleListe();
     ZeigeTag(false);
@@ -325,10 +322,10 @@ void ClsTerminDlg::Loeschen() {
     const int zeile = ListSelection(IdListe);
     const int slot = anker_ + zeile;
     if (zeile < 0 || anker_ < 0 || !Gueltig(slot)) return;
-    Liste.SetzeAktuell(&Liste.Satz(slot));
-    const Zeitpunkt start = Liste.Satz(slot).Start;
+    liste_.SetzeAktuell(&liste_.Satz(slot));
+    const Zeitpunkt start = liste_.Satz(slot).Start;
     if (Message(1165, 1153, Mb::YesNo | Mb::IconQuestion) != Mb::IdYes) return;
-    Liste.LoescheAktuell();
+    liste_.LoescheAktuell();
     sammlungGeaendert_ = true;
     // Choice: a deleted loaded record leaves nothing loaded, so Change cannot hit its successor.
     if (aktuell_ == slot) {
@@ -337,7 +334,7 @@ void ClsTerminDlg::Loeschen() {
     } else if (aktuell_ > slot) {
         --aktuell_;
     }
-    if (Gueltig(aktuell_)) Liste.SetzeAktuell(&Liste.Satz(aktuell_));
+    if (Gueltig(aktuell_)) liste_.SetzeAktuell(&liste_.Satz(aktuell_));
     tag_ = MachZeitpunkt(start.Jahr, start.Monat, start.Tag);
     FuelleListe();
     Freigeben();
@@ -349,7 +346,7 @@ void ClsTerminDlg::Neu() {
     {
         Fuellen fuellen(Filling);
         if (GetItemText(IdDatum).empty())
-            SetItemText(IdDatum, DatumText(Selected.Day, Selected.Month, Selected.Year, DatumStil::Leer));
+            SetItemText(IdDatum, DatumText(gewaehlt_.Tag, gewaehlt_.Monat, gewaehlt_.Jahr, DatumStil::Leer));
         for (int id : {IdBeginn, IdEnde, IdKurztext, IdBeschreibung}) SetItemText(id, "");
         ComboSelect(IdAdresse, 0);
         SetChecked(IdAutomatisch, true);
@@ -365,8 +362,7 @@ void ClsTerminDlg::Neu() {
     geaendert_ = false;
 }
 
-bool RunTerminDlg(HWND owner, const Zeitpunkt* tag) {
-    std::unique_ptr<ClsTerminDlg> dlg =
-        tag ? std::make_unique<ClsTerminDlg>(owner, tag->Jahr, tag->Monat, tag->Tag) : std::make_unique<ClsTerminDlg>(owner);
-    return dlg->Execute() > 0;
+bool RunTerminDlg(HWND owner, Dokument& dok, const Zeitpunkt& tag, bool datumGebunden) {
+    ClsTerminDlg dlg(owner, dok, tag, datumGebunden);
+    return dlg.Execute() > 0;
 }

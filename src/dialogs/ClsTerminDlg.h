@@ -5,13 +5,17 @@
 #include "dialogs/TerminFelder.h"
 #include "framework/Dialog.h"
 
+class ClsAdrListe;
+class Dokument;
+
 #include <cstdint>
 #include <vector>
 
 class ClsTerminDlg : public Dialog {
 public:
-    explicit ClsTerminDlg(HWND parent);                    // general mode: every appointment
-    ClsTerminDlg(HWND parent, int jahr, int monat, int tag);  // date-bound mode: one day
+    // Date-bound mode shows the appointments of `tag` only; general mode shows all and
+    // offers `tag` (the calendar's selected day) as the date of a new appointment.
+    ClsTerminDlg(HWND parent, Dokument& dok, const Zeitpunkt& tag, bool datumGebunden);
 
     bool SammlungGeaendert() const { return sammlungGeaendert_; }
 
@@ -37,9 +41,13 @@ private:
     void Aendern();
     void Loeschen();
     void Neu();
+    bool Gueltig(int slot) const;
 
+    ClsListe& liste_;
+    ClsAdrListe& adressen_;
     bool datumGebunden_;
     Zeitpunkt tag_;  // date of the working record: the day the list shows in date-bound mode
+    Zeitpunkt gewaehlt_;  // the calendar's selected day
     bool geaendert_ = false;
     bool geladen_ = false;
     bool datumOderZeit_ = false;
@@ -47,9 +55,9 @@ private:
     int anker_ = -1;    // slot of the record on the list's first line
     int aktuell_ = -1;  // slot of the loaded record, or of the record added last
     int auswahl_ = -1;  // list line that was last allowed to load
-    std::vector<uint16_t> adressen_;  // address number of each line of 184
+    std::vector<uint16_t> adressNummern_;  // address number of each line of 184
 };
 
-// Runs the dialog for the calendar: tag null = general mode (command 201), else date-bound
-// for that day. True when the collection was changed (the caller repaints).
-bool RunTerminDlg(HWND owner, const Zeitpunkt* tag);
+// Runs the dialog for the calendar: general mode (command 201) or date-bound for `tag`.
+// True when the collection was changed (the caller repaints).
+bool RunTerminDlg(HWND owner, Dokument& dok, const Zeitpunkt& tag, bool datumGebunden);

@@ -1,9 +1,9 @@
 // Add with repetitions, Change as delete-then-insert.
 #include "dialogs/TerminAktionen.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "dialogs/Serie.h"
-#include "dialogs/WarteCursor.h"
+#include "core/WarteCursor.h"
 
 #include <cstring>
 #include <new>

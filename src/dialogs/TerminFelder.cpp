@@ -1,12 +1,12 @@
 // Fields to record and back.
 #include "dialogs/TerminFelder.h"
 
-#include "app/Host.h"
-#include "app/ResString.h"
+#include "core/Host.h"
+#include "core/ResString.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,9 @@
 // Dialog: the DialogBoxParam thunk and the control helpers.
 #include "framework/Dialog.h"
 
+#include "framework/ReportCaught.h"
+
+#include <exception>
 #include <vector>
 
 Dialog::Dialog(HWND parent, int templateId, HMODULE module)
@@ -21,11 +24,17 @@ INT_PTR CALLBACK Dialog::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     }
     if (!self) return FALSE;
+    // Never unwind into user32: report what was caught; a dialog whose set-up failed is
+    // closed rather than shown half filled, any other keeps its state from before the message.
     try {
         return self->DialogProc(msg, wp, lp);
+    } catch (const std::exception& e) {
+        ReportCaught("dialog", msg, e.what());
     } catch (...) {
-        return FALSE;  // never unwind into user32
+        ReportCaught("dialog", msg, "unknown exception");
     }
+    if (msg == WM_INITDIALOG) EndDialog(hwnd, IDCANCEL);
+    return FALSE;
 }
 
 INT_PTR Dialog::DialogProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -44,7 +44,7 @@ int CommandEnabled(const T* self, const CommandEntry<T> (&table)[N], UINT id) {
 
 // Runs the handler for `msg`; false when the table has none.
 template <class T, size_t N>
-bool DispatchMessage(T* self, const MessageEntry<T> (&table)[N], UINT msg, WPARAM wp, LPARAM lp,
+bool DispatchWindowMessage(T* self, const MessageEntry<T> (&table)[N], UINT msg, WPARAM wp, LPARAM lp,
                      LRESULT& result) {
     for (const auto& e : table)
         if (e.msg == msg) {

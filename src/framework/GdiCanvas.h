@@ -3,7 +3,7 @@
 // original objects, colours, alignment and background mode are put back at the end.
 #pragma once
 #include "framework/Gdi.h"
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 
 #include <optional>
 #include <utility>

@@ -2,6 +2,9 @@
 #include "framework/Window.h"
 
 #include "framework/Gdi.h"
+#include "framework/ReportCaught.h"
+
+#include <exception>
 
 Window::Window(Window* parent) : parent_(parent) {}
 
@@ -71,10 +74,13 @@ LRESULT CALLBACK Window::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             self->hwnd_ = nullptr;
         }
         return r;
+    } catch (const std::exception& e) {
+        ReportCaught("window", msg, e.what());
     } catch (...) {
-        // Never let an exception unwind into user32.
-        return DefWindowProcA(hwnd, msg, wp, lp);
+        ReportCaught("window", msg, "unknown exception");
     }
+    // Never let an exception unwind into user32.
+    return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
 LRESULT Window::WindowProc(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,7 +1,7 @@
 // Reading and writing ORDIVO.PHD with the C runtime; no Win32 needed.
 #include "holidays/FeiertagDatei.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "holidays/FeiertagTabelle.h"
 
 #include <cstdio>
@@ -17,18 +17,17 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool SchreibeDatei(const std::string& pfad) {
+bool SchreibeDatei(const FeiertagTabelle& tabelle, const std::string& pfad) {
     std::FILE* raw = std::fopen(pfad.c_str(), "wb");
     if (!raw) return false;
     File f(raw);
-    const FeiertagTabelle& tabelle = Feiertage();
     const bool ok = std::fwrite(Kopf, 1, KopfGroesse, raw) == KopfGroesse &&
                     std::fwrite(&tabelle, 1, sizeof tabelle, raw) == sizeof tabelle;
     return std::fclose(f.release()) == 0 && ok;
 }
 }  // namespace
 
-bool LadeFeiertage(const std::string& pfad) {
+bool LadeFeiertage(Feiertage& feiertage, const std::string& pfad) {
     // Opened for reading only, so that a write-protected program directory still
     // shows its holidays.
     File f(std::fopen(pfad.c_str(), "rb"));
@@ -36,14 +35,14 @@ bool LadeFeiertage(const std::string& pfad) {
     unsigned char puffer[KopfGroesse + sizeof(FeiertagTabelle)];
     const size_t gelesen = std::fread(puffer, 1, sizeof puffer, f.get());
     if (gelesen > KopfGroesse)
-        std::memcpy(&Feiertage(), puffer + KopfGroesse, gelesen - KopfGroesse);
-    FeiertageGeaendert();
+        std::memcpy(&feiertage.Tabelle, puffer + KopfGroesse, gelesen - KopfGroesse);
+    feiertage.Geaendert();
     return true;
 }
 
-bool SpeichereFeiertage(const std::string& pfad) {
+bool SpeichereFeiertage(const FeiertagTabelle& tabelle, const std::string& pfad) {
     const std::string neu = pfad + ".new";
-    if (!SchreibeDatei(neu)) {
+    if (!SchreibeDatei(tabelle, neu)) {
         std::remove(neu.c_str());
         return false;
     }
@@ -59,8 +58,8 @@ std::string FeiertagDateiPfad(const std::string& programmPfad) {
     return programmPfad.substr(0, schnitt + 1) + "ORDIVO.PHD";
 }
 
-bool LadeFeiertageBeimStart(const std::string& programmPfad) {
-    if (LadeFeiertage(FeiertagDateiPfad(programmPfad))) return true;
+bool LadeFeiertageBeimStart(Feiertage& feiertage, const std::string& programmPfad) {
+    if (LadeFeiertage(feiertage, FeiertagDateiPfad(programmPfad))) return true;
     Message(1185, 1134, Mb::IconExclamation | Mb::TaskModal);
     return false;
 }

@@ -2,7 +2,7 @@
 // one of the two computed special days.
 #include "holidays/FeiertagName.h"
 
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "holidays/FeiertagTabelle.h"
 #include "store/Zeitpunkt.h"
 
@@ -20,8 +20,7 @@ std::string Feld(const char* text, size_t max) {
 
 std::string Sondertext(const char* text) { return Feld(text, SondertagMax); }
 
-bool AusTabelle(int jahr, int t, const FeiertagAnsicht& ansicht, TagesName& name) {
-    const FeiertagTabelle& tabelle = Feiertage();
+bool AusTabelle(const FeiertagTabelle& tabelle, int jahr, int t, const FeiertagAnsicht& ansicht, TagesName& name) {
     const int anzahl = AnzahlFeiertage(tabelle);
     for (int i = 0; i < anzahl; ++i) {
         const Feiertag& e = tabelle.Eintrag[i];
@@ -38,11 +37,11 @@ bool AusTabelle(int jahr, int t, const FeiertagAnsicht& ansicht, TagesName& name
 }
 }  // namespace
 
-TagesName FeiertagName(int jahr, int monat, int tag, const FeiertagAnsicht& ansicht) {
-    BerechneFeiertage(jahr, false);
+TagesName FeiertagName(Feiertage& feiertage, int jahr, int monat, int tag, const FeiertagAnsicht& ansicht) {
+    feiertage.Berechne(jahr, false);
     const int t = TagDesJahres(jahr, monat, tag);
     TagesName name;
-    if (AusTabelle(jahr, t, ansicht, name)) return name;
+    if (AusTabelle(feiertage.Tabelle, jahr, t, ansicht, name)) return name;
 
     const bool kurz = MonatsAnsicht(ansicht);
     if (monat >= 9 && ansicht.Day1.Benutzt &&

@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+class Feiertage;
+
 // A computed special day as configured by View\Day1 / View\Day2 ("used,kind").
 struct SonderTag {
     bool Benutzt = false;
@@ -23,4 +25,4 @@ struct TagesName {
 };
 
 // Computes the table for `jahr` when needed and looks the day up.
-TagesName FeiertagName(int jahr, int monat, int tag, const FeiertagAnsicht& ansicht);
+TagesName FeiertagName(Feiertage& feiertage, int jahr, int monat, int tag, const FeiertagAnsicht& ansicht);

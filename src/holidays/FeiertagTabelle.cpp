@@ -5,20 +5,9 @@
 #include "holidays/Osterdatum.h"
 #include "store/Zeitpunkt.h"
 
-#include <climits>
 #include <utility>
 
 namespace {
-struct Zustand {
-    FeiertagTabelle tabelle{};
-    int jahr = INT_MIN;  // year computed last; INT_MIN: none yet
-};
-
-Zustand& Global() {
-    static Zustand zustand;
-    return zustand;
-}
-
 bool MonatGueltig(int monat) { return monat >= 1 && monat <= 12; }
 
 // New Tag of `e` for year y; returns false when the rule computes no date.
@@ -63,25 +52,20 @@ void SortiereNachTag(Feiertag* eintrag, int anzahl) {
 }
 }  // namespace
 
-FeiertagTabelle& Feiertage() { return Global().tabelle; }
-
 int AnzahlFeiertage(const FeiertagTabelle& tabelle) {
     int n = 0;
     while (n < MaxFeiertage && tabelle.Eintrag[n].Kurzname[0] != '\0') ++n;
     return n;
 }
 
-void BerechneFeiertage(int jahr, bool force) {
-    Zustand& z = Global();
-    if (jahr == z.jahr && !force) return;
-    const int anzahl = AnzahlFeiertage(z.tabelle);
+void Feiertage::Berechne(int jahr, bool force) {
+    if (jahr == jahr_ && !force) return;
+    const int anzahl = AnzahlFeiertage(Tabelle);
     for (int i = 0; i < anzahl; ++i) {
-        Feiertag& e = z.tabelle.Eintrag[i];
+        Feiertag& e = Tabelle.Eintrag[i];
         int tag = 0;
         if (BerechneTag(e, jahr, tag)) e.Tag = static_cast<int16_t>(tag);
     }
-    SortiereNachTag(z.tabelle.Eintrag, anzahl);
-    z.jahr = jahr;
+    SortiereNachTag(Tabelle.Eintrag, anzahl);
+    jahr_ = jahr;
 }
-
-void FeiertageGeaendert() { Global().jahr = INT_MIN; }

@@ -1,10 +1,9 @@
-// Gauss's Easter rule with its two April exceptions, cached for the last year asked.
+// Gauss's Easter rule with its two April exceptions.
 #include "holidays/Osterdatum.h"
 
 #include "store/Zeitpunkt.h"
 
-namespace {
-int BerechneOstern(int y) {
+int Osterdatum(int y) {
     const int n = 4 + y / 100 - y / 400;
     const int m = 15 + y / 100 - y / 400 - y / 300;
     const int d = (19 * (y % 19) + m) % 30;
@@ -15,17 +14,4 @@ int BerechneOstern(int y) {
     else if (tagImMaerz == 31 + 25 && d == 28 && e == 6 && (11 * m + 11) % 30 < 19)
         tagImMaerz = 31 + 18;
     return TagDesJahres(y, 3, tagImMaerz);
-}
-}  // namespace
-
-int Osterdatum(int jahr) {
-    static bool gueltig = false;
-    static int letztesJahr = 0;
-    static int letzterTag = 0;
-    if (!gueltig || jahr != letztesJahr) {
-        letzterTag = BerechneOstern(jahr);
-        letztesJahr = jahr;
-        gueltig = true;
-    }
-    return letzterTag;
 }

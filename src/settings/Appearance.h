@@ -1,4 +1,4 @@
-// Process-wide appearance state: the colour role table and the view font heights.
+// Appearance settings: the colour role table and the view font heights.
 #pragma once
 #include "settings/ColourTable.h"
 
@@ -9,7 +9,4 @@ struct Appearance {
     ColourTable Farben;
     int MinStdFontHeight = DefaultMinStdFontHeight;  // views clamp their row height to these
     int MaxStdFontHeight = DefaultMaxStdFontHeight;
-    int FontHeightInUse = 0;  // row height of the last paint, shown by the font height dialog
 };
-
-inline Appearance TheAppearance;

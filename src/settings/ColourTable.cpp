@@ -1,7 +1,7 @@
 // Colour roles: built-in names and indexes, and their stored text form.
 #include "settings/ColourTable.h"
 
-#include "app/ConfigText.h"
+#include "core/ConfigText.h"
 
 namespace {
 constexpr ColourRole Defaults[ColourRoleCount] = {

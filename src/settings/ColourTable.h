@@ -2,7 +2,7 @@
 // palette. A plain value: copying the table copies names and indexes, which is how the
 // colours dialog takes its working copy and puts it back on OK.
 #pragma once
-#include "settings/Palette.h"
+#include "drawing/Palette.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ColourTable.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Palette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Settings.cpp
 )

@@ -2,14 +2,11 @@
 // cursor and saved positions are slot numbers, so a reallocation cannot invalidate them.
 #include "store/ClsListe.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 
 #include <algorithm>
 #include <bitset>
 #include <new>
-
-ClsListe Liste;
-std::string Dateiname;
 
 void Speichermangel() { Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
 
@@ -261,9 +258,7 @@ bool ClsListe::Reserviere(int kapazitaet) {
     return true;
 }
 
-bool ClsListe::Initialisieren(const std::function<bool()>& laden) {
-    if (!Dateiname.empty() && laden && laden()) return true;
-    Dateiname.clear();
+bool ClsListe::Initialisieren() {
     Laedt = false;
     std::fill(std::begin(Passwort), std::end(Passwort), '\0');
     if (!Reserviere(StartKapazitaet)) {

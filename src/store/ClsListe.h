@@ -4,7 +4,6 @@
 #pragma once
 #include "store/Termin.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -60,14 +59,8 @@ public:
     void Leeren();
     // Empty collection with a block for `kapazitaet` records (false, silently, on failure).
     bool Reserviere(int kapazitaet);
-    // With a file name set, runs `laden`; on failure (or without a name) clears Dateiname
-    // and makes a fresh empty collection. False only if even that cannot be allocated.
-    bool Initialisieren(const std::function<bool()>& laden);
-
-    // Reads the file named by Dateiname (appointments, then the address section) after
-    // Leeren; asks before converting older formats and for the password. False after the
-    // messages; the collection and the address list are then empty and freshly initialised.
-    bool Laden();
+    // A fresh empty collection without password. False (after 1106) without memory.
+    bool Initialisieren();
     // Writes the appointment table to `datei` at its position: native form (clears Geaendert
     // on success) or dBase III export. Nothing is written without records. False when a
     // write failed (reported once by the file) or the selection ran out of memory.
@@ -95,6 +88,3 @@ private:
 
 // Message 1106 (caption 1104): a block could not be allocated.
 void Speichermangel();
-
-extern ClsListe Liste;        // the collection of the open file
-extern std::string Dateiname; // full path of the open file; empty = none

@@ -1,9 +1,9 @@
 // DateiSchreiber: a 256 KiB buffer in front of an unbuffered stdio file.
 #include "store/DateiSchreiber.h"
 
-#include "app/Host.h"
-#include "app/ResString.h"
-#include "store/TextFormat.h"
+#include "core/Host.h"
+#include "core/ResString.h"
+#include "core/TextFormat.h"
 
 #include <cstring>
 

@@ -1,16 +1,17 @@
 // Date formatting and parsing under the regional separator and day/month order.
 #include "store/DatumText.h"
 
-#include "app/Host.h"
-#include "app/ResString.h"
-#include "store/TextFormat.h"
+#include "core/Host.h"
+#include "core/ResString.h"
+#include "core/TextFormat.h"
 
 #include <cctype>
 
-char DatumTrenner = '.';
-bool TagZuerst = true;
-
 namespace {
+// Regional seam: set once at start-up from the system's date settings.
+char regionalTrenner = '.';
+bool regionalTagZuerst = true;
+
 // Up to maxTokens tokens, separated by runs of delimiters (no empty tokens, as with strtok);
 // the last one takes the rest of the text.
 struct Tokens {
@@ -59,16 +60,24 @@ Datum Abgelehnt() {
 
 }  // namespace
 
+char DatumTrenner() { return regionalTrenner; }
+bool TagZuerst() { return regionalTagZuerst; }
+
+void SetzeDatumsformat(char datumTrenner, bool tagVorMonat) {
+    regionalTrenner = datumTrenner;
+    regionalTagZuerst = tagVorMonat;
+}
+
 std::string DatumText(int tag, int monat, int jahr, DatumStil stil) {
-    const int erste = TagZuerst ? tag : monat, zweite = TagZuerst ? monat : tag;
+    const int erste = TagZuerst() ? tag : monat, zweite = TagZuerst() ? monat : tag;
     switch (stil) {
-    case DatumStil::Leer: return Format("%2d%c%02d%c%04d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
-    case DatumStil::Kurz: return Format("%d%c%02d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
-    case DatumStil::KurzLeer: return Format("%2d%c%02d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
-    case DatumStil::Titel: return Format("%d%c%2d%c%4d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
+    case DatumStil::Leer: return Format("%2d%c%02d%c%04d", erste, DatumTrenner(), zweite, DatumTrenner(), jahr);
+    case DatumStil::Kurz: return Format("%d%c%02d%c%4d", erste, DatumTrenner(), zweite, DatumTrenner(), jahr);
+    case DatumStil::KurzLeer: return Format("%2d%c%02d%c%4d", erste, DatumTrenner(), zweite, DatumTrenner(), jahr);
+    case DatumStil::Titel: return Format("%d%c%2d%c%4d", erste, DatumTrenner(), zweite, DatumTrenner(), jahr);
     case DatumStil::Zweistellig: break;
     }
-    return Format("%02d%c%02d%c%04d", erste, DatumTrenner, zweite, DatumTrenner, jahr);
+    return Format("%02d%c%02d%c%04d", erste, DatumTrenner(), zweite, DatumTrenner(), jahr);
 }
 
 std::string DatumText(const Zeitpunkt& z, DatumStil stil) { return DatumText(z.Tag, z.Monat, z.Jahr, stil); }
@@ -95,7 +104,7 @@ std::string FeiertagZeile(const Zeitpunkt& z, const std::string& name) {
 
 std::string LangesDatum(int tag, int monat, int jahr) {
     const char* name = Monatsname(monat);
-    return TagZuerst ? Format("%2d. %s %d", tag, name, jahr) : Format("%s %2d, %d", name, tag, jahr);
+    return TagZuerst() ? Format("%2d. %s %d", tag, name, jahr) : Format("%s %2d, %d", name, tag, jahr);
 }
 
 const char* Monatsname(int monat) {
@@ -109,7 +118,7 @@ Datum ParseDatum(const std::string& text, char trenner) {
     const char trennText[2] = {trenner, '\0'};
     Tokens tok = Zerlege(ZeichenErlaubt(text, trenner) ? text : std::string(), trennText, 3);
     if (tok.anzahl < 3) return Abgelehnt();
-    if (!TagZuerst) std::swap(tok.t[0], tok.t[1]);
+    if (!TagZuerst()) std::swap(tok.t[0], tok.t[1]);
     const uint32_t tag = Zahl(tok.t[0]), monat = Zahl(tok.t[1]);
     int jahr = uint16_t(Zahl(tok.t[2]));
     if (jahr < 80) jahr += 2000;

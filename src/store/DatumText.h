@@ -7,8 +7,9 @@
 #include <string>
 
 // Regional settings, set once at start-up: date separator and day-before-month order.
-extern char DatumTrenner;  // default '.'
-extern bool TagZuerst;     // default true
+char DatumTrenner();  // default '.'
+bool TagZuerst();     // default true
+void SetzeDatumsformat(char datumTrenner, bool tagVorMonat);
 
 // Padding of the numeric date: first number (day, or month when month comes first) and year.
 enum class DatumStil {
@@ -42,7 +43,7 @@ struct Datum {
 };
 // Reads "day sep month sep year" (month first when !TagZuerst). A refused text shows
 // message 1113 (caption 1134) and gives Jahr -1.
-Datum ParseDatum(const std::string& text, char trenner = DatumTrenner);
+Datum ParseDatum(const std::string& text, char trenner = DatumTrenner());
 
 // Time text split at '.', ':' and '-'. No hour token = no time of day (hour and minute 0).
 struct Uhrzeit {

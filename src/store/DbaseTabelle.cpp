@@ -1,7 +1,7 @@
 // dBase III header, descriptors and field conversions.
 #include "store/DbaseTabelle.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "store/DateiLeser.h"
 
 #include <cstdio>

@@ -1,5 +1,5 @@
 // ClsListe::Speichern: the appointment table in native or export form.
-#include "app/Host.h"
+#include "core/Host.h"
 #include "store/ClsListe.h"
 #include "store/DateiSchreiber.h"
 #include "store/JahresKopien.h"

@@ -1,7 +1,7 @@
 // Password scrambling and the overwrite check.
 #include "store/Passwort.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "store/ClsListe.h"
 #include "store/DateiLeser.h"
 #include "store/DbaseTabelle.h"
@@ -35,7 +35,7 @@ bool PasswortSpeicherbar(const std::string& passwort) {
     return true;
 }
 
-bool PruefeDateiPasswort(const std::string& pfad) {
+bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste) {
     DateiLeser datei;
     if (!datei.Oeffne(pfad)) return false;
     unsigned char kopf[Dbase::KopfGroesse] = {};
@@ -48,7 +48,7 @@ bool PruefeDateiPasswort(const std::string& pfad) {
         Message(1174, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
         return false;
     }
-    std::memset(Liste.Passwort, 0, sizeof Liste.Passwort);
-    std::memcpy(Liste.Passwort, passwort.data(), passwort.size());
+    std::memset(liste.Passwort, 0, sizeof liste.Passwort);
+    std::memcpy(liste.Passwort, passwort.data(), passwort.size());
     return true;
 }

@@ -3,6 +3,8 @@
 #pragma once
 #include <string>
 
+class ClsListe;
+
 constexpr int PasswortEingabeMax = 11;  // what the dialogs accept
 constexpr int PasswortBytes = 14;       // header bytes 18-31: up to 13 characters and a zero
 
@@ -15,9 +17,9 @@ std::string Entschluessele(const unsigned char quelle[PasswortBytes]);
 bool PasswortSpeicherbar(const std::string& passwort);
 
 // Before save-as overwrites `pfad`: true when the file cannot hold a password or the user
-// typed it right (Liste.Passwort then takes it over); false after message 1174, or when
+// typed it right (liste.Passwort then takes it over); false after message 1174, or when
 // the file cannot be opened.
-bool PruefeDateiPasswort(const std::string& pfad);
+bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste);
 
 // Runs the password dialog (template 2358) against `passwort`; true when the user typed
 // exactly that text. The dialog is installed at start-up (tests install a script); until

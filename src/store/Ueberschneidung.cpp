@@ -1,9 +1,9 @@
 // ClsListe::PruefeUeberschneidung: the overlap warning before a record is stored.
 #include "store/ClsListe.h"
 
-#include "app/Host.h"
-#include "app/ResString.h"
-#include "store/TextFormat.h"
+#include "core/Host.h"
+#include "core/ResString.h"
+#include "core/TextFormat.h"
 
 namespace {
 // The four cases; n's end is taken as stored in n, e's end on e's start date.

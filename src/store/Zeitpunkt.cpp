@@ -2,7 +2,7 @@
 // so converting dates of any year costs the same.
 #include "store/Zeitpunkt.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 
 namespace {
 constexpr int MonatsLaenge[2][13] = {

@@ -1,7 +1,6 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Zeitpunkt.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DatumText.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TextFormat.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Termin.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsListe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Ueberschneidung.cpp
@@ -11,12 +10,6 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DateiSchreiber.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbaseTabelle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminTabelle.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ListeLaden.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichern.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/KalenderDatei.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Passwort.cpp
-)
-list(APPEND ORDIVO_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
 )

@@ -1,7 +1,7 @@
 // Appointment colours, markers and text cutting of the painters.
 #include "views/AppointmentLine.h"
 
-#include "settings/Appearance.h"
+#include "settings/ColourTable.h"
 #include "views/HitGrid.h"
 
 const char* const MarkerOne = " \xB2)";
@@ -21,8 +21,7 @@ Rgb SetViewTextColor(Canvas& canvas, int target, Rgb colour) {
     return canvas.SetTextColour(ViewColour(target, colour));
 }
 
-Rgb AppointmentColour(const Termin& t, const Zeitpunkt& jetzt) {
-    const ColourTable& farben = TheAppearance.Farben;
+Rgb AppointmentColour(const ColourTable& farben, const Termin& t, const Zeitpunkt& jetzt) {
     if (IsDrawnDone(t, jetzt) != 0) return farben.Colour(RoleTermineErledigt);
     return farben.Colour(RoleTermineNormal + t.Prioritaet());
 }

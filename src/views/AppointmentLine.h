@@ -1,9 +1,10 @@
 // What the day and cell painters share for one appointment line: its colour by priority
 // and done state, the target's text colour rule, the " ¹²)" markers and cutting to width.
 #pragma once
-#include "settings/Palette.h"
+#include "drawing/Palette.h"
+#include "settings/ColourTable.h"
 #include "store/ClsListe.h"
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 
 #include <string>
 
@@ -21,7 +22,7 @@ Rgb ViewColour(int target, Rgb colour);
 Rgb SetViewTextColor(Canvas& canvas, int target, Rgb colour);
 
 // Role "Termine, erledigte" when drawn as done, else the role of the priority.
-Rgb AppointmentColour(const Termin& t, const Zeitpunkt& jetzt);
+Rgb AppointmentColour(const ColourTable& farben, const Termin& t, const Zeitpunkt& jetzt);
 
 bool HasLongText(const Termin& t);  // first byte of the description not zero
 bool HasAddress(const Termin& t);

@@ -37,10 +37,10 @@ int MonthOffset(ArrowKey key, int day, int n) {
 
 }  // namespace
 
-Zeitpunkt ArrowKeyTarget(int mode, ArrowKey key, const Zeitpunkt& selected) {
+Zeitpunkt ArrowKeyTarget(ViewMode mode, ArrowKey key, const Zeitpunkt& selected) {
     const Zeitpunkt day = MachZeitpunkt(selected.Jahr, selected.Monat, selected.Tag);
-    if (mode != 1 && mode != 2) return day;
-    const int offset = mode == 1 ? WeekOffset(key, Wochentag(day.Jahr, day.Monat, day.Tag))
+    if (mode == ViewMode::Day) return day;
+    const int offset = mode == ViewMode::Week ? WeekOffset(key, Wochentag(day.Jahr, day.Monat, day.Tag))
                                  : MonthOffset(key, day.Tag, TageImMonat(day.Jahr, day.Monat));
     return TagFromMinutes(uint32_t(int64_t(TagToMinutes(day)) + int64_t(offset) * 1440));
 }

@@ -1,40 +1,39 @@
 // PaintCalendarView: the paint routine of the calendar window against a Canvas.
 #include "views/CalendarPaint.h"
 
-#include "app/Settings.h"
 #include "holidays/FeiertagTabelle.h"
-#include "settings/Appearance.h"
+#include "settings/Settings.h"
 #include "store/ClsListe.h"
 #include "views/AppointmentLine.h"
 #include "views/DayView.h"
-#include "views/DisplayState.h"
 #include "views/OverviewPaint.h"
 
-void PaintCalendarView(Canvas& canvas, const ClientRect& client) {
+void PaintCalendarView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) {
+    ViewState& v = ctx.View;
+    const Appearance& look = ctx.Config.Look;
     canvas.FillRect(client.Left, client.Top, client.Right, client.Bottom, Rgb{255, 255, 224});
-    Hits.Clear();
-    ViewNow = Jetzt();
-    const int mode = TheSettings.Mode;
-    const FontLimits limits{TheAppearance.MinStdFontHeight, TheAppearance.MaxStdFontHeight};
-    TheLayout = ComputeLayout(mode, client, limits, canvas);
-    const Layout& l = TheLayout;
+    v.Hits.Clear();
+    v.Now = Jetzt();
+    const ViewMode mode = ctx.Config.Mode;
+    const FontLimits limits{look.MinStdFontHeight, look.MaxStdFontHeight};
+    v.Grid = ComputeLayout(mode, client, limits, canvas);
+    const Layout& l = v.Grid;
 
     const FontSpec oldFont = canvas.SetFont(HeadingFont(l.HeadingHeight));
     const bool oldTransparent = canvas.SetTransparent(true);
-    BerechneFeiertage(Selected.Year, false);
-    const bool saved = Liste.MerkePosition();
-    if (mode == 0) {
-        canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, TheAppearance.Farben.Colour(RoleHintergrund));
-        TheLayout.CurrentBlock = 0;
-        DrawDayView(canvas, l.GridLeft, l.GridTop, l.GridRight - l.GridLeft, l.GridBottom - l.GridTop, l.RowHeight,
-                    MachZeitpunkt(Selected.Year, Selected.Month, Selected.Day), ViewTarget::Day);
-    } else if (mode == 1) {
-        PaintWeekView(canvas, client);
+    ctx.Holidays.Berechne(v.Selected.Year, false);
+    const bool saved = ctx.Liste.MerkePosition();
+    if (mode == ViewMode::Day) {
+        canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, look.Farben.Colour(RoleHintergrund));
+        v.Grid.CurrentBlock = 0;
+        DrawDayView(ctx, canvas, l.GridLeft, l.GridTop, l.GridRight - l.GridLeft, l.GridBottom - l.GridTop,
+                    l.RowHeight, MachZeitpunkt(v.Selected.Year, v.Selected.Month, v.Selected.Day), ViewTarget::Day);
+    } else if (mode == ViewMode::Week) {
+        PaintWeekView(ctx, canvas, client);
     } else {
-        PaintMonthView(canvas, client);
+        PaintMonthView(ctx, canvas, client);
     }
-    if (saved) Liste.HolePosition();
+    if (saved) ctx.Liste.HolePosition();
     canvas.SetTransparent(oldTransparent);
     canvas.SetFont(oldFont);
-    TheAppearance.FontHeightInUse = l.RowHeight;
 }

@@ -1,7 +1,7 @@
 // ClsEditTerm: the subclassed edit control of the in-place editing.
 #include "views/ClsEditTerm.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 #include "views/InPlaceText.h"
 
 #include <utility>

@@ -1,7 +1,7 @@
 // BuildContextMenu.
 #include "views/ContextMenu.h"
 
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "views/ContextMenuRules.h"
 
 MenuHandle BuildContextMenu(const Termin& t, const Zeitpunkt& jetzt) {

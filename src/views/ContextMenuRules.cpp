@@ -1,7 +1,7 @@
 // ContextMenuItems and ToggleDone.
 #include "views/ContextMenuRules.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 
 std::array<ContextItem, 6> ContextMenuItems(const Termin& t, const Zeitpunkt& jetzt) {
     const bool copy = t.Hat(FlagJahresKopie);

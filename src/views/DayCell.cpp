@@ -2,13 +2,14 @@
 // overflow marker and hit-grid entries.
 #include "views/DayCell.h"
 
+#include "settings/Settings.h"
 #include "store/ClsListe.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 #include "views/AppointmentLine.h"
 #include "views/DayHeading.h"
-#include "views/DisplayState.h"
 #include "views/OverflowMarker.h"
+#include "views/ViewState.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string CellLineText(const Termin& t, bool weekLayout) {
     return text + t.Kurzbeschr;
 }
 
-void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, int rowHeight,
+void DrawDayCell(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int headingHeight, int rowHeight,
                  int smallHeight, const Zeitpunkt& day, int target) {
     const bool screen = ViewTarget::IsScreen(target);
     const bool week = IsWeekLayout(target);
@@ -49,7 +50,7 @@ void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, 
     const int reserveOne = screen ? canvas.MeasureText(MarkerOne).Cx : 0;
     const int reserveBoth = screen ? canvas.MeasureText(MarkerBoth).Cx : 0;
 
-    const DayHeading head = LookUpDayHeading(day);
+    const DayHeading head = LookUpDayHeading(ctx, day);
     const Rgb oldColour = SetViewTextColor(canvas, target, head.Colour);
     canvas.SetFont(FontSpec{headingHeight, weight, FontFamily::Swiss});
     const std::string number = Format("%2d ", day.Tag);
@@ -72,10 +73,11 @@ void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, 
 
     int ly = y + headingHeight - (week ? 0 : 3);
     int n = 0;
-    const int block = TheLayout.CurrentBlock;
+    ViewState& view = ctx.View;
+    const int block = view.Grid.CurrentBlock;
     Termin probe;
     probe.Start = day;
-    while (const Termin* p = Liste.Hole(probe, true)) {
+    while (const Termin* p = ctx.Liste.Hole(probe, true)) {
         if (n > 0 && y + h < ly + rowHeight) {
             DrawOverflowMarker(canvas, x + w, y + h, rowHeight);
             break;
@@ -84,10 +86,10 @@ void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, 
         const int reserve = one ? reserveOne : HasLongText(probe) ? reserveBoth : 0;
         std::string text = FitText(canvas, CellLineText(probe, week), w - inset - reserve);
         if (screen) text += Markers(probe);
-        SetViewTextColor(canvas, target, AppointmentColour(probe, ViewNow));
+        SetViewTextColor(canvas, target, AppointmentColour(ctx.Config.Look.Farben, probe, view.Now));
         canvas.DrawText(x + inset, ly, text);
         if (screen && n < HitGrid::WholeCell)
-            Hits.Set(block, n, x, ly, TheLayout.CellWidth, rowHeight - 1, probe.Start, SlotIndex(Liste, p));
+            view.Hits.Set(block, n, x, ly, view.Grid.CellWidth, rowHeight - 1, probe.Start, SlotIndex(ctx.Liste, p));
         ly += pitch;
         ++n;
     }
@@ -96,5 +98,5 @@ void DrawDayCell(Canvas& canvas, int x, int y, int w, int h, int headingHeight, 
     canvas.SetTransparent(oldTransparent);
     canvas.SetFont(oldFont);
     if (screen && n < HitGrid::WholeCell)
-        Hits.Set(block, n, x, ly, TheLayout.CellWidth, h - (ly - y), Zeitpunkt{});
+        view.Hits.Set(block, n, x, ly, view.Grid.CellWidth, h - (ly - y), Zeitpunkt{});
 }

@@ -1,23 +1,24 @@
 // Holiday lookup and heading colour of one day.
 #include "views/DayHeading.h"
 
-#include "app/ResString.h"
-#include "app/Settings.h"
+#include "core/ResString.h"
+#include "settings/Settings.h"
 #include "holidays/FeiertagName.h"
-#include "settings/Appearance.h"
+#include "views/ViewState.h"
 
-DayHeading LookUpDayHeading(const Zeitpunkt& day) {
+DayHeading LookUpDayHeading(PaintContext& ctx, const Zeitpunkt& day) {
+    const Settings& s = ctx.Config;
     FeiertagAnsicht ansicht;
-    ansicht.Modus = TheSettings.Mode;
-    ansicht.Day1 = SonderTag{TheSettings.Day1.Used, TheSettings.Day1.Kind ? 1 : 0};
-    ansicht.Day2 = SonderTag{TheSettings.Day2.Used, TheSettings.Day2.Kind ? 1 : 0};
-    const TagesName name = FeiertagName(day.Jahr, day.Monat, day.Tag, ansicht);
+    ansicht.Modus = static_cast<int>(s.Mode);
+    ansicht.Day1 = SonderTag{s.Day1.Used, s.Day1.Kind ? 1 : 0};
+    ansicht.Day2 = SonderTag{s.Day2.Used, s.Day2.Kind ? 1 : 0};
+    const TagesName name = FeiertagName(ctx.Holidays, day.Jahr, day.Monat, day.Tag, ansicht);
     DayHeading h;
     h.Weekday = Wochentag(day.Jahr, day.Monat, day.Tag);
     h.DayOfYear = TagDesJahres(day.Jahr, day.Monat, day.Tag);
     h.Holiday = name.Text;
     const bool red = h.Weekday == 7 || (!name.Text.empty() && name.Art == 1);
-    h.Colour = TheAppearance.Farben.Colour(red ? RoleFeiertage : RoleWochentage);
+    h.Colour = s.Look.Farben.Colour(red ? RoleFeiertage : RoleWochentage);
     return h;
 }
 

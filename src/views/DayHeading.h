@@ -1,10 +1,12 @@
 // What a day's heading shows besides its date: weekday, day of the year, the holiday name
 // under the current view mode, and the heading colour.
 #pragma once
-#include "settings/Palette.h"
+#include "drawing/Palette.h"
 #include "store/Zeitpunkt.h"
 
 #include <string>
+
+struct PaintContext;
 
 struct DayHeading {
     int Weekday = 1;    // 1 Monday ... 7 Sunday
@@ -13,8 +15,8 @@ struct DayHeading {
     Rgb Colour;         // "Feiertage" for Sundays and public holidays, else "Wochentage"
 };
 
-// The lookup follows TheSettings.Mode (long or short names) and the special-day flags.
-DayHeading LookUpDayHeading(const Zeitpunkt& day);
+// The lookup follows the view mode (long or short names) and the special-day flags.
+DayHeading LookUpDayHeading(PaintContext& ctx, const Zeitpunkt& day);
 
 // Full (1211-1217) or two-letter (1201-1207) weekday name, Monday = 1.
 std::string WeekdayName(int weekday, bool full);

@@ -2,14 +2,14 @@
 // duration lines with their carry into the afternoon, and the untimed area.
 #include "views/DayView.h"
 
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "store/ClsListe.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 #include "views/AppointmentLine.h"
 #include "views/DayHeading.h"
-#include "views/DisplayState.h"
 #include "views/OverflowMarker.h"
+#include "views/ViewState.h"
 
 namespace {
 
@@ -35,8 +35,9 @@ std::string TimeLabel(const Zeitpunkt& z) {
 
 class DayPainter {
 public:
-    DayPainter(Canvas& c, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target)
-        : c_(c), x_(x), y_(y), w_(w), h_(h), rowH_(rowHeight), day_(day), target_(target),
+    DayPainter(PaintContext& ctx, Canvas& c, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target)
+        : ctx_(ctx), liste_(ctx.Liste), grid_(ctx.Config), c_(c), x_(x), y_(y), w_(w), h_(h), rowH_(rowHeight),
+          day_(day), target_(target),
           screen_(ViewTarget::IsScreen(target)), ux_(c.UnitX()), uy_(c.UnitY()), colW_(w / 2),
           headH_(rowHeight * 3 / 2), pitch_(rowHeight - uy_),
           tgb_(y + headH_ + RowCount * rowHeight - (RowCount - 1) * uy_),
@@ -57,6 +58,11 @@ private:
     void DurationLine(int lineX, int top, int bottom, const Termin& t);
     std::string CutWithMarkers(const Termin& t, int limit);
 
+    Rgb Colour(const Termin& t) const { return AppointmentColour(ctx_.Config.Look.Farben, t, ctx_.View.Now); }
+
+    PaintContext& ctx_;
+    ClsListe& liste_;
+    const Settings& grid_;  // time grid: StartAM, StartPM, StepAM, StepPM
     Canvas& c_;
     const int x_, y_, w_, h_, rowH_;
     const Zeitpunkt day_;
@@ -73,7 +79,7 @@ private:
 };
 
 void DayPainter::Paint() {
-    TheLayout.TimeGridBottom = tgb_;
+    ctx_.View.Grid.TimeGridBottom = tgb_;
     const bool oldTransparent = c_.SetTransparent(true);
     const FontSpec oldFont = c_.SetFont(normalFont_);
     const TextAlign oldAlign = c_.SetTextAlign(TextAlign::Left);
@@ -91,18 +97,18 @@ void DayPainter::Paint() {
 
     if (screen_) {
         Zeitpunkt noDate;
-        Hits.Set(UntimedBlock, 23, x_, tgb_, w_, h_ - (tgb_ - y_), noDate);
-        Hits.Set(UntimedBlock, HitGrid::WholeCell, x_, tgb_, w_, h_ - (tgb_ - y_), day_);
+        ctx_.View.Hits.Set(UntimedBlock, 23, x_, tgb_, w_, h_ - (tgb_ - y_), noDate);
+        ctx_.View.Hits.Set(UntimedBlock, HitGrid::WholeCell, x_, tgb_, w_, h_ - (tgb_ - y_), day_);
     }
-    const bool saved = Liste.MerkePosition();
-    Liste.Erster();
+    const bool saved = liste_.MerkePosition();
+    liste_.Erster();
     untimedX_ = x_ + 4 * ux_;
     untimedY_ = tgb_ + uy_;
     hasCarry_ = false;
     previousEnd_ = 0;
     Column(0);
     Column(1);
-    if (saved) Liste.HolePosition();
+    if (saved) liste_.HolePosition();
 
     c_.SetTextColour(oldColour);
     c_.SetTransparent(oldTransparent);
@@ -125,7 +131,7 @@ void DayPainter::Frame() {
 }
 
 void DayPainter::Heading() {
-    const DayHeading head = LookUpDayHeading(day_);
+    const DayHeading head = LookUpDayHeading(ctx_, day_);
     const Rgb oldColour = SetViewTextColor(c_, target_, head.Colour);
     c_.SetFont(FontSpec{headH_, 700, FontFamily::Roman});
     c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, screen_ || w_ > 1499));
@@ -140,8 +146,8 @@ void DayPainter::Heading() {
 }
 
 void DayPainter::ResetRows(int column) {
-    const int start = column == 0 ? TheSettings.StartAM : TheSettings.StartPM;
-    const int step = column == 0 ? TheSettings.StepAM : TheSettings.StepPM;
+    const int start = column == 0 ? grid_.StartAM : grid_.StartPM;
+    const int step = column == 0 ? grid_.StepAM : grid_.StepPM;
     for (int i = 0; i < RowCount; ++i) {
         const int minutes = start + i * step;
         rows_[i] = Row{};
@@ -155,12 +161,12 @@ void DayPainter::Column(int column) {
     untimedEntry_ = 0;
     Termin probe;
     probe.Start = day_;
-    while (const Termin* p = Liste.Hole(probe, true)) {
-        if (column == 0 && MinuteOfDay(probe.Start) >= TheSettings.StartPM) {
-            Liste.Voriger();  // the afternoon column takes it
+    while (const Termin* p = liste_.Hole(probe, true)) {
+        if (column == 0 && MinuteOfDay(probe.Start) >= grid_.StartPM) {
+            liste_.Voriger();  // the afternoon column takes it
             break;
         }
-        const int32_t ref = SlotIndex(Liste, p);
+        const int32_t ref = SlotIndex(liste_, p);
         if (probe.Hat(FlagOhneZeit)) DrawUntimed(probe, ref);
         else PlaceTimed(probe, ref, column, i);
     }
@@ -206,11 +212,11 @@ void DayPainter::DrawUntimed(const Termin& t, int32_t ref) {
     }
     c_.SetFont(rowFont_);
     const std::string text = CutWithMarkers(t, colW_ - 8 * ux_);
-    const Rgb old = SetViewTextColor(c_, target_, AppointmentColour(t, ViewNow));
+    const Rgb old = SetViewTextColor(c_, target_, Colour(t));
     c_.DrawText(untimedX_, untimedY_, text);
     c_.SetTextColour(old);
     if (screen_ && untimedEntry_ <= UntimedLast)
-        Hits.Set(UntimedBlock, untimedEntry_++, untimedX_ - 4, untimedY_, colW_, rowH_ - uy_, t.Start, ref);
+        ctx_.View.Hits.Set(UntimedBlock, untimedEntry_++, untimedX_ - 4, untimedY_, colW_, rowH_ - uy_, t.Start, ref);
     untimedY_ += rowH_ - uy_;
     if (!(y_ + h_ > untimedY_ + rowH_)) {
         untimedY_ = tgb_;
@@ -224,17 +230,17 @@ void DayPainter::DrawRows(int column, int x1) {
     for (int i = 0; i < RowCount; ++i, ry += pitch_) {
         const Row& row = rows_[i];
         if (screen_)
-            Hits.Set(column, i, x1 - 4 * ux_, ry, colW_, rowH_ - uy_, row.Satz.Start, row.Ref);
+            ctx_.View.Hits.Set(column, i, x1 - 4 * ux_, ry, colW_, rowH_ - uy_, row.Satz.Start, row.Ref);
         if (i > 0 && rows_[i - 1].HoldsAppointment() && !rows_[i - 1].Satz.Hat(FlagOhneEnde))
             previousEnd_ = MinuteOfDay(rows_[i - 1].Satz.Ende);
         // An empty row has no end; an appointment ends on its own day (23:59 without end).
-        const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.EndeAmStarttag(), ViewNow) >= 0;
+        const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.EndeAmStarttag(), ctx_.View.Now) >= 0;
         c_.SetFont(running ? rowFont_ : normalFont_);
         c_.DrawText(x1, ry, TimeLabel(row.Satz.Start));
         if (row.HoldsAppointment()) {
             c_.SetFont(rowFont_);
             const std::string text = CutWithMarkers(row.Satz, colW_ - w9_ - 4 * ux_);
-            const Rgb old = SetViewTextColor(c_, target_, AppointmentColour(row.Satz, ViewNow));
+            const Rgb old = SetViewTextColor(c_, target_, Colour(row.Satz));
             c_.DrawText(x1 + w9_, ry, text);
             c_.SetTextColour(old);
         }
@@ -274,7 +280,7 @@ int DayPainter::LineEnd(int column, int fromRow, int mid, const Termin& t) {
 }
 
 void DayPainter::DurationLine(int lineX, int top, int bottom, const Termin& t) {
-    c_.SetPen(PenSpec{2 * ux_, ViewColour(target_, AppointmentColour(t, ViewNow))});
+    c_.SetPen(PenSpec{2 * ux_, ViewColour(target_, Colour(t))});
     c_.MoveTo(lineX, top);
     c_.LineTo(lineX, bottom);
     c_.SetPen(PenSpec{ux_, Rgb{}});
@@ -282,6 +288,7 @@ void DayPainter::DurationLine(int lineX, int top, int bottom, const Termin& t) {
 
 }  // namespace
 
-void DrawDayView(Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target) {
-    DayPainter(canvas, x, y, w, h, rowHeight, day, target).Paint();
+void DrawDayView(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
+                 int target) {
+    DayPainter(ctx, canvas, x, y, w, h, rowHeight, day, target).Paint();
 }

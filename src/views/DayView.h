@@ -3,9 +3,12 @@
 // day view (target 0) and the printed day pages (targets 3 and 4).
 #pragma once
 #include "store/Zeitpunkt.h"
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 
-// Takes the day's appointments from Liste (its position is kept), compares ends against
-// ViewNow, stores TimeGridBottom into TheLayout and, on screen, fills blocks 0-2 of Hits.
-void DrawDayView(Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
+struct PaintContext;
+
+// Takes the day's appointments from the collection (its position is kept), compares ends
+// against the view's Now, stores TimeGridBottom into its layout and, on screen, fills blocks
+// 0-2 of its hit grid.
+void DrawDayView(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
                  int target);

@@ -1,7 +1,7 @@
 // DroppedCopy and PlaceDrop.
 #include "views/DragDrop.h"
 
-#include "app/Host.h"
+#include "core/Host.h"
 
 #include <limits>
 #include <new>
@@ -35,9 +35,9 @@ void ShiftTimes(Termin& t, const Zeitpunkt& target) {
 
 }  // namespace
 
-bool DroppedCopy(const Termin& dragged, Zeitpunkt target, int mode, Termin& moved) {
+bool DroppedCopy(const Termin& dragged, Zeitpunkt target, ViewMode mode, Termin& moved) {
     if (target == dragged.Start) return false;
-    if (mode != 0) {
+    if (mode != ViewMode::Day) {
         if (target.Tag == dragged.Start.Tag) return false;
         target.Stunde = dragged.Start.Stunde;
         target.Minute = dragged.Start.Minute;
@@ -49,7 +49,7 @@ bool DroppedCopy(const Termin& dragged, Zeitpunkt target, int mode, Termin& move
         return false;
     }
     ShiftTimes(moved, target);
-    if (mode == 0) {
+    if (mode == ViewMode::Day) {
         if (target.Stunde == 0 && target.Minute == 0) moved.Flags |= FlagOhneZeit;
         else moved.Flags = uint16_t(moved.Flags & ~FlagOhneZeit);
     }

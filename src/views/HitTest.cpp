@@ -26,11 +26,11 @@ int WeekIndex(int x, int y, const Layout& l) {
 
 }  // namespace
 
-int PointToDay(int x, int y, int mode, const Layout& l, SelectedDate& selected) {
+int PointToDay(int x, int y, ViewMode mode, const Layout& l, SelectedDate& selected) {
     if (x < l.GridLeft || x > l.GridRight || y < l.GridTop || y > l.GridBottom) return -1;
-    if (mode == 0) return selected.Day;
+    if (mode == ViewMode::Day) return selected.Day;
     if (l.CellWidth <= 0 || l.CellHeight <= 0) return -1;  // a window too small for cells
-    if (mode == 1) {
+    if (mode == ViewMode::Week) {
         const int index = WeekIndex(x, y, l);
         if (index < 0) return -1;
         const Zeitpunkt monday = WeekMonday(selected.Year, selected.Month, selected.Day);

@@ -1,7 +1,8 @@
 // Hit-testing the last paint: which day a point lies on, which recorded area (appointment
 // line, time row, free rest of a cell) it hits, and which date and time a drop there means.
 #pragma once
-#include "views/DisplayState.h"
+#include "settings/ViewMode.h"
+#include "views/ViewState.h"
 
 // Left, top, right, bottom of a line: the width of a cell, the height of a row.
 struct EditArea {
@@ -17,7 +18,7 @@ struct AppointmentHit {
 // Day of the month under (x, y), or -1 outside the grid. The day view answers the
 // selected day; the week view moves `selected` to the day hit (it may change month and
 // year); the month view leaves it alone.
-int PointToDay(int x, int y, int mode, const Layout& layout, SelectedDate& selected);
+int PointToDay(int x, int y, ViewMode mode, const Layout& layout, SelectedDate& selected);
 
 // Scans the blocks in order; in a block the first area containing the point (edges
 // included) decides. The scan ends at the first block giving an editable area (entries

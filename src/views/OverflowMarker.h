@@ -1,7 +1,7 @@
 // The dog-ear drawn in a corner when a column, an area or a cell cannot show every
 // appointment of the day.
 #pragma once
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 
 // Square of side `size` whose bottom-right corner is (cornerX, cornerY): white, with a
 // black upper-left half.

@@ -1,22 +1,22 @@
 // PaintWeekView and PaintMonthView.
 #include "views/OverviewPaint.h"
 
-#include "app/Settings.h"
-#include "settings/Appearance.h"
+#include "settings/Settings.h"
 #include "store/ClsListe.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 #include "views/AppointmentLine.h"
 #include "views/DayCell.h"
 #include "views/DayHeading.h"
-#include "views/DisplayState.h"
 #include "views/SelectionFrame.h"
+#include "views/ViewState.h"
 
 namespace {
 
 // The title in a box centred over the grid, in the heading font selected by the paint.
-void TitleBox(Canvas& canvas, const ClientRect& client, int textTop) {
-    const Layout& l = TheLayout;
-    const std::string title = ViewTitle(TheSettings.Mode, Selected.Year, Selected.Month, Selected.Day);
+void TitleBox(PaintContext& ctx, Canvas& canvas, const ClientRect& client, int textTop) {
+    const Layout& l = ctx.View.Grid;
+    const SelectedDate& sel = ctx.View.Selected;
+    const std::string title = ViewTitle(ctx.Config.Mode, sel.Year, sel.Month, sel.Day);
     const TextSize s = canvas.MeasureText(title);
     const int span = l.GridRight - l.GridLeft;
     canvas.Rectangle((span - s.Cx * 11 / 10) / 2, client.Top + 2, (span + s.Cx * 11 / 10) / 2, client.Top + s.Cy);
@@ -25,9 +25,9 @@ void TitleBox(Canvas& canvas, const ClientRect& client, int textTop) {
     canvas.SetTextAlign(old);
 }
 
-void Grid(Canvas& canvas, int columns, int rows) {
-    const Layout& l = TheLayout;
-    canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, TheAppearance.Farben.Colour(RoleHintergrund));
+void Grid(PaintContext& ctx, Canvas& canvas, int columns, int rows) {
+    const Layout& l = ctx.View.Grid;
+    canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, ctx.Config.Look.Farben.Colour(RoleHintergrund));
     for (int i = 0; i <= rows; ++i) {
         canvas.MoveTo(l.GridLeft, l.GridTop + i * l.CellHeight);
         canvas.LineTo(l.GridRight, l.GridTop + i * l.CellHeight);
@@ -38,20 +38,22 @@ void Grid(Canvas& canvas, int columns, int rows) {
     }
 }
 
-bool IsSelected(const Zeitpunkt& d) {
-    return d.Jahr == Selected.Year && d.Monat == Selected.Month && d.Tag == Selected.Day;
+bool IsSelected(const SelectedDate& s, const Zeitpunkt& d) {
+    return d.Jahr == s.Year && d.Monat == s.Month && d.Tag == s.Day;
 }
 
 // Hit-grid cell, cell painter, selection frame rectangle of one day.
-void Day(Canvas& canvas, const CellRect& cell, int block, const Zeitpunkt& date, int frameBottom, int target) {
-    const Layout& l = TheLayout;
-    TheLayout.CurrentBlock = block;
-    Hits.Set(block, HitGrid::WholeCell, cell.X, cell.Y, cell.Width, cell.Height, date);
-    DrawDayCell(canvas, cell.X, cell.Y, cell.Width, cell.Height, l.HeadingHeight, l.RowHeight, l.SmallHeight, date, target);
+void Day(PaintContext& ctx, Canvas& canvas, const CellRect& cell, int block, const Zeitpunkt& date, int frameBottom,
+         int target) {
+    ViewState& v = ctx.View;
+    const Layout& l = v.Grid;
+    v.Grid.CurrentBlock = block;
+    v.Hits.Set(block, HitGrid::WholeCell, cell.X, cell.Y, cell.Width, cell.Height, date);
+    DrawDayCell(ctx, canvas, cell.X, cell.Y, cell.Width, cell.Height, l.HeadingHeight, l.RowHeight, l.SmallHeight, date, target);
     if (date.Tag < 1 || date.Tag > 31) return;
-    DayRect& frame = DayFrames.Day[date.Tag];
+    DayRect& frame = v.DayFrames.Day[date.Tag];
     frame = DayRect{cell.X + 1, cell.Y + 2, cell.X + l.CellWidth - 1, frameBottom};
-    if (IsSelected(date)) DrawSelectionFrame(canvas, frame);
+    if (IsSelected(v.Selected, date)) DrawSelectionFrame(canvas, v.Frame, ctx.Config, frame);
 }
 
 }  // namespace
@@ -66,34 +68,35 @@ int MonthRows(int jahr, int monat) {
     return (Wochentag(jahr, monat, 1) - 1 + TageImMonat(jahr, monat) + 6) / 7;
 }
 
-void PaintWeekView(Canvas& canvas, const ClientRect& client) {
-    const Layout& l = TheLayout;
-    TitleBox(canvas, client, client.Top + 1);
-    Grid(canvas, 2, 3);
+void PaintWeekView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) {
+    const Layout& l = ctx.View.Grid;
+    const SelectedDate& s = ctx.View.Selected;
+    TitleBox(ctx, canvas, client, client.Top + 1);
+    Grid(ctx, canvas, 2, 3);
     const int weekendLine = l.GridTop + 3 * l.CellHeight - l.HalfCell;
     canvas.MoveTo(l.GridLeft + l.CellWidth, weekendLine);
     canvas.LineTo(l.GridRight, weekendLine);
 
-    const Zeitpunkt sel = MachZeitpunkt(Selected.Year, Selected.Month, Selected.Day);
+    const Zeitpunkt sel = MachZeitpunkt(s.Year, s.Month, s.Day);
     const uint32_t monday = ToMinutes(sel) - uint32_t(Wochentag(sel.Jahr, sel.Monat, sel.Tag) - 1) * 1440u;
-    Liste.Erster();
+    ctx.Liste.Erster();
     for (int i = 0; i < 7; ++i) {
         const Zeitpunkt date = FromMinutes(monday + uint32_t(i) * 1440u);
         const CellRect cell = WeekCell(l, i);
         const int bottom = i < 5 ? cell.Y + l.CellHeight
                          : i == 5 ? cell.Y + l.CellHeight - l.HalfCell
                                   : l.GridTop - 1 + 3 * l.CellHeight;
-        Day(canvas, cell, i, date, bottom, ViewTarget::Week);
+        Day(ctx, canvas, cell, i, date, bottom, ViewTarget::Week);
     }
 }
 
-void PaintMonthView(Canvas& canvas, const ClientRect& client) {
-    const Layout& l = TheLayout;
-    const int jahr = Selected.Year, monat = Selected.Month;
-    TitleBox(canvas, client, client.Top);
-    Grid(canvas, 7, 6);
+void PaintMonthView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) {
+    const Layout& l = ctx.View.Grid;
+    const int jahr = ctx.View.Selected.Year, monat = ctx.View.Selected.Month;
+    TitleBox(ctx, canvas, client, client.Top);
+    Grid(ctx, canvas, 7, 6);
 
-    const ColourTable& farben = TheAppearance.Farben;
+    const ColourTable& farben = ctx.Config.Look.Farben;
     const Rgb oldColour = canvas.SetTextColour(farben.Colour(RoleWochentage));
     for (int i = 0; i < 7; ++i) {
         if (i == 6) canvas.SetTextColour(farben.Colour(RoleFeiertage));
@@ -116,9 +119,9 @@ void PaintMonthView(Canvas& canvas, const ClientRect& client) {
     canvas.SetTextColour(oldColour);
 
     const int firstWeekday = Wochentag(jahr, monat, 1);
-    Liste.Erster();
+    ctx.Liste.Erster();
     for (int d = 1; d <= TageImMonat(jahr, monat); ++d) {
         const CellRect cell = MonthCell(l, firstWeekday, d);
-        Day(canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, ViewTarget::Month);
+        Day(ctx, canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, ViewTarget::Month);
     }
 }

@@ -1,11 +1,12 @@
 // The week and month paint around the day cells: title box, grid, weekday headings and
 // week numbers, hit-grid cells and selection frames. Run after ComputeLayout.
 #pragma once
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 #include "views/ViewLayout.h"
+#include "views/ViewState.h"
 
-void PaintWeekView(Canvas& canvas, const ClientRect& client);
-void PaintMonthView(Canvas& canvas, const ClientRect& client);
+void PaintWeekView(PaintContext& ctx, Canvas& canvas, const ClientRect& client);
+void PaintMonthView(PaintContext& ctx, Canvas& canvas, const ClientRect& client);
 
 // Number shown left of the first row of the month view (below 1 = none): weeks counted
 // from the first Monday-to-Sunday week holding at least four days of January.

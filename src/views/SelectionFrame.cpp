@@ -1,17 +1,9 @@
 // Selection frame memory and drawing.
 #include "views/SelectionFrame.h"
 
-#include "app/Settings.h"
-#include "settings/Appearance.h"
+#include "settings/Settings.h"
 
 namespace {
-
-struct LastFrame {
-    DayRect Rect;
-    int Mode = -1;  // -1: nothing to erase
-};
-LastFrame last;
-bool called = false;
 
 void Outline(Canvas& canvas, const DayRect& r, Rgb colour) {
     const PenSpec old = canvas.SetPen(PenSpec{1, colour});
@@ -25,24 +17,24 @@ void Outline(Canvas& canvas, const DayRect& r, Rgb colour) {
 
 }  // namespace
 
-void ForgetSelectionFrame() {
-    called = true;
+void ForgetSelectionFrame(SelectionMemory& last) {
+    last.Called = true;
     last.Mode = -1;
 }
 
-void DrawSelectionFrame(Canvas& canvas, const DayRect& rect) {
-    const int mode = TheSettings.Mode;
+void DrawSelectionFrame(Canvas& canvas, SelectionMemory& last, const Settings& settings, const DayRect& rect) {
+    const int mode = static_cast<int>(settings.Mode);
     // The very first call takes the remembered mode to be the current one; its remembered
     // rectangle is empty, so the erase draws nothing visible.
-    if (!called) {
-        called = true;
+    if (!last.Called) {
+        last.Called = true;
         last.Mode = mode;
     }
-    if (mode == 0) {
+    if (settings.Mode == ViewMode::Day) {
         last.Mode = mode;
         return;
     }
-    if (last.Mode == mode) Outline(canvas, last.Rect, TheAppearance.Farben.Colour(RoleHintergrund));
+    if (last.Mode == mode) Outline(canvas, last.Rect, settings.Look.Farben.Colour(RoleHintergrund));
     Outline(canvas, rect, Rgb{255, 0, 255});
-    last = LastFrame{rect, mode};
+    last = SelectionMemory{rect, mode, true};
 }

@@ -1,9 +1,9 @@
 // ComputeLayout for the three view modes, the week and month cells, and the view title.
 #include "views/ViewLayout.h"
 
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 
 FontSpec RowFont(int rowHeight) { return FontSpec{rowHeight, 700, FontFamily::Swiss}; }
 FontSpec HeadingFont(int headingHeight) { return FontSpec{headingHeight, 700, FontFamily::Roman}; }
@@ -60,7 +60,7 @@ void MonthLayout(Layout& l, const ClientRect& c, Canvas& canvas) {
 
 }  // namespace
 
-Layout ComputeLayout(int mode, const ClientRect& client, const FontLimits& limits, Canvas& canvas) {
+Layout ComputeLayout(ViewMode mode, const ClientRect& client, const FontLimits& limits, Canvas& canvas) {
     Layout l;
     const int h = client.Bottom - client.Top;
     l.SmallHeight = (h / 6) / 5;
@@ -70,8 +70,8 @@ Layout ComputeLayout(int mode, const ClientRect& client, const FontLimits& limit
     l.HeadingHeight = l.RowHeight * 3 / 2;
     l.TitleBand = l.HeadingHeight * 6 / 7;
     switch (mode) {
-    case 0: DayLayout(l, client, limits); break;
-    case 1: WeekLayout(l, client); break;
+    case ViewMode::Day: DayLayout(l, client, limits); break;
+    case ViewMode::Week: WeekLayout(l, client); break;
     default: MonthLayout(l, client, canvas); break;
     }
     return l;
@@ -101,10 +101,10 @@ Zeitpunkt WeekMonday(int jahr, int monat, int tag) {
     return DatumAusTagDesJahres(jahr, TagDesJahres(jahr, monat, tag) - (Wochentag(jahr, monat, tag) - 1));
 }
 
-std::string ViewTitle(int mode, int jahr, int monat, int tag) {
+std::string ViewTitle(ViewMode mode, int jahr, int monat, int tag) {
     switch (mode) {
-    case 0: return DatumText(tag, monat, jahr, DatumStil::Titel);
-    case 1: {
+    case ViewMode::Day: return DatumText(tag, monat, jahr, DatumStil::Titel);
+    case ViewMode::Week: {
         const Zeitpunkt mo = WeekMonday(jahr, monat, tag);
         const Zeitpunkt so = DatumAusTagDesJahres(mo.Jahr, TagDesJahres(mo.Jahr, mo.Monat, mo.Tag) + 6);
         return DatumText(mo, DatumStil::Titel) + " " + LoadResString(1258) + " " + DatumText(so, DatumStil::Titel);

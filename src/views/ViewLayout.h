@@ -2,7 +2,8 @@
 // week or month view, recomputed at every paint, and the title text of the view.
 #pragma once
 #include "store/Zeitpunkt.h"
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
+#include "settings/ViewMode.h"
 
 #include <string>
 
@@ -36,7 +37,7 @@ FontSpec HeadingFont(int headingHeight);
 
 // All divisions truncate toward zero in the written order; sizes are signed 32-bit pixels.
 // The month view measures "22." on the canvas in the row font (restored afterwards).
-Layout ComputeLayout(int mode, const ClientRect& client, const FontLimits& limits, Canvas& canvas);
+Layout ComputeLayout(ViewMode mode, const ClientRect& client, const FontLimits& limits, Canvas& canvas);
 
 struct CellRect {
     int X = 0, Y = 0, Width = 0, Height = 0;
@@ -51,4 +52,4 @@ CellRect MonthCell(const Layout& l, int ersterWochentag, int d);
 Zeitpunkt WeekMonday(int jahr, int monat, int tag);
 
 // Title of the view for the date: the date; Monday "bis" Sunday; month name and year.
-std::string ViewTitle(int mode, int jahr, int monat, int tag);
+std::string ViewTitle(ViewMode mode, int jahr, int monat, int tag);

@@ -4,7 +4,7 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DayCell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayHeading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayView.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DisplayState.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Navigation.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HitGrid.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OverflowMarker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/OverviewPaint.cpp
@@ -12,7 +12,7 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ViewLayout.cpp
 )
 list(APPEND ORDIVO_WIN32_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/MainWindowPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsCalendarWindow.cpp
 )
 # Mouse, keyboard and in-place editing of the calendar window.
 list(APPEND ORDIVO_PORTABLE_SOURCES
@@ -27,5 +27,5 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsEditTerm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ContextMenu.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MainWindowInput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsCalendarWindowInput.cpp
 )

@@ -19,7 +19,7 @@ protected:
         return LiesBytes(pfad);
     }
     FakeHost host;
-    TestVerzeichnis dir;
+    TempDir dir;
     ClsAdrListe liste;
 };
 

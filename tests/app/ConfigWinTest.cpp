@@ -1,8 +1,8 @@
 // The configuration store on the real registry and ORDIVO.INI: round trips, the
 // too-long and missing paths, the read-only INI fallback and the regional values.
-#include "app/RegAccess.h"
-#include "app/RegistryStore.h"
-#include "app/Settings.h"
+#include "core/RegAccess.h"
+#include "core/RegistryStore.h"
+#include "settings/Settings.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

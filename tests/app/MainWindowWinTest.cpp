@@ -1,12 +1,13 @@
 // The calendar window inside the test process: commands reach their handlers and change
 // title, check marks and menu; navigation beeps at the year limits; later commands answer
 // with the not-yet-available message; menu hints reach the status bar.
-#include "app/AppState.h"
+#include "core/ProgramPath.h"
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "support/FakeHost.h"
-#include "views/DisplayState.h"
+#include "views/ViewState.h"
+#include "holidays/FeiertagTabelle.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
@@ -39,13 +40,12 @@ protected:
         SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\kdw\\Ordivo");
         SetValue("Software\\kdw\\Ordivo\\General", "FirstStart", "0");
         SetValue("Software\\kdw\\Ordivo\\General", "ShowMenu", showMenu);
-        ReadStartupSettings(false);
-        main = std::make_unique<ClsMainWindow>();
+        ReadStartupSettings(settings, false);
+        main = std::make_unique<ClsMainWindow>(doc, settings, feiertage);
         frame = std::make_unique<ClsDecoratedFrame>("Ordivo", main.get());
+        main->AttachFrame(frame.get());
         frame->BuildControlBar(nullptr);
         frame->BuildStatusBar(nullptr);
-        app::MainFrame = frame.get();
-        app::MainWindow = main.get();
         ASSERT_TRUE(frame->Create());
         Pump();
     }
@@ -68,6 +68,9 @@ protected:
     }
 
     FakeHost host;
+    Dokument doc;
+    Settings settings;
+    Feiertage feiertage;
     std::unique_ptr<ClsMainWindow> main;
     std::unique_ptr<ClsDecoratedFrame> frame;
 };
@@ -80,11 +83,11 @@ TEST_F(MainWindow, ViewCommandsMoveTheCheckMark) {
     EXPECT_TRUE(Checked(402));
     EXPECT_FALSE(Checked(405));
     Command(351);
-    EXPECT_EQ(TheSettings.Mode, 0);
+    EXPECT_EQ(settings.Mode, ViewMode::Day);
     EXPECT_TRUE(Checked(351));
     EXPECT_FALSE(Checked(352));
     Command(353);
-    EXPECT_EQ(TheSettings.Mode, 2);
+    EXPECT_EQ(settings.Mode, ViewMode::Month);
     EXPECT_TRUE(Checked(353));
     EXPECT_FALSE(Checked(351));
 }
@@ -92,7 +95,7 @@ TEST_F(MainWindow, ViewCommandsMoveTheCheckMark) {
 TEST_F(MainWindow, MenuBarOffAndOnRestoresTheCheckMarks) {
     Start();
     Command(405);
-    EXPECT_TRUE(TheSettings.AutoSave);
+    EXPECT_TRUE(settings.AutoSave);
     EXPECT_TRUE(Checked(405));
     Command(402);
     EXPECT_EQ(GetMenu(frame->Handle()), nullptr);
@@ -103,37 +106,37 @@ TEST_F(MainWindow, MenuBarOffAndOnRestoresTheCheckMarks) {
     EXPECT_TRUE(Checked(402));
     EXPECT_TRUE(Checked(405));
     Command(405);
-    EXPECT_FALSE(TheSettings.AutoSave);
+    EXPECT_FALSE(settings.AutoSave);
     EXPECT_FALSE(Checked(405));
 }
 
 TEST_F(MainWindow, StartsWithoutMenuWhenTheSettingSaysSo) {
     Start("0");
     EXPECT_EQ(GetMenu(frame->Handle()), nullptr);
-    EXPECT_FALSE(TheSettings.ShowMenu);
+    EXPECT_FALSE(settings.ShowMenu);
 }
 
 TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
     Start();
     Command(353);
-    Selected = SelectedDate{3999, 12, 15};
+    main->View().Selected = SelectedDate{3999, 12, 15};
     Command(302);
     EXPECT_EQ(host.beeps, 1);
-    EXPECT_EQ(Selected.Year, 3999);
-    EXPECT_EQ(Selected.Month, 12);
+    EXPECT_EQ(main->View().Selected.Year, 3999);
+    EXPECT_EQ(main->View().Selected.Month, 12);
     Command(303);
-    EXPECT_EQ(Selected.Month, 11);
+    EXPECT_EQ(main->View().Selected.Month, 11);
     Command(351);
-    Selected = SelectedDate{1800, 1, 1};
+    main->View().Selected = SelectedDate{1800, 1, 1};
     Command(303);
     EXPECT_EQ(host.beeps, 2);
-    EXPECT_EQ(Selected.Day, 1);
+    EXPECT_EQ(main->View().Selected.Day, 1);
     Command(666);
-    EXPECT_EQ(Selected.Day, 8);
+    EXPECT_EQ(main->View().Selected.Day, 8);
     host.now = LocalTime{2026, 12, 5, 10, 0, 0};
     Command(301);
-    EXPECT_EQ(Selected.Year, 2026);
-    EXPECT_EQ(Selected.Day, 5);
+    EXPECT_EQ(main->View().Selected.Year, 2026);
+    EXPECT_EQ(main->View().Selected.Day, 5);
 }
 
 TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {

@@ -1,5 +1,5 @@
 // The string table of the resource library: parsing and the ids the code relies on.
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "support/RcStringTable.h"
 
 #include <gtest/gtest.h>

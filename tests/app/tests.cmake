@@ -1,13 +1,8 @@
 list(APPEND ORDIVO_NATIVE_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/FileNamesTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/NavigationTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ResourceStringsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TipRulesTest.cpp
 )
 list(APPEND ORDIVO_NATIVE_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/ConfigTextTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/RegAccessTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/ConfigWinTest.cpp

@@ -1,11 +1,10 @@
 // The appointment dialog from template 2838, driven in-process: a thread timer plays a script
 // on the dialog's own thread, a WH_CBT hook answers and records the message boxes. Checks the
 // collection after each step, saves the file and reads it back, and takes screenshots.
-#include "addresses/ClsAdrListe.h"
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "dialogs/ClsTerminDlg.h"
-#include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
 #include "views/DibSurface.h"
 
 #include <gtest/gtest.h>
@@ -170,14 +169,8 @@ void CALLBACK Takt(HWND, UINT, UINT_PTR id, DWORD) {
 class TerminDlgWin : public testing::Test {
 protected:
     void SetUp() override {
-        Liste.Leeren();
         Liste.Reserviere(ClsListe::StartKapazitaet);
-        AdrListe.Leeren();
         AdrListe.Initialisieren();
-    }
-    void TearDown() override {
-        Liste.Leeren();
-        AdrListe.Leeren();
     }
 
     // Runs the dialog (tag null: general mode) with the script; returns its result.
@@ -186,12 +179,16 @@ protected:
         skript = &s;
         boxen = &boxen_;
         SetTimer(nullptr, 0, 30, &Takt);
-        return RunTerminDlg(nullptr, tag);
+        return RunTerminDlg(nullptr, doc, tag ? *tag : MachZeitpunkt(2026, 12, 5), tag != nullptr);
     }
 
-    static Termin Satz(int i) { return Liste.Satz(i); }
+    Termin Satz(int i) { return Liste.Satz(i); }
 
     Boxen boxen_;
+    Dokument doc;
+    ClsListe& Liste = doc.Liste;
+    ClsAdrListe& AdrListe = doc.AdrListe;
+    std::string& Dateiname = doc.Dateiname;
 };
 
 const Zeitpunkt Maerz14 = MachZeitpunkt(2026, 3, 14);
@@ -449,7 +446,7 @@ TEST_F(TerminDlgWin, SavedFileHoldsWhatTheDialogMade) {
     char temp[MAX_PATH] = {};
     GetTempPathA(MAX_PATH, temp);
     const std::string pfad = std::string(temp) + "ordivo_termin_dlg.odv";
-    ASSERT_TRUE(SchreibeDatei(pfad, ModusKalender));
+    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
     std::ifstream in(pfad, std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 865u);
@@ -460,13 +457,12 @@ TEST_F(TerminDlgWin, SavedFileHoldsWhatTheDialogMade) {
 
     Liste.Leeren();
     Dateiname = pfad;
-    ASSERT_TRUE(Liste.Laden());
+    ASSERT_EQ(doc.Laden(), Ladeausgang::Ok);
     ASSERT_EQ(Liste.Anzahl(), 21);  // the master's copies are made again
     EXPECT_EQ(std::string(Satz(0).Kurzbeschr), "Ganzer Tag");
     EXPECT_EQ(Satz(0).Flags, FlagOhneZeit | FlagOhneEnde);
     EXPECT_EQ(Satz(1).Beschr, std::string(300, 'j'));
     EXPECT_EQ(Satz(1).Flags, FlagJaehrlich | FlagOhneEnde);
     EXPECT_EQ(Satz(1).Id, Satz(20).Id);
-    Dateiname.clear();
     DeleteFileA(pfad.c_str());
 }

@@ -230,9 +230,7 @@ TEST(FelderAus, ShowsARecordAsTheDialogWouldReadItBack) {
     EXPECT_FALSE(f.Vorwarnung);
     EXPECT_EQ(f.VorTage, "0");
 
-    TagZuerst = false;
-    DatumTrenner = '/';
+    SetzeDatumsformat('/', false);
     EXPECT_EQ(FelderAus(r, 0).Datum, "07/04/2026");
-    TagZuerst = true;
-    DatumTrenner = '.';
+    SetzeDatumsformat('.', true);
 }

@@ -27,11 +27,9 @@ TEST(TerminListe, LineFormatsOfBothModes) {
     EXPECT_EQ(ListenZeile(voll, true), "09:00\t- 17:30\tMesse");
     EXPECT_EQ(ListenZeile(ganztags, false), "03.02.2026\t<k.A.>\tUrlaub");
     EXPECT_EQ(ListenZeile(voll, false), "03.02.2026\t09:00\tMesse");
-    TagZuerst = false;
-    DatumTrenner = '/';
+    SetzeDatumsformat('/', false);
     EXPECT_EQ(ListenZeile(offen, false), "02/03/2026\t07:05\tBahn");
-    TagZuerst = true;
-    DatumTrenner = '.';
+    SetzeDatumsformat('.', true);
 }
 
 TEST(TerminListe, OneDayFromItsAnchorOrEverything) {

@@ -1,9 +1,8 @@
 // File commands of the real program: save with backup, save-as exports that leave the
 // open file alone, the overwrite question reopening the dialog, new with auto-save on.
-#include "addresses/ClsAdrListe.h"
+#include "document/Dokument.h"
 #include "e2e/Driver.h"
-#include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
+#include "document/KalenderDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -35,18 +34,16 @@ bool WaitFor(F done, DWORD ms = 10000) {
 
 // A calendar file with two appointments, written by the program's own writer.
 void WriteSampleFile(const std::string& path) {
-    Liste.Leeren();
-    Liste.Initialisieren([] { return false; });
-    AdrListe.Leeren();
-    AdrListe.Initialisieren();
+    Dokument doc;
+    doc.Neu();
     for (int day : {7, 9}) {
         Termin t;
         t.Start = MachZeitpunkt(2026, 12, day, 9, 30);
         t.Ende = MachZeitpunkt(2026, 12, day, 10, 0);
         t.SetzeKurzbeschr(day == 7 ? "Zahnarzt" : "Besprechung");
-        Liste.Einfuegen(t);
+        doc.Liste.Einfuegen(t);
     }
-    ASSERT_TRUE(SchreibeDatei(path, ModusKalender));
+    ASSERT_TRUE(SchreibeDatei(doc, path, ModusKalender));
 }
 
 std::string Upper(std::string s) {

@@ -10,35 +10,36 @@
 #include <filesystem>
 #include <random>
 
+using FeiertagDatei = FeiertagFixture;
+
 namespace {
 constexpr size_t DateiGroesse = 2616;
 
-void ZweiEintraege() {
-    SetzeTabelle({{"Einheit", "Tag der Einheit", FeiertagArt::Fest, RegelFest(10, 3),
+void ZweiEintraege(Feiertage& feiertage) {
+    SetzeTabelle(feiertage, {{"Einheit", "Tag der Einheit", FeiertagArt::Fest, RegelFest(10, 3),
                    FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1900, 2100},
                   {"B\xFC\xDF", "Bu\xDF- und Bettag", FeiertagArt::Weihnachten, RegelVersatz(-32),
                    FeiertagStatus::Aktiv, -3, 30000, 0, 0}});
-    BerechneFeiertage(2026, true);
+    feiertage.Berechne(2026, true);
 }
 
 // Every day of a few years, in all three modes: must not crash (ASan/UBSan watch).
-void SchlageAlleTageNach() {
+void SchlageAlleTageNach(Feiertage& feiertage) {
     for (int y : {1800, 1995, 2026, 3999})
         for (int mode = 0; mode <= 2; ++mode)
             for (int m = 1; m <= 12; ++m)
                 for (int d = 1; d <= TageImMonat(y, m); ++d) {
-                    const TagesName n = FeiertagName(y, m, d, FeiertagAnsicht{mode, {true, 1}, {true, 1}});
+                    const TagesName n = FeiertagName(feiertage, y, m, d, FeiertagAnsicht{mode, {true, 1}, {true, 1}});
                     EXPECT_LE(n.Text.size(), 23u);
                 }
 }
 }  // namespace
 
-TEST(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
+TEST_F(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    ZweiEintraege();
-    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
-    const std::string b = LeseDatei(dir.Datei("ORDIVO.PHD"));
+    ZweiEintraege(feiertage);
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
+    const std::string b = LiesBytes(dir.Datei("ORDIVO.PHD"));
     ASSERT_EQ(b.size(), DateiGroesse);
     EXPECT_EQ(b.substr(0, 16), std::string("ordhd\0\x12\x02\0\0\0\0\0\0\0\0", 16));
     // Sorted for 2026: 3 October first, then Buss- und Bettag.
@@ -60,116 +61,110 @@ TEST(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
     EXPECT_EQ(b.substr(16 + 104), std::string(DateiGroesse - 16 - 104, '\0'));
 }
 
-TEST(FeiertagDatei, RoundTripRestoresTheTable) {
+TEST_F(FeiertagDatei, RoundTripRestoresTheTable) {
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    ZweiEintraege();
-    const FeiertagTabelle vorher = Feiertage();
-    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("a.phd")));
-    SetzeTabelle({});
-    ASSERT_TRUE(LadeFeiertage(dir.Datei("a.phd")));
-    EXPECT_EQ(std::memcmp(&vorher, &Feiertage(), sizeof vorher), 0);
-    EXPECT_EQ(FeiertagName(2026, 10, 3, FeiertagAnsicht{}).Art, 1);
+    ZweiEintraege(feiertage);
+    const FeiertagTabelle vorher = feiertage.Tabelle;
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
+    SetzeTabelle(feiertage, {});
+    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("a.phd")));
+    EXPECT_EQ(std::memcmp(&vorher, &feiertage.Tabelle, sizeof vorher), 0);
+    EXPECT_EQ(FeiertagName(feiertage, 2026, 10, 3, FeiertagAnsicht{}).Art, 1);
     // Saving over an existing file replaces it.
-    Feiertage().Eintrag[0].Kurzname[0] = 'M';
-    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("a.phd")));
-    EXPECT_EQ(LeseDatei(dir.Datei("a.phd"))[16], 'M');
+    feiertage.Tabelle.Eintrag[0].Kurzname[0] = 'M';
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
+    EXPECT_EQ(LiesBytes(dir.Datei("a.phd"))[16], 'M');
     EXPECT_FALSE(std::filesystem::exists(dir.Datei("a.phd.new")));
 }
 
-TEST(FeiertagDatei, FailedSaveKeepsTheOldFile) {
+TEST_F(FeiertagDatei, FailedSaveKeepsTheOldFile) {
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    SchreibeDatei(dir.Datei("ORDIVO.PHD"), "alt");
+    SchreibBytes(dir.Datei("ORDIVO.PHD"), "alt");
     std::filesystem::create_directory(dir.Datei("ORDIVO.PHD.new"));  // blocks the new file
-    ZweiEintraege();
-    EXPECT_FALSE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
-    EXPECT_EQ(LeseDatei(dir.Datei("ORDIVO.PHD")), "alt");
-    EXPECT_FALSE(SpeichereFeiertage(dir.Datei("fehlt/ORDIVO.PHD")));
-    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Einheit");
+    ZweiEintraege(feiertage);
+    EXPECT_FALSE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
+    EXPECT_EQ(LiesBytes(dir.Datei("ORDIVO.PHD")), "alt");
+    EXPECT_FALSE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("fehlt/ORDIVO.PHD")));
+    EXPECT_STREQ(feiertage.Tabelle.Eintrag[0].Kurzname, "Einheit");
 }
 
-TEST(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {
+TEST_F(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    ZweiEintraege();
-    const FeiertagTabelle vorher = Feiertage();
+    ZweiEintraege(feiertage);
+    const FeiertagTabelle vorher = feiertage.Tabelle;
     // Header only, less than a header, empty: the table is untouched.
     for (size_t n : {size_t(0), size_t(10), size_t(16)}) {
-        SchreibeDatei(dir.Datei("kurz.phd"), std::string("XXXXXXXXXXXXXXXX", n));
-        ASSERT_TRUE(LadeFeiertage(dir.Datei("kurz.phd"))) << n;
-        EXPECT_EQ(std::memcmp(&vorher, &Feiertage(), sizeof vorher), 0) << n;
+        SchreibBytes(dir.Datei("kurz.phd"), std::string("XXXXXXXXXXXXXXXX", n));
+        ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("kurz.phd"))) << n;
+        EXPECT_EQ(std::memcmp(&vorher, &feiertage.Tabelle, sizeof vorher), 0) << n;
     }
     // Header plus 30 bytes: only the first 30 bytes of entry 0 change.
-    SchreibeDatei(dir.Datei("kurz.phd"), std::string(16, '\0') + "Neu" + std::string(27, '\0'));
-    ASSERT_TRUE(LadeFeiertage(dir.Datei("kurz.phd")));
-    EXPECT_STREQ(Feiertage().Eintrag[0].Kurzname, "Neu");
+    SchreibBytes(dir.Datei("kurz.phd"), std::string(16, '\0') + "Neu" + std::string(27, '\0'));
+    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("kurz.phd")));
+    EXPECT_STREQ(feiertage.Tabelle.Eintrag[0].Kurzname, "Neu");
     EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&vorher) + 30,
-                          reinterpret_cast<const char*>(&Feiertage()) + 30, sizeof vorher - 30),
+                          reinterpret_cast<const char*>(&feiertage.Tabelle) + 30, sizeof vorher - 30),
               0);
     // Longer than the format: the rest is ignored.
-    SchreibeDatei(dir.Datei("lang.phd"), std::string(DateiGroesse, '\0') + "ueberhang");
-    ASSERT_TRUE(LadeFeiertage(dir.Datei("lang.phd")));
-    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 0);
+    SchreibBytes(dir.Datei("lang.phd"), std::string(DateiGroesse, '\0') + "ueberhang");
+    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("lang.phd")));
+    EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), 0);
 }
 
-TEST(FeiertagDatei, GarbageOfAnyLengthNeverCrashesTheLookup) {
+TEST_F(FeiertagDatei, GarbageOfAnyLengthNeverCrashesTheLookup) {
     FakeHost host;
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
     std::mt19937 zufall(4711);
     for (size_t laenge : {size_t(17), size_t(68), size_t(1000), DateiGroesse, size_t(5000)}) {
         std::string bytes(laenge, '\0');
         for (char& c : bytes) c = static_cast<char>(zufall());
-        SchreibeDatei(dir.Datei("muell.phd"), bytes);
-        ASSERT_TRUE(LadeFeiertage(dir.Datei("muell.phd")));
-        SchlageAlleTageNach();
+        SchreibBytes(dir.Datei("muell.phd"), bytes);
+        ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("muell.phd")));
+        SchlageAlleTageNach(feiertage);
     }
     // No zero anywhere: 50 entries in use, names without terminator, extreme values.
-    SchreibeDatei(dir.Datei("ff.phd"), std::string(DateiGroesse, '\xFF'));
-    ASSERT_TRUE(LadeFeiertage(dir.Datei("ff.phd")));
-    EXPECT_EQ(AnzahlFeiertage(Feiertage()), MaxFeiertage);
-    SchlageAlleTageNach();
+    SchreibBytes(dir.Datei("ff.phd"), std::string(DateiGroesse, '\xFF'));
+    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("ff.phd")));
+    EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), MaxFeiertage);
+    SchlageAlleTageNach(feiertage);
     // Every rule kind with every parameter value.
-    FeiertagTabelle& t = Feiertage();
+    FeiertagTabelle& t = feiertage.Tabelle;
     for (int16_t art : {FeiertagArt::Fest, FeiertagArt::Ostern, FeiertagArt::Wochentag,
                         FeiertagArt::Weihnachten}) {
         for (int basis = 0; basis < 65536; basis += MaxFeiertage) {
             for (int i = 0; i < MaxFeiertage; ++i) {
                 t.Eintrag[i] = MachEintrag({"R", "Regel", art, static_cast<uint16_t>(basis + i)});
             }
-            BerechneFeiertage(2026, true);
+            feiertage.Berechne(2026, true);
         }
     }
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(FeiertagDatei, StartUpReadsTheFileBesideTheProgram) {
+TEST_F(FeiertagDatei, StartUpReadsTheFileBesideTheProgram) {
     EXPECT_EQ(FeiertagDateiPfad("C:\\Programme\\Ordivo\\ORDIVO.EXE"), "C:\\Programme\\Ordivo\\ORDIVO.PHD");
     EXPECT_EQ(FeiertagDateiPfad("/opt/ordivo/ordivo.exe"), "/opt/ordivo/ORDIVO.PHD");
     EXPECT_EQ(FeiertagDateiPfad("ordivo.exe"), "ORDIVO.PHD");
 
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    ZweiEintraege();
-    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
-    SetzeTabelle({});
+    ZweiEintraege(feiertage);
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
+    SetzeTabelle(feiertage, {});
     FakeHost host;
-    EXPECT_TRUE(LadeFeiertageBeimStart(dir.Datei("ordivo.exe")));
+    EXPECT_TRUE(LadeFeiertageBeimStart(feiertage, dir.Datei("ordivo.exe")));
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 2);
+    EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), 2);
 }
 
-TEST(FeiertagDatei, MissingFileAtStartUpGivesOneMessageAndNoHolidays) {
+TEST_F(FeiertagDatei, MissingFileAtStartUpGivesOneMessageAndNoHolidays) {
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    SetzeTabelle({});
+    SetzeTabelle(feiertage, {});
     FakeHost host;
-    EXPECT_FALSE(LadeFeiertageBeimStart(dir.Datei("ordivo.exe")));
+    EXPECT_FALSE(LadeFeiertageBeimStart(feiertage, dir.Datei("ordivo.exe")));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].textId, 1185);
     EXPECT_EQ(host.messages[0].captionId, 1134);
     EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
-    EXPECT_EQ(AnzahlFeiertage(Feiertage()), 0);
-    EXPECT_EQ(FeiertagName(2026, 1, 1, FeiertagAnsicht{}).Text, "");
+    EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), 0);
+    EXPECT_EQ(FeiertagName(feiertage, 2026, 1, 1, FeiertagAnsicht{}).Text, "");
 }

@@ -1,13 +1,12 @@
-// Building holiday tables and scratch files for the holiday tests.
+// Building holiday tables for the holiday and view tests.
 #pragma once
 #include "holidays/FeiertagTabelle.h"
+#include "support/TempDir.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
+
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 
 struct EintragDaten {
@@ -33,40 +32,18 @@ inline Feiertag MachEintrag(const EintragDaten& d) {
     return e;
 }
 
-// Replaces the process-wide table; the next lookup recomputes it.
-inline void SetzeTabelle(std::initializer_list<EintragDaten> eintraege) {
-    FeiertagTabelle& t = Feiertage();
+// Replaces the table; the next lookup recomputes it.
+inline void SetzeTabelle(Feiertage& feiertage, std::initializer_list<EintragDaten> eintraege) {
+    FeiertagTabelle& t = feiertage.Tabelle;
     t = FeiertagTabelle{};
     int i = 0;
     for (const auto& d : eintraege) t.Eintrag[i++] = MachEintrag(d);
-    FeiertageGeaendert();
+    feiertage.Geaendert();
 }
 
-inline std::string LeseDatei(const std::string& pfad) {
-    std::ifstream in(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
-inline void SchreibeDatei(const std::string& pfad, const std::string& bytes) {
-    std::ofstream(pfad, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-// A fresh directory under /tmp, removed with its files at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        char muster[] = "/tmp/ordivo-holidays-XXXXXX";
-        pfad_ = mkdtemp(muster) ? muster : "";
-    }
-    ~TempDir() {
-        std::error_code ignoriert;
-        if (!pfad_.empty()) std::filesystem::remove_all(pfad_, ignoriert);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    std::string Datei(const std::string& name) const { return pfad_ + "/" + name; }
-    bool Ok() const { return !pfad_.empty(); }
-
-private:
-    std::string pfad_;
+// A fresh holiday table per test.
+class FeiertagFixture : public ::testing::Test {
+protected:
+    Feiertage feiertage;
 };

@@ -10,18 +10,21 @@
 #include <map>
 #include <utility>
 
+using FeiertagQuelle = FeiertagFixture;
+using ShippedHolidays = FeiertagFixture;
+
 namespace {
 const std::string Daten = std::string(ORDIVO_SOURCE_DIR) + "/data/";
 
 using Datum = std::pair<int, int>;  // month, day
 
 // Every named day of a year as the day view shows it, special days switched on.
-std::map<Datum, TagesName> NamenDesJahres(int y) {
+std::map<Datum, TagesName> NamenDesJahres(Feiertage& feiertage, int y) {
     std::map<Datum, TagesName> tage;
     const FeiertagAnsicht a{0, {true, 0}, {true, 0}};
     for (int m = 1; m <= 12; ++m)
         for (int d = 1; d <= TageImMonat(y, m); ++d) {
-            TagesName n = FeiertagName(y, m, d, a);
+            TagesName n = FeiertagName(feiertage, y, m, d, a);
             if (!n.Text.empty()) tage[{m, d}] = n;
         }
     return tage;
@@ -35,21 +38,20 @@ std::string Fehler(const std::string& quelle) {
 }
 }  // namespace
 
-TEST(ShippedHolidays, FileIsGeneratedFromTheReadableTable) {
-    const std::string quelle = LeseDatei(Daten + "feiertage.txt");
+TEST_F(ShippedHolidays, FileIsGeneratedFromTheReadableTable) {
+    const std::string quelle = LiesBytes(Daten + "feiertage.txt");
     ASSERT_FALSE(quelle.empty());
     std::string fehler;
-    ASSERT_TRUE(LeseFeiertagQuelle(quelle, Feiertage(), fehler)) << fehler;
+    ASSERT_TRUE(LeseFeiertagQuelle(quelle, feiertage.Tabelle, fehler)) << fehler;
     TempDir dir;
-    ASSERT_TRUE(dir.Ok());
-    ASSERT_TRUE(SpeichereFeiertage(dir.Datei("ORDIVO.PHD")));
-    EXPECT_TRUE(LeseDatei(dir.Datei("ORDIVO.PHD")) == LeseDatei(Daten + "ORDIVO.PHD"))
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
+    EXPECT_TRUE(LiesBytes(dir.Datei("ORDIVO.PHD")) == LiesBytes(Daten + "ORDIVO.PHD"))
         << "data/ORDIVO.PHD is out of date: build the target ordivo_phd";
 }
 
-TEST(ShippedHolidays, GermanHolidaysOf2026) {
-    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
-    const std::map<Datum, TagesName> tage = NamenDesJahres(2026);
+TEST_F(ShippedHolidays, GermanHolidaysOf2026) {
+    ASSERT_TRUE(LadeFeiertage(feiertage, Daten + "ORDIVO.PHD"));
+    const std::map<Datum, TagesName> tage = NamenDesJahres(feiertage, 2026);
     const auto name = [&](int m, int d) {
         auto it = tage.find({m, d});
         return it == tage.end() ? std::string("-") : it->second.Text;
@@ -86,29 +88,29 @@ TEST(ShippedHolidays, GermanHolidaysOf2026) {
     EXPECT_EQ(name(12, 20), "4. Advent");
     EXPECT_EQ(name(12, 24), "Heiligabend");
     EXPECT_EQ(name(12, 31), "Silvester");
-    EXPECT_EQ(FeiertagName(2026, 5, 1, FeiertagAnsicht{2, {}, {}}).Text, "Maifeiertag");
+    EXPECT_EQ(FeiertagName(feiertage, 2026, 5, 1, FeiertagAnsicht{2, {}, {}}).Text, "Maifeiertag");
 }
 
-TEST(ShippedHolidays, YearRangesOfTheDaysOfGermanUnity) {
-    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
+TEST_F(ShippedHolidays, YearRangesOfTheDaysOfGermanUnity) {
+    ASSERT_TRUE(LadeFeiertage(feiertage, Daten + "ORDIVO.PHD"));
     const FeiertagAnsicht a{};
-    EXPECT_EQ(FeiertagName(1989, 10, 3, a).Text, "");
-    EXPECT_EQ(FeiertagName(1989, 6, 17, a).Art, 1);
-    EXPECT_EQ(FeiertagName(1990, 6, 17, a).Art, 1);
-    EXPECT_EQ(FeiertagName(1990, 10, 3, a).Art, 1);
-    EXPECT_EQ(FeiertagName(1991, 6, 17, a).Text, "");
-    EXPECT_EQ(FeiertagName(1953, 6, 17, a).Text, "");
-    EXPECT_EQ(FeiertagName(2017, 10, 31, a).Art, 1);  // 500 years of the Reformation
-    EXPECT_EQ(FeiertagName(2018, 10, 31, a).Art, 0);
+    EXPECT_EQ(FeiertagName(feiertage, 1989, 10, 3, a).Text, "");
+    EXPECT_EQ(FeiertagName(feiertage, 1989, 6, 17, a).Art, 1);
+    EXPECT_EQ(FeiertagName(feiertage, 1990, 6, 17, a).Art, 1);
+    EXPECT_EQ(FeiertagName(feiertage, 1990, 10, 3, a).Art, 1);
+    EXPECT_EQ(FeiertagName(feiertage, 1991, 6, 17, a).Text, "");
+    EXPECT_EQ(FeiertagName(feiertage, 1953, 6, 17, a).Text, "");
+    EXPECT_EQ(FeiertagName(feiertage, 2017, 10, 31, a).Art, 1);  // 500 years of the Reformation
+    EXPECT_EQ(FeiertagName(feiertage, 2018, 10, 31, a).Art, 0);
 }
 
-TEST(ShippedHolidays, ChristmasEveOnTheFourthAdventSunday) {
-    ASSERT_TRUE(LadeFeiertage(Daten + "ORDIVO.PHD"));
-    EXPECT_EQ(FeiertagName(2023, 12, 24, FeiertagAnsicht{}).Text, "Heiligabend");
-    EXPECT_EQ(FeiertagName(2023, 12, 17, FeiertagAnsicht{}).Text, "3. Advent");
+TEST_F(ShippedHolidays, ChristmasEveOnTheFourthAdventSunday) {
+    ASSERT_TRUE(LadeFeiertage(feiertage, Daten + "ORDIVO.PHD"));
+    EXPECT_EQ(FeiertagName(feiertage, 2023, 12, 24, FeiertagAnsicht{}).Text, "Heiligabend");
+    EXPECT_EQ(FeiertagName(feiertage, 2023, 12, 17, FeiertagAnsicht{}).Text, "3. Advent");
 }
 
-TEST(FeiertagQuelle, ParsesEveryRuleKind) {
+TEST_F(FeiertagQuelle, ParsesEveryRuleKind) {
     FeiertagTabelle t;
     std::string fehler;
     ASSERT_TRUE(LeseFeiertagQuelle("# comment\n\n"
@@ -134,7 +136,7 @@ TEST(FeiertagQuelle, ParsesEveryRuleKind) {
     EXPECT_STREQ(t.Eintrag[3].Langname, "");
 }
 
-TEST(FeiertagQuelle, RejectsWhatTheFileCannotHold) {
+TEST_F(FeiertagQuelle, RejectsWhatTheFileCannotHold) {
     EXPECT_EQ(Fehler("ok | ok | fest 1.1 | 1-2 | -\nzu | kurz | fest 1.1 | 1-2\n"),
               "line 2: expected 5 fields separated by |");
     EXPECT_NE(Fehler("Dreizehn Zchn | x | fest 1.1 | 1-2 | -").find("longer than 12"), std::string::npos);

@@ -10,7 +10,7 @@
 namespace {
 class ListeTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(liste.Initialisieren(nullptr)); }
+    void SetUp() override { ASSERT_TRUE(liste.Initialisieren()); }
     FakeHost host;
     ClsListe liste;
 };
@@ -196,28 +196,18 @@ TEST_F(ListeTest, FailedGrowthShowsMessageAndKeepsEverything) {
     EXPECT_EQ(host.messages.size(), 3u);
 }
 
-TEST_F(ListeTest, InitialiseLoadsOrFallsBackToAnEmptyCollection) {
+TEST_F(ListeTest, InitialiseGivesAnEmptyCollectionWithoutPassword) {
     liste.Einfuegen(MachTermin(1995, 1, 1, 0, 0, 0, 0));
     std::strcpy(liste.Passwort, "geheim");
-    Dateiname = "C:\\TERMINE.ODV";
-    int aufrufe = 0;
-    EXPECT_TRUE(liste.Initialisieren([&] { return ++aufrufe, false; }));
-    EXPECT_EQ(aufrufe, 1);
-    EXPECT_TRUE(Dateiname.empty());
+    EXPECT_TRUE(liste.Initialisieren());
     EXPECT_EQ(liste.Anzahl(), 0);
     EXPECT_EQ(liste.Kapazitaet(), 63);
     EXPECT_STREQ(liste.Passwort, "");
     EXPECT_FALSE(liste.Geaendert);
 
-    Dateiname = "C:\\TERMINE.ODV";
-    EXPECT_TRUE(liste.Initialisieren([&] { return liste.Einfuegen(MachTermin(1995, 1, 1, 0, 0, 0, 0)); }));
-    EXPECT_EQ(Dateiname, "C:\\TERMINE.ODV");
-    EXPECT_EQ(liste.Anzahl(), 1);
-    Dateiname.clear();
-
     liste.SetzeSpeichergrenze(10);
     host.messages.clear();
-    EXPECT_FALSE(liste.Initialisieren(nullptr));
+    EXPECT_FALSE(liste.Initialisieren());
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].textId, 1106);
 }
@@ -288,8 +278,8 @@ TEST(ClsListe, BulkInsertEqualsSingleInsertsOnRandomData) {
     std::mt19937 zufall(4711);
     for (int runde = 0; runde < 40; ++runde) {
         ClsListe einzeln, gesammelt;
-        einzeln.Initialisieren(nullptr);
-        gesammelt.Initialisieren(nullptr);
+        einzeln.Initialisieren();
+        gesammelt.Initialisieren();
         auto zufallsTermin = [&](int nr) {
             std::uniform_int_distribution<int> tag(1, 3), stunde(8, 9), art(0, 2);
             return MachTermin(1995, 1, tag(zufall), stunde(zufall), 0, 10, 0,

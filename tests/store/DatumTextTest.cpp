@@ -8,14 +8,8 @@ namespace {
 // Sets the regional settings for one test and restores the defaults.
 class Regional {
 public:
-    Regional(char trenner, bool tagZuerst) {
-        DatumTrenner = trenner;
-        TagZuerst = tagZuerst;
-    }
-    ~Regional() {
-        DatumTrenner = '.';
-        TagZuerst = true;
-    }
+    Regional(char trenner, bool tagZuerst) { SetzeDatumsformat(trenner, tagZuerst); }
+    ~Regional() { SetzeDatumsformat('.', true); }
 };
 
 Zeitpunkt Z(int j, int m, int t, int h = 0, int mi = 0) { return MachZeitpunkt(j, m, t, h, mi); }

@@ -3,7 +3,7 @@
 #include "addresses/ClsAdrListe.h"
 #include "store/ClsListe.h"
 #include "store/DateiTestHilfe.h"
-#include "store/KalenderDatei.h"
+#include "document/KalenderDatei.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 
@@ -41,7 +41,7 @@ TEST_F(DbfRead, AppointmentExport) {
     ASSERT_TRUE(Liste.Einfuegen(t));
     ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 12, 31, 23, 59, 23, 59)));
     const std::string pfad = dir.Datei("termine.dbf");
-    ASSERT_TRUE(SchreibeDatei(pfad, ModusTerminExport));
+    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusTerminExport));
 
     const std::string erwartet =
         "JAHR,MONAT,TAG,STUNDE,MINUTE,JAHR2,MONAT2,TAG2,STUNDE2,MINUTE2,KURZBESCHR,ADRID,BLOCKS,BESCHR,"
@@ -64,7 +64,7 @@ TEST_F(DbfRead, AddressExport) {
     a.BEMERK = std::string(250, 'b');
     ASSERT_GE(AdrListe.EinfuegenSortiert(a), 0);
     const std::string pfad = dir.Datei("adressen.dbf");
-    ASSERT_TRUE(SchreibeDatei(pfad, ModusAdressExport));
+    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusAdressExport));
 
     const std::string erwartet =
         "FIRMA,ANREDE,NAME1,NAME2,STRASSE,PLZORT,LAND,TELEFON,FAX,SORT,BTX,ID,FLAGS,BLOCKS,BEMERK\n"

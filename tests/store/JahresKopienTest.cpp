@@ -23,7 +23,7 @@ std::vector<int> Jahre(const Schreibliste& s) {
 
 // A fresh collection holding exactly the written records, with its copies: a reopened file.
 void Neu(ClsListe& ziel, const Schreibliste& s) {
-    ziel.Initialisieren(nullptr);
+    ziel.Initialisieren();
     for (int i = 0; i < s.Anzahl(); ++i) ziel.Anhaengen(s[i]);
     ASSERT_TRUE(ErzeugeJahresKopien(ziel));
 }
@@ -52,7 +52,7 @@ TEST(JahresKopien, CopyFieldRules) {
 TEST(JahresKopien, RollForwardExample) {
     FakeHost host;
     ClsListe liste;
-    liste.Initialisieren(nullptr);
+    liste.Initialisieren();
     liste.Laedt = true;
     liste.Anhaengen(MachTermin(1995, 1, 1, 8, 0, 9, 0, 0, "einmalig"));
     liste.Anhaengen(Master(1994, 3, 10, "Geburtstag"));  // out of order: sorted in
@@ -92,7 +92,7 @@ TEST(JahresKopien, RollForwardExample) {
 TEST(JahresKopien, EverySeriesKeepsExactlyOneMaster) {
     FakeHost host;
     ClsListe liste;
-    liste.Initialisieren(nullptr);
+    liste.Initialisieren();
     liste.Anhaengen(Master(1990, 5, 1, "a", 3));
     liste.Anhaengen(Master(1992, 2, 1, "b", 4));
     liste.Anhaengen(Master(2000, 7, 1, "c", 5));   // in range itself
@@ -124,8 +124,8 @@ TEST(JahresKopien, BulkGenerationEqualsSingleInserts) {
     std::mt19937 zufall(1994);
     for (int runde = 0; runde < 20; ++runde) {
         ClsListe gesammelt, einzeln;
-        gesammelt.Initialisieren(nullptr);
-        einzeln.Initialisieren(nullptr);
+        gesammelt.Initialisieren();
+        einzeln.Initialisieren();
         std::uniform_int_distribution<int> jahr(1995, 2000), tag(1, 2), art(0, 3);
         for (int i = 0; i < 60; ++i) {
             Termin t = MachTermin(jahr(zufall), 1, tag(zufall), 9, 0, 10, 0, 0, std::to_string(i));
@@ -157,7 +157,7 @@ TEST(JahresKopien, BulkGenerationEqualsSingleInserts) {
 TEST(JahresKopien, FailedGenerationChangesNothing) {
     FakeHost host;
     ClsListe liste;
-    liste.Initialisieren(nullptr);
+    liste.Initialisieren();
     liste.Anhaengen(Master(1994, 3, 10, "x"));
     for (int i = 0; i < 3; ++i) liste.Anhaengen(Master(1995 + i, 1, 1, "y"));
     liste.SetzeSpeichergrenze(70);  // 4 masters need 76 more slots

@@ -4,7 +4,7 @@
 #include "store/ClsListe.h"
 #include "store/DateiTestHilfe.h"
 #include "store/JahresKopien.h"
-#include "store/KalenderDatei.h"
+#include "document/KalenderDatei.h"
 #include "store/Passwort.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
@@ -18,7 +18,7 @@ class ListeSpeichern : public DateiTest {
 protected:
     std::string Speichere(int modus) {
         const std::string pfad = dir.Datei("t.odv");
-        EXPECT_TRUE(SchreibeDatei(pfad, modus));
+        EXPECT_TRUE(SchreibeDatei(doc, pfad, modus));
         return LiesBytes(pfad);
     }
 };

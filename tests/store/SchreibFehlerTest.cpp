@@ -4,7 +4,7 @@
 #include "store/ClsListe.h"
 #include "store/DateiSchreiber.h"
 #include "store/DateiTestHilfe.h"
-#include "store/KalenderDatei.h"
+#include "document/KalenderDatei.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 
@@ -36,7 +36,7 @@ protected:
 
 TEST_F(SchreibFehler, EveryFailingWriteKeepsTheBackupAndTheModifiedData) {
     const std::string pfad = dir.Datei("kal.odv"), bak = dir.Datei("kal.BAK");
-    ASSERT_TRUE(SpeichereMitSicherung(pfad, ModusKalender));
+    ASSERT_TRUE(SpeichereMitSicherung(doc, pfad, ModusKalender));
     const std::string vorher = LiesBytes(pfad);
     ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 3, 9, 9, 0, 10, 0, 0, "neu")));
 
@@ -47,7 +47,7 @@ TEST_F(SchreibFehler, EveryFailingWriteKeepsTheBackupAndTheModifiedData) {
         host.messages.clear();
         Liste.Geaendert = AdrListe.Geaendert = false;  // as after auto-save of an unchanged file
         DateiSchreiber::FehlerBeiVorgang(n);
-        if (SpeichereMitSicherung(pfad, ModusKalender)) break;
+        if (SpeichereMitSicherung(doc, pfad, ModusKalender)) break;
         EXPECT_EQ(LiesBytes(bak), vorher);
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_NE(host.messages[0].text.find(pfad), std::string::npos);
@@ -65,13 +65,13 @@ TEST_F(SchreibFehler, EveryFailingWriteKeepsTheBackupAndTheModifiedData) {
 TEST_F(SchreibFehler, ExportFailureLeavesTheModifiedFlagsAlone) {
     Liste.Geaendert = false;
     DateiSchreiber::FehlerBeiVorgang(2);
-    EXPECT_FALSE(SchreibeDatei(dir.Datei("t.dbf"), ModusTerminExport));
+    EXPECT_FALSE(SchreibeDatei(doc, dir.Datei("t.dbf"), ModusTerminExport));
     EXPECT_FALSE(Liste.Geaendert);
     EXPECT_EQ(host.messages.size(), 1u);
 }
 
 TEST_F(SchreibFehler, UncreatableFileFailsSilently) {
-    EXPECT_FALSE(SchreibeDatei(dir.Datei("fehlt/kal.odv"), ModusKalender));
+    EXPECT_FALSE(SchreibeDatei(doc, dir.Datei("fehlt/kal.odv"), ModusKalender));
     EXPECT_TRUE(host.messages.empty());
     EXPECT_TRUE(Liste.Geaendert);
 }
@@ -80,7 +80,7 @@ TEST_F(SchreibFehler, UncreatableFileFailsSilently) {
 TEST_F(SchreibFehler, FullDiskIsReported) {
     ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 4, 1, 9, 0, 10, 0)));
     Liste.Geaendert = false;
-    EXPECT_FALSE(SchreibeDatei("/dev/full", ModusKalender));
+    EXPECT_FALSE(SchreibeDatei(doc, "/dev/full", ModusKalender));
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_TRUE(Liste.Geaendert);
 }

@@ -1,6 +1,6 @@
 // The overlap warning: all four cases with their borders, all-day records, text and answer.
 #include "TerminFixtures.h"
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -43,7 +43,7 @@ TEST(Ueberschneidung, FourCasesAndTheirBorders) {
         FakeHost host;
         host.answers = {Mb::IdNo};
         ClsListe liste;
-        liste.Initialisieren(nullptr);
+        liste.Initialisieren();
         liste.Einfuegen(f.vorhanden);
         EXPECT_EQ(liste.PruefeUeberschneidung(f.neu), f.ueberschneidet) << f.name;
         EXPECT_EQ(host.messages.size(), f.ueberschneidet ? 1u : 0u) << f.name;
@@ -53,7 +53,7 @@ TEST(Ueberschneidung, FourCasesAndTheirBorders) {
 TEST(Ueberschneidung, MessageNamesTheFirstOverlapAndTheAnswerDecides) {
     FakeHost host;
     ClsListe liste;
-    liste.Initialisieren(nullptr);
+    liste.Initialisieren();
     liste.Einfuegen(MachTermin(1995, 5, 6, 8, 0, 9, 0, 0, "Fr\xFChst\xFC" "ck"));
     liste.Einfuegen(MachTermin(1995, 5, 6, 10, 0, 11, 0, 0, "Zahnarzt"));
     liste.Einfuegen(MachTermin(1995, 5, 6, 10, 30, 10, 30, FlagOhneEnde, "Anruf"));

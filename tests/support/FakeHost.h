@@ -1,6 +1,6 @@
 // Scripted Host for native tests: records every message and answers from a queue.
 #pragma once
-#include "app/Host.h"
+#include "core/Host.h"
 
 #include <deque>
 #include <string>

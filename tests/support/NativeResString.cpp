@@ -1,5 +1,5 @@
 // LoadResString for native tests: the strings of resources/*.rc, two alternating buffers.
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "support/RcStringTable.h"
 
 #include <cstring>

@@ -10,11 +10,11 @@ namespace {
 class CalendarHitTest : public ViewFixture {
 protected:
     void Paint(int mode, int jahr, int monat, int tag) {
-        TheSettings.Mode = mode;
-        Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
-        PaintCalendarView(canvas, ClientRect{0, 0, 800, 600});
+        settings.Mode = ViewMode(mode);
+        view.Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
+        PaintCalendarView(ctx, canvas, ClientRect{0, 0, 800, 600});
     }
-    int DayAt(int x, int y) { return PointToDay(x, y, TheSettings.Mode, TheLayout, Selected); }
+    int DayAt(int x, int y) { return PointToDay(x, y, settings.Mode, view.Grid, view.Selected); }
     static int MidX(const CellRect& c) { return c.X + c.Width / 2; }
     static int MidY(const CellRect& c) { return c.Y + c.Height / 2; }
 };
@@ -22,31 +22,31 @@ protected:
 TEST_F(CalendarHitTest, WeekViewPointsSelectTheirDay) {
     Paint(1, 2026, 12, 9);  // Wednesday; the week runs from Monday 7 December
     for (int i = 0; i < 7; ++i) {
-        const CellRect c = WeekCell(TheLayout, i);
+        const CellRect c = WeekCell(view.Grid, i);
         EXPECT_EQ(DayAt(MidX(c), MidY(c)), 7 + i) << i;
-        EXPECT_EQ(Selected.Day, 7 + i);
+        EXPECT_EQ(view.Selected.Day, 7 + i);
     }
-    const Layout& l = TheLayout;
+    const Layout& l = view.Grid;
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridBottom), 9);  // the bottom line is Wednesday's
     EXPECT_EQ(DayAt(l.GridLeft - 1, l.GridTop + 5), -1);
     EXPECT_EQ(DayAt(l.GridRight + 1, l.GridTop + 5), -1);
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop - 1), -1);
 
     Paint(1, 2027, 1, 1);  // Friday; Monday is 28 December 2026, in the year before
-    const CellRect monday = WeekCell(TheLayout, 0);
+    const CellRect monday = WeekCell(view.Grid, 0);
     EXPECT_EQ(DayAt(MidX(monday), MidY(monday)), 28);
-    EXPECT_EQ(Selected.Year, 2026);
-    EXPECT_EQ(Selected.Month, 12);
+    EXPECT_EQ(view.Selected.Year, 2026);
+    EXPECT_EQ(view.Selected.Month, 12);
 }
 
 TEST_F(CalendarHitTest, MonthViewPointsNameTheirDayWithoutSelectingIt) {
     Paint(2, 2026, 12, 5);  // 1 December is a Tuesday
     for (int d : {1, 6, 7, 24, 31}) {
-        const CellRect c = MonthCell(TheLayout, 2, d);
+        const CellRect c = MonthCell(view.Grid, 2, d);
         EXPECT_EQ(DayAt(MidX(c), MidY(c)), d) << d;
     }
-    EXPECT_EQ(Selected.Day, 5);
-    const Layout& l = TheLayout;
+    EXPECT_EQ(view.Selected.Day, 5);
+    const Layout& l = view.Grid;
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop + 5), -1);  // Monday 30 November: not in the month
     EXPECT_EQ(DayAt(l.GridRight, l.GridTop + 5), 6);      // the right line is Sunday's
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridBottom), -1);   // the sixth row is empty in December 2026
@@ -54,23 +54,23 @@ TEST_F(CalendarHitTest, MonthViewPointsNameTheirDayWithoutSelectingIt) {
 
 TEST_F(CalendarHitTest, DayViewAndEmptyLayouts) {
     Paint(0, 2026, 12, 5);
-    EXPECT_EQ(DayAt(TheLayout.GridLeft + 10, TheLayout.GridTop + 10), 5);
+    EXPECT_EQ(DayAt(view.Grid.GridLeft + 10, view.Grid.GridTop + 10), 5);
     EXPECT_EQ(DayAt(0, 0), -1);
-    TheSettings.Mode = 2;
+    settings.Mode = ViewMode::Month;
     Layout empty;
     empty.GridRight = 10;
     empty.GridBottom = 10;
-    EXPECT_EQ(PointToDay(5, 5, 2, empty, Selected), -1);  // no cells: no division by zero
-    EXPECT_EQ(PointToDay(5, 5, 1, empty, Selected), -1);
+    EXPECT_EQ(PointToDay(5, 5, ViewMode(2), empty, view.Selected), -1);  // no cells: no division by zero
+    EXPECT_EQ(PointToDay(5, 5, ViewMode(1), empty, view.Selected), -1);
 }
 
 TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
     Add(2026, 12, 8, 9, 0, 10, 0, "Zahnarzt");
     Add(2026, 12, 8, 14, 0, 15, 0, "Friseur");
     Paint(1, 2026, 12, 9);
-    const Layout& l = TheLayout;
-    const HitEntry& second = Hits.Block[1][1];  // Tuesday, second line
-    AppointmentHit hit = HitAppointmentAt(Hits, l, second.X + 20, second.Y + 2, true);
+    const Layout& l = view.Grid;
+    const HitEntry& second = view.Hits.Block[1][1];  // Tuesday, second line
+    AppointmentHit hit = HitAppointmentAt(view.Hits, l, second.X + 20, second.Y + 2, true);
     ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_EQ(std::string(Liste.Satz(hit.Appointment).Kurzbeschr), "Friseur");
     EXPECT_TRUE(hit.Editable);
@@ -79,57 +79,57 @@ TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
     EXPECT_EQ(hit.Rect.Right, second.X + l.CellWidth - 1);
     EXPECT_EQ(hit.Rect.Bottom, second.Y + l.RowHeight - 1);
     Zeitpunkt target;
-    ASSERT_TRUE(DropTargetAt(Hits, second.X + 20, second.Y + 2, target));
+    ASSERT_TRUE(DropTargetAt(view.Hits, second.X + 20, second.Y + 2, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8, 14, 0));
 
     // Not wanted editable: the appointment is still found, the line is not for the editor.
-    hit = HitAppointmentAt(Hits, l, second.X + 20, second.Y + 2, false);
+    hit = HitAppointmentAt(view.Hits, l, second.X + 20, second.Y + 2, false);
     EXPECT_NE(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_FALSE(hit.Editable);
 
     const CellRect tuesday = WeekCell(l, 1);
-    hit = HitAppointmentAt(Hits, l, tuesday.X + 20, tuesday.Y + 2, true);  // the day number
+    hit = HitAppointmentAt(view.Hits, l, tuesday.X + 20, tuesday.Y + 2, true);  // the day number
     EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_FALSE(hit.Editable);
 
-    const HitEntry& rest = Hits.Block[1][2];
-    hit = HitAppointmentAt(Hits, l, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, true);
+    const HitEntry& rest = view.Hits.Block[1][2];
+    hit = HitAppointmentAt(view.Hits, l, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, true);
     EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_TRUE(hit.Editable);
     EXPECT_EQ(hit.Rect.Top, rest.Y);  // the editor sits on the first free line
-    ASSERT_TRUE(DropTargetAt(Hits, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, target));
+    ASSERT_TRUE(DropTargetAt(view.Hits, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8));  // the whole cell: the day at 0:00
-    EXPECT_FALSE(DropTargetAt(Hits, 1, 1, target));
+    EXPECT_FALSE(DropTargetAt(view.Hits, 1, 1, target));
 }
 
 TEST_F(CalendarHitTest, DayViewRowsAndUntimedArea) {
     Add(2026, 12, 5, 10, 0, 11, 0, "Termin");
     Paint(0, 2026, 12, 5);
-    const Layout& l = TheLayout;
-    const HitEntry& row = Hits.Block[0][20];  // 10:00 in the morning column
-    AppointmentHit hit = HitAppointmentAt(Hits, l, row.X + 30, row.Y + 2, true);
+    const Layout& l = view.Grid;
+    const HitEntry& row = view.Hits.Block[0][20];  // 10:00 in the morning column
+    AppointmentHit hit = HitAppointmentAt(view.Hits, l, row.X + 30, row.Y + 2, true);
     ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_TRUE(hit.Editable);
 
-    const HitEntry& free = Hits.Block[1][3];  // 13:30 in the afternoon column
-    hit = HitAppointmentAt(Hits, l, free.X + 30, free.Y + 2, true);
+    const HitEntry& free = view.Hits.Block[1][3];  // 13:30 in the afternoon column
+    hit = HitAppointmentAt(view.Hits, l, free.X + 30, free.Y + 2, true);
     EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_TRUE(hit.Editable);
     Zeitpunkt target;
-    ASSERT_TRUE(DropTargetAt(Hits, free.X + 30, free.Y + 2, target));
+    ASSERT_TRUE(DropTargetAt(view.Hits, free.X + 30, free.Y + 2, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5, 13, 30));
 
     const int untimedY = (l.TimeGridBottom + l.GridBottom) / 2;
-    hit = HitAppointmentAt(Hits, l, l.GridLeft + 40, untimedY, true);
+    hit = HitAppointmentAt(view.Hits, l, l.GridLeft + 40, untimedY, true);
     EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_TRUE(hit.Editable);
     EXPECT_EQ(hit.Rect.Top, l.TimeGridBottom);  // over the first line of the area
-    ASSERT_TRUE(DropTargetAt(Hits, l.GridLeft + 40, untimedY, target));
+    ASSERT_TRUE(DropTargetAt(view.Hits, l.GridLeft + 40, untimedY, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5));
 }
 
 Zeitpunkt Key(int mode, ArrowKey key, int jahr, int monat, int tag) {
-    return ArrowKeyTarget(mode, key, MachZeitpunkt(jahr, monat, tag));
+    return ArrowKeyTarget(ViewMode(mode), key, MachZeitpunkt(jahr, monat, tag));
 }
 
 TEST(ArrowKeys, WeekViewSwapsColumnsAndRunsRoundTheWeek) {

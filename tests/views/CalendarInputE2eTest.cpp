@@ -2,11 +2,10 @@
 // layout of its calendar window: typing appointments into the three views, editing and
 // clearing them, dragging and Ctrl-dragging, arrow keys, the context menu; every result
 // is saved by command 103 and read back from the file. Screenshots go to build/.
-#include "addresses/ClsAdrListe.h"
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
 #include "e2e/Driver.h"
 #include "framework/GdiCanvas.h"
-#include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
 #include "views/ViewLayout.h"
 
 #include <gtest/gtest.h>
@@ -56,14 +55,11 @@ protected:
         SetUserString(kView, "Mode", std::to_string(mode).c_str());
         SetUserString(kView, "WindowPos", "0,0,900,700");
         file_ = MakeTempDir("input") + "\\eingabe.odv";
-        Liste.Leeren();
-        Liste.Initialisieren([] { return false; });
-        AdrListe.Leeren();
-        AdrListe.Initialisieren();
+        doc.Neu();
         // The writer writes nothing without records: a placeholder far in the past.
         Liste.Einfuegen(Appointment(MachZeitpunkt(1990, 1, 1), 8, 0, 9, 0, "Alt"));
         for (const Termin& t : records) Liste.Einfuegen(t);
-        ASSERT_TRUE(SchreibeDatei(file_, ModusKalender));
+        ASSERT_TRUE(SchreibeDatei(doc, file_, ModusKalender));
         ASSERT_TRUE(program_.Start(file_));
         frame_ = program_.WaitWindow("OrdivoFrame");
         ASSERT_NE(frame_, nullptr);
@@ -75,7 +71,7 @@ protected:
         GetClientRect(client_, &r);
         gdi::WindowDc screen(nullptr);
         GdiCanvas canvas(screen.Get());
-        layout_ = ComputeLayout(mode, ClientRect{r.left, r.top, r.right, r.bottom}, FontLimits{}, canvas);
+        layout_ = ComputeLayout(ViewMode(mode), ClientRect{r.left, r.top, r.right, r.bottom}, FontLimits{}, canvas);
     }
     void TearDown() override {
         if (program_.Running()) {
@@ -124,11 +120,9 @@ protected:
     std::vector<Termin> Saved() {
         Send(WM_COMMAND, 103, 0);
         Sync(client_);
-        Liste.Leeren();
-        AdrListe.Leeren();
-        Dateiname = file_;
+        doc.Dateiname = file_;
         std::vector<Termin> out;
-        if (!Liste.Laden()) return out;
+        if (doc.Laden() != Ladeausgang::Ok) return out;
         for (int i = 0; i < Liste.Anzahl(); ++i)
             if (Liste.Satz(i).Start.Jahr != 1990) out.push_back(Liste.Satz(i));
         return out;
@@ -161,6 +155,8 @@ protected:
     std::string file_;
     int mode_ = 1;
     Layout layout_;
+    Dokument doc;
+    ClsListe& Liste = doc.Liste;
 };
 
 TEST_F(CalendarInputE2e, WeekViewTypeEditAndClear) {

@@ -1,7 +1,7 @@
 // The Win32 parts of the calendar input in-process: the context menu built from the
 // resource library's texts with its check mark and greying, and the in-place edit control.
-#include "app/ResString.h"
-#include "app/Host.h"
+#include "core/ResString.h"
+#include "core/Host.h"
 #include "views/ClsEditTerm.h"
 #include "views/ContextMenu.h"
 

@@ -16,10 +16,10 @@ const Rgb Magenta{255, 0, 255};
 class CalendarPaintTest : public ViewFixture {
 protected:
     void Paint(int mode, int jahr, int monat, int tag) {
-        TheSettings.Mode = mode;
-        Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
+        settings.Mode = ViewMode(mode);
+        view.Selected = SelectedDate{jahr, int8_t(monat), int8_t(tag)};
         canvas.calls.clear();
-        PaintCalendarView(canvas, ClientRect{0, 0, 800, 600});
+        PaintCalendarView(ctx, canvas, ClientRect{0, 0, 800, 600});
     }
     std::vector<RecordingCanvas::Call> FrameLines() const {
         std::vector<RecordingCanvas::Call> out;
@@ -44,7 +44,7 @@ TEST_F(CalendarPaintTest, WeekNumbersOfTheFirstRow) {
 
 TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
     Paint(2, 2021, 1, 15);
-    const Layout& l = TheLayout;
+    const Layout& l = view.Grid;
     // Week numbers right-aligned at the grid's left edge: none in row 0, then 1 to 4.
     std::vector<std::string> numbers;
     for (const auto& c : canvas.Of(Kind::Text))
@@ -66,13 +66,13 @@ TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
     EXPECT_EQ(title->y0, 0);
     EXPECT_EQ(canvas.Count(Kind::Rectangle), 1);
     // Day 1 is a Friday: block 0, column 4 of row 0.
-    const HitEntry& cell1 = Hits.Block[0][HitGrid::WholeCell];
+    const HitEntry& cell1 = view.Hits.Block[0][HitGrid::WholeCell];
     EXPECT_EQ(cell1.X, l.GridLeft + 4 * l.CellWidth);
     EXPECT_EQ(cell1.Y, l.GridTop - 1);
     EXPECT_EQ(cell1.Date, MachZeitpunkt(2021, 1, 1));
-    EXPECT_EQ(Hits.Block[30][HitGrid::WholeCell].Date, MachZeitpunkt(2021, 1, 31));
+    EXPECT_EQ(view.Hits.Block[30][HitGrid::WholeCell].Date, MachZeitpunkt(2021, 1, 31));
     // The selected 15th (a Friday, row 2) carries the frame.
-    const DayRect& f = DayFrames.Day[15];
+    const DayRect& f = view.DayFrames.Day[15];
     EXPECT_EQ(f.Left, l.GridLeft + 4 * l.CellWidth + 1);
     EXPECT_EQ(f.Top, l.GridTop + 2 * l.CellHeight - 1 + 2);
     EXPECT_EQ(f.Bottom, l.GridTop + 2 * l.CellHeight - 1 + l.CellHeight);
@@ -91,24 +91,24 @@ TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
     Paint(1, 2025, 1, 1);
     EXPECT_NE(canvas.TextStartingWith("30.12.2024 bis 5. 1.2025"), nullptr);
     for (int i = 0; i < 7; ++i) {
-        const HitEntry& cell = Hits.Block[i][HitGrid::WholeCell];
-        const CellRect r = WeekCell(TheLayout, i);
+        const HitEntry& cell = view.Hits.Block[i][HitGrid::WholeCell];
+        const CellRect r = WeekCell(view.Grid, i);
         EXPECT_EQ(cell.X, r.X);
         EXPECT_EQ(cell.Y, r.Y);
         EXPECT_EQ(cell.Height, r.Height);
         EXPECT_EQ(cell.Date, i < 2 ? MachZeitpunkt(2024, 12, 30 + i) : MachZeitpunkt(2025, 1, i - 1)) << i;
     }
-    EXPECT_EQ(HitText(Hits.Block[0][0]), "Montag");
-    EXPECT_EQ(HitText(Hits.Block[2][0]), "Neujahr");
-    EXPECT_EQ(HitText(Hits.Block[6][0]), "Sonntag");
+    EXPECT_EQ(HitText(view.Hits.Block[0][0]), "Montag");
+    EXPECT_EQ(HitText(view.Hits.Block[2][0]), "Neujahr");
+    EXPECT_EQ(HitText(view.Hits.Block[6][0]), "Sonntag");
     EXPECT_NE(canvas.TextStartingWith("9:00 - 9:30 Montag"), nullptr);
     // Frames by day of month; Saturday and Sunday share the third cell.
-    const Layout& l = TheLayout;
-    EXPECT_EQ(DayFrames.Day[30].Left, l.GridLeft + 1);
-    EXPECT_EQ(DayFrames.Day[4].Bottom, WeekCell(l, 5).Y + l.CellHeight - l.HalfCell);
-    EXPECT_EQ(DayFrames.Day[5].Bottom, l.GridTop - 1 + 3 * l.CellHeight);
+    const Layout& l = view.Grid;
+    EXPECT_EQ(view.DayFrames.Day[30].Left, l.GridLeft + 1);
+    EXPECT_EQ(view.DayFrames.Day[4].Bottom, WeekCell(l, 5).Y + l.CellHeight - l.HalfCell);
+    EXPECT_EQ(view.DayFrames.Day[5].Bottom, l.GridTop - 1 + 3 * l.CellHeight);
     EXPECT_EQ(FrameLines().size(), 4u);
-    EXPECT_EQ(FrameLines()[0].x0, DayFrames.Day[1].Left);
+    EXPECT_EQ(FrameLines()[0].x0, view.DayFrames.Day[1].Left);
     // The weekend divider.
     bool divider = false;
     for (const auto& c : canvas.Of(Kind::Line))
@@ -119,35 +119,35 @@ TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
 
 TEST_F(CalendarPaintTest, SelectionFrameErasesTheLastOneOfTheSameView) {
     Paint(2, 2026, 12, 3);
-    const DayRect old = DayFrames.Day[3];
+    const DayRect old = view.DayFrames.Day[3];
     canvas.calls.clear();
-    DrawSelectionFrame(canvas, DayFrames.Day[10]);
+    DrawSelectionFrame(canvas, view.Frame, settings, view.DayFrames.Day[10]);
     const auto lines = canvas.Of(Kind::Line);
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[0].pen.Colour, Role(RoleHintergrund));
     EXPECT_EQ(lines[0].x0, old.Left);
     EXPECT_EQ(lines[4].pen.Colour, Magenta);
-    EXPECT_EQ(lines[4].x0, DayFrames.Day[10].Left);
+    EXPECT_EQ(lines[4].x0, view.DayFrames.Day[10].Left);
     // After a resize nothing is erased; the day view only remembers its mode.
-    ForgetSelectionFrame();
+    ForgetSelectionFrame(view.Frame);
     canvas.calls.clear();
-    DrawSelectionFrame(canvas, DayFrames.Day[11]);
+    DrawSelectionFrame(canvas, view.Frame, settings, view.DayFrames.Day[11]);
     EXPECT_EQ(canvas.Count(Kind::Line), 4);
-    TheSettings.Mode = 0;
+    settings.Mode = ViewMode::Day;
     canvas.calls.clear();
-    DrawSelectionFrame(canvas, DayFrames.Day[12]);
+    DrawSelectionFrame(canvas, view.Frame, settings, view.DayFrames.Day[12]);
     EXPECT_EQ(canvas.Count(Kind::Line), 0);
-    TheSettings.Mode = 2;
-    DrawSelectionFrame(canvas, DayFrames.Day[12]);
+    settings.Mode = ViewMode::Month;
+    DrawSelectionFrame(canvas, view.Frame, settings, view.DayFrames.Day[12]);
     EXPECT_EQ(canvas.Count(Kind::Line), 4);  // the day-view frame is not erased in the month view
 }
 
 TEST_F(CalendarPaintTest, DayViewPaintFillsTheGridAndUsesTheFittedRowHeight) {
     Add(2026, 12, 5, 14, 0, 15, 0, "Termin");
     Paint(0, 2026, 12, 5);
-    const Layout& l = TheLayout;
+    const Layout& l = view.Grid;
     EXPECT_EQ(l.RowHeight, 22);
-    EXPECT_EQ(TheAppearance.FontHeightInUse, 22);
+    EXPECT_EQ(view.Grid.RowHeight, 22);
     const auto fills = canvas.Of(Kind::Fill);
     ASSERT_GE(fills.size(), 2u);
     EXPECT_EQ(fills[0].colour, (Rgb{255, 255, 224}));
@@ -155,7 +155,7 @@ TEST_F(CalendarPaintTest, DayViewPaintFillsTheGridAndUsesTheFittedRowHeight) {
     EXPECT_EQ(fills[1].colour, Role(RoleHintergrund));
     EXPECT_EQ(fills[1].x0, l.GridLeft);
     EXPECT_EQ(l.TimeGridBottom, l.GridTop + 33 + 24 * 22 - 23);  // the painter's own heading
-    EXPECT_EQ(HitText(Hits.Block[1][4]), "Termin");
+    EXPECT_EQ(HitText(view.Hits.Block[1][4]), "Termin");
     EXPECT_EQ(FrameLines().size(), 0u);
 }
 
@@ -174,25 +174,25 @@ TEST_F(CalendarPaintTest, PaintKeepsThePositionAndTheCanvasState) {
         EXPECT_FALSE(canvas.transparent_) << mode;
     }
     EXPECT_TRUE(Liste.HolePosition() == false);  // nothing left on the position stack
-    EXPECT_EQ(ViewNow, MachZeitpunkt(2026, 12, 5, 12, 0));
+    EXPECT_EQ(view.Now, MachZeitpunkt(2026, 12, 5, 12, 0));
 }
 
 TEST_F(CalendarPaintTest, DegenerateWindowsAndDatesPaintWithoutFault) {
     Add(2026, 12, 5, 14, 0, 15, 0, std::string(49, 'z'));
     Add(2026, 12, 5, 0, 0, 0, 0, "Ganztag", FlagOhneZeit);
-    TheSettings.StartPM = 23 * 60;  // odd grid: hours beyond 23 in the afternoon rows
-    TheSettings.StepPM = 90;
+    settings.StartPM = 23 * 60;  // odd grid: hours beyond 23 in the afternoon rows
+    settings.StepPM = 90;
     for (int mode : {0, 1, 2}) {
-        TheSettings.Mode = mode;
+        settings.Mode = ViewMode(mode);
         for (const ClientRect& r : {ClientRect{0, 0, 0, 0}, ClientRect{0, 0, 1, 1}, ClientRect{0, 0, 40000, 30}}) {
-            Selected = SelectedDate{2026, 12, 5};
-            PaintCalendarView(canvas, r);
-            EXPECT_EQ(TheLayout.RowHeight, 6) << mode;
-            Selected = SelectedDate{2026, 2, 31};  // a day the month lacks
-            PaintCalendarView(canvas, r);
+            view.Selected = SelectedDate{2026, 12, 5};
+            PaintCalendarView(ctx, canvas, r);
+            EXPECT_EQ(view.Grid.RowHeight, 6) << mode;
+            view.Selected = SelectedDate{2026, 2, 31};  // a day the month lacks
+            PaintCalendarView(ctx, canvas, r);
         }
     }
-    EXPECT_EQ(Hits.Block[0][HitGrid::WholeCell].X, 32767);  // Sunday 1 February: clipped, not wrapped
+    EXPECT_EQ(view.Hits.Block[0][HitGrid::WholeCell].X, 32767);  // Sunday 1 February: clipped, not wrapped
     EXPECT_FALSE(Liste.HolePosition());
     EXPECT_EQ(canvas.font_, FontSpec{});
 }
@@ -200,11 +200,11 @@ TEST_F(CalendarPaintTest, DegenerateWindowsAndDatesPaintWithoutFault) {
 TEST_F(CalendarPaintTest, StaleHitEntriesAreClearedByTheNextPaint) {
     Add(2026, 12, 5, 14, 0, 15, 0, "Termin");
     Paint(2, 2026, 12, 5);
-    EXPECT_EQ(HitText(Hits.Block[4][0]), "Termin");
+    EXPECT_EQ(HitText(view.Hits.Block[4][0]), "Termin");
     Paint(2, 2027, 2, 5);  // February has 28 days: blocks 28-30 stay empty
-    EXPECT_EQ(Hits.Block[4][0].Appointment, HitEntry::NoAppointment);
-    EXPECT_EQ(Hits.Block[28][HitGrid::WholeCell].Date.Jahr, 0);
-    EXPECT_EQ(Hits.Block[27][HitGrid::WholeCell].Date, MachZeitpunkt(2027, 2, 28));
+    EXPECT_EQ(view.Hits.Block[4][0].Appointment, HitEntry::NoAppointment);
+    EXPECT_EQ(view.Hits.Block[28][HitGrid::WholeCell].Date.Jahr, 0);
+    EXPECT_EQ(view.Hits.Block[27][HitGrid::WholeCell].Date, MachZeitpunkt(2027, 2, 28));
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The three views of a sample December through GdiCanvas into a DIB section: screenshots
 // under build/screenshots/, pixel checks away from text, no leaked GDI objects, and the
 // time of a month paint over 100,000 appointments.
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "app/Win32Host.h"
 #include "framework/GdiCanvas.h"
 #include "holidays/FeiertagDatei.h"
@@ -10,7 +10,7 @@
 #include "store/ClsListe.h"
 #include "views/CalendarPaint.h"
 #include "views/DibSurface.h"
-#include "views/DisplayState.h"
+#include "views/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -51,22 +51,14 @@ class CalendarScreenshotWin : public testing::Test {
 protected:
     void SetUp() override {
         SetHost(&host_);
-        TheSettings = Settings{};
-        TheAppearance = Appearance{};
-        Liste.Leeren();
         char path[MAX_PATH] = {};
         GetModuleFileNameA(nullptr, path, MAX_PATH);
-        ASSERT_TRUE(LadeFeiertage(FeiertagDateiPfad(path)));
-        FeiertageGeaendert();
-        Selected = SelectedDate{2026, 12, 3};
+        ASSERT_TRUE(LadeFeiertage(feiertage, FeiertagDateiPfad(path)));
+        view.Selected = SelectedDate{2026, 12, 3};
     }
-    void TearDown() override {
-        Liste.Leeren();
-        TheSettings = Settings{};
-        SetHost(previous_);
-    }
+    void TearDown() override { SetHost(previous_); }
 
-    static void Sample() {
+    void Sample() {
         Liste.Laedt = true;
         Termin t = Make(1, 8, 0, 9, 0, "Teambesprechung");
         Liste.Einfuegen(t);
@@ -102,12 +94,12 @@ protected:
     }
 
     // Paints the view into a fresh surface and checks that nothing leaks.
-    void Paint(DibSurface& s, int mode) {
-        TheSettings.Mode = mode;
+    void Paint(DibSurface& s, ViewMode mode) {
+        settings.Mode = mode;
         const long live = gdi::LiveObjects();
         {
             GdiCanvas canvas(s.Dc());
-            PaintCalendarView(canvas, ClientRect{0, 0, Width, Height});
+            PaintCalendarView(ctx, canvas, ClientRect{0, 0, Width, Height});
         }
         EXPECT_EQ(gdi::LiveObjects(), live);
     }
@@ -115,6 +107,11 @@ protected:
     static constexpr int Width = 1000, Height = 700;
     PinnedClockHost host_;
     Host* previous_ = &GetHost();
+    ClsListe Liste;
+    Feiertage feiertage;
+    Settings settings;
+    ViewState view;
+    PaintContext ctx{Liste, feiertage, settings, view};
 };
 
 // Black upper-left and white lower-right corner of the overflow marker at (x, y).
@@ -126,9 +123,9 @@ void ExpectMarker(const DibSurface& s, int x, int y, int size) {
 TEST_F(CalendarScreenshotWin, DayView) {
     Sample();
     DibSurface s(Width, Height);
-    Paint(s, 0);
+    Paint(s, ViewMode::Day);
     EXPECT_TRUE(s.SavePng("views-day"));
-    const Layout& l = TheLayout;
+    const Layout& l = view.Grid;
     EXPECT_EQ(s.Pixel(2, 2), RGB(255, 255, 224));
     EXPECT_EQ(s.Pixel(l.GridLeft + 2, l.GridBottom - 2), RGB(255, 255, 255));
     // The workshop's duration line (dark green, 2 pixels) runs down to the bottom of the
@@ -140,29 +137,29 @@ TEST_F(CalendarScreenshotWin, DayView) {
         afternoon += s.Pixel(x, l.GridTop + l.RowHeight * 3 / 2 + 2) == green;
     EXPECT_EQ(morning, 2);
     EXPECT_EQ(afternoon, 2);
-    EXPECT_EQ(Hits.Block[2][0].Appointment >= 0, true);
+    EXPECT_EQ(view.Hits.Block[2][0].Appointment >= 0, true);
 }
 
 TEST_F(CalendarScreenshotWin, WeekView) {
     Sample();
     DibSurface s(Width, Height);
-    Paint(s, 1);
+    Paint(s, ViewMode::Week);
     EXPECT_TRUE(s.SavePng("views-week"));
-    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * TheLayout.CellWidth);  // the frame on Thursday
-    const HitEntry& fr = Hits.Block[4][HitGrid::WholeCell];
+    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);  // the frame on Thursday
+    const HitEntry& fr = view.Hits.Block[4][HitGrid::WholeCell];
     EXPECT_EQ(fr.Date, MachZeitpunkt(2026, 12, 4));
-    ExpectMarker(s, fr.X + fr.Width, fr.Y + fr.Height, TheLayout.RowHeight);
+    ExpectMarker(s, fr.X + fr.Width, fr.Y + fr.Height, view.Grid.RowHeight);
 }
 
 TEST_F(CalendarScreenshotWin, MonthView) {
     Sample();
     DibSurface s(Width, Height);
-    Paint(s, 2);
+    Paint(s, ViewMode::Month);
     EXPECT_TRUE(s.SavePng("views-month"));
-    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * TheLayout.CellWidth);
-    const HitEntry& day4 = Hits.Block[3][HitGrid::WholeCell];
+    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);
+    const HitEntry& day4 = view.Hits.Block[3][HitGrid::WholeCell];
     EXPECT_EQ(day4.Date, MachZeitpunkt(2026, 12, 4));
-    ExpectMarker(s, day4.X + day4.Width, day4.Y + day4.Height, TheLayout.RowHeight);
+    ExpectMarker(s, day4.X + day4.Width, day4.Y + day4.Height, view.Grid.RowHeight);
 }
 
 TEST_F(CalendarScreenshotWin, MonthPaintOfAHundredThousandAppointmentsTakesWellUnderAFrame) {
@@ -183,23 +180,23 @@ TEST_F(CalendarScreenshotWin, MonthPaintOfAHundredThousandAppointmentsTakesWellU
     }
     Liste.Laedt = false;
     const Zeitpunkt last = Liste.Satz(Liste.Anzahl() - 1).Start;
-    Selected = last.Monat > 1 ? SelectedDate{last.Jahr, int8_t(last.Monat - 1), 1} : SelectedDate{last.Jahr - 1, 12, 1};
+    view.Selected = last.Monat > 1 ? SelectedDate{last.Jahr, int8_t(last.Monat - 1), 1} : SelectedDate{last.Jahr - 1, 12, 1};
     DibSurface s(Width, Height);
-    TheSettings.Mode = 2;
+    settings.Mode = ViewMode::Month;
     LARGE_INTEGER freq, a, b;
     QueryPerformanceFrequency(&freq);
     std::vector<double> ms;
     for (int run = 0; run < 9; ++run) {
         GdiCanvas canvas(s.Dc());
         QueryPerformanceCounter(&a);
-        PaintCalendarView(canvas, ClientRect{0, 0, Width, Height});
+        PaintCalendarView(ctx, canvas, ClientRect{0, 0, Width, Height});
         QueryPerformanceCounter(&b);
         ms.push_back(double(b.QuadPart - a.QuadPart) * 1000.0 / double(freq.QuadPart));
     }
     std::sort(ms.begin(), ms.end());
     std::printf("month view paint, 100000 appointments: median %.2f ms, best %.2f ms\n", ms[4], ms[0]);
     EXPECT_LT(ms[4], 16.0);
-    EXPECT_GE(Hits.Block[27][0].Appointment, 0);  // the 28th still got its appointments
+    EXPECT_GE(view.Hits.Block[27][0].Appointment, 0);  // the 28th still got its appointments
     EXPECT_TRUE(s.SavePng("views-month-100000"));
 }
 

@@ -16,14 +16,14 @@ class DayCellTest : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
-        TheLayout.CellWidth = W;
-        TheLayout.CurrentBlock = 4;
+        view.Grid.CellWidth = W;
+        view.Grid.CurrentBlock = 4;
     }
     void Draw(int target, const Zeitpunkt& day = MachZeitpunkt(2026, 12, 5), int h = H) {
         Liste.Erster();
-        DrawDayCell(canvas, X, Y, W, h, 30, 20, 12, day, target);
+        DrawDayCell(ctx, canvas, X, Y, W, h, 30, 20, 12, day, target);
     }
-    const HitEntry& Entry(int entry) const { return Hits.Block[4][entry]; }
+    const HitEntry& Entry(int entry) const { return view.Hits.Block[4][entry]; }
 };
 
 TEST_F(DayCellTest, LineTextsByLayout) {
@@ -59,10 +59,10 @@ TEST_F(DayCellTest, HeadingOfAWeekCell) {
 }
 
 TEST_F(DayCellTest, MonthCellHasNoWeekdayAndShowsTheHolidayName) {
-    SetzeTabelle({{"1. Advent", "1. Advent", FeiertagArt::Fest, RegelFest(11, 29)},
+    SetzeTabelle(feiertage, {{"1. Advent", "1. Advent", FeiertagArt::Fest, RegelFest(11, 29)},
                   {"Weihn.", "Weihnachten", FeiertagArt::Fest, RegelFest(12, 25),
                    FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1800, 9999}});
-    TheSettings.Mode = 2;
+    settings.Mode = ViewMode::Month;
     Draw(ViewTarget::Month, MachZeitpunkt(2026, 12, 25));
     EXPECT_EQ(canvas.Count(Kind::Text), 2);
     EXPECT_EQ(canvas.TextAt(X + W - 4, Y + 1)->text, "Weihn.");
@@ -76,7 +76,7 @@ TEST_F(DayCellTest, MonthCellHasNoWeekdayAndShowsTheHolidayName) {
     // the number "29 " is 3 × 15 wide from X + 5, the name (6 per character) fits in the rest.
     canvas.calls.clear();
     Liste.Erster();
-    DrawDayCell(canvas, X, Y, 100, H, 30, 20, 12, MachZeitpunkt(2026, 11, 29), ViewTarget::Month);
+    DrawDayCell(ctx, canvas, X, Y, 100, H, 30, 20, 12, MachZeitpunkt(2026, 11, 29), ViewTarget::Month);
     const auto* name = canvas.TextAt(X + 100 - 4, Y + 1);
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->text, "1. Adve");
@@ -137,7 +137,7 @@ TEST_F(DayCellTest, OverflowAfterTheLastLineThatFitsAndTheFreeRest) {
     EXPECT_EQ(Entry(4).Height, H - (27 + 4 * 19));
     // The next day continues where this one stopped.
     canvas.calls.clear();
-    DrawDayCell(canvas, X, Y, W, H, 30, 20, 12, MachZeitpunkt(2026, 12, 6), ViewTarget::Month);
+    DrawDayCell(ctx, canvas, X, Y, W, H, 30, 20, 12, MachZeitpunkt(2026, 12, 6), ViewTarget::Month);
     EXPECT_EQ(canvas.TextAt(X + 5, Y + 27)->text, "9:00 Morgen");
 }
 

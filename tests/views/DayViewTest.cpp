@@ -20,7 +20,7 @@ constexpr int Mid(int i) { return RowTop(i) + 10; }
 class DayViewTest : public ViewFixture {
 protected:
     void Draw(int target = 0, const Zeitpunkt& day = MachZeitpunkt(2026, 12, 5)) {
-        DrawDayView(canvas, X, Y, W, H, Row, day, target);
+        DrawDayView(ctx, canvas, X, Y, W, H, Row, day, target);
     }
     // Vertical lines 2 pixels wide (duration lines).
     std::vector<RecordingCanvas::Call> DurationLines() const {
@@ -29,14 +29,14 @@ protected:
             if (c.pen.Width == 2) out.push_back(c);
         return out;
     }
-    const HitEntry& Entry(int block, int entry) const { return Hits.Block[block][entry]; }
+    const HitEntry& Entry(int block, int entry) const { return view.Hits.Block[block][entry]; }
 };
 
 TEST_F(DayViewTest, AppointmentGoesIntoTheFirstRowNotBeforeItsStart) {
-    TheSettings.StartAM = 8 * 60;
+    settings.StartAM = 8 * 60;
     Add(2026, 12, 5, 9, 10, 9, 20, "Zahnarzt");
     Draw();
-    EXPECT_EQ(TheLayout.TimeGridBottom, Tgb);
+    EXPECT_EQ(view.Grid.TimeGridBottom, Tgb);
     // Rows 8:00, 8:30, 9:00, 9:30: the 9:30 row takes it and shows its time.
     const auto* label = canvas.TextAt(X1, RowTop(3));
     ASSERT_NE(label, nullptr);
@@ -186,10 +186,10 @@ TEST_F(DayViewTest, PrintTargetsDrawNoMarkersAndBlackTargetsOnlyBlack) {
     ASSERT_EQ(DurationLines().size(), 1u);
     EXPECT_EQ(DurationLines()[0].pen.Colour, Rgb{});
     canvas.calls.clear();
-    Hits.Clear();
+    view.Hits.Clear();
     Draw(ViewTarget::PrintDayColour);
     EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(4))->colour, Role(RoleTermineWichtig));
-    EXPECT_EQ(Hits.Block[1][4].Date.Jahr, 0);  // no hit grid when printing
+    EXPECT_EQ(view.Hits.Block[1][4].Date.Jahr, 0);  // no hit grid when printing
 }
 
 TEST_F(DayViewTest, UntimedAppointmentsFillBothHalvesThenOverflow) {
@@ -217,7 +217,7 @@ TEST_F(DayViewTest, UntimedAppointmentsFillBothHalvesThenOverflow) {
 }
 
 TEST_F(DayViewTest, HeadingShowsWeekdayDateAndHolidayOrDayOfYear) {
-    SetzeTabelle({{"Neujahr", "Neujahr", FeiertagArt::Fest, RegelFest(1, 1),
+    SetzeTabelle(feiertage, {{"Neujahr", "Neujahr", FeiertagArt::Fest, RegelFest(1, 1),
                    FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1800, 9999},
                   {"Valentin", "Valentinstag", FeiertagArt::Fest, RegelFest(2, 14)}});
     Draw(0, MachZeitpunkt(2026, 1, 1));

@@ -18,33 +18,33 @@ protected:
 TEST_F(DragDropTest, WeekAndMonthViewsMoveTheDateAndKeepTheTime) {
     for (int mode : {1, 2}) {
         Termin moved;
-        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 10), mode, moved));
+        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 10), ViewMode(mode), moved));
         EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 10, 9, 0));
         EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 10, 10, 30));
         EXPECT_EQ(moved.Vorwarnung, MachZeitpunkt(2026, 12, 10, 8, 45));
         EXPECT_EQ(moved.Beschr, std::string(400, 'B'));
         // On another appointment's line the target time is that line's, the time stays ours.
-        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2027, 1, 2, 16, 0), mode, moved));
+        ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2027, 1, 2, 16, 0), ViewMode(mode), moved));
         EXPECT_EQ(moved.Start, MachZeitpunkt(2027, 1, 2, 9, 0));
-        EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), mode, moved));  // same day
+        EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), ViewMode(mode), moved));  // same day
     }
 }
 
 TEST_F(DragDropTest, DayViewTakesTheTargetTimeAndItsUntimedArea) {
     Termin moved;
-    EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 9, 0), 0, moved));  // its own start
-    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), 0, moved));
+    EXPECT_FALSE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 9, 0), ViewMode(0), moved));  // its own start
+    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8, 14, 0), ViewMode(0), moved));
     EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 8, 14, 0));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 8, 15, 30));
     EXPECT_EQ(moved.Vorwarnung, MachZeitpunkt(2026, 12, 8, 13, 45));
     EXPECT_FALSE(moved.Hat(FlagOhneZeit));
 
-    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8), 0, moved));  // the untimed area
+    ASSERT_TRUE(DroppedCopy(Dentist(), MachZeitpunkt(2026, 12, 8), ViewMode(0), moved));  // the untimed area
     EXPECT_TRUE(moved.Hat(FlagOhneZeit));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 8, 1, 30));
 
     Termin untimed = Appointment(2026, 12, 8, 0, 0, 0, 0, "Ganztags", FlagOhneZeit | FlagOhneEnde);
-    ASSERT_TRUE(DroppedCopy(untimed, MachZeitpunkt(2026, 12, 8, 11, 30), 0, moved));
+    ASSERT_TRUE(DroppedCopy(untimed, MachZeitpunkt(2026, 12, 8, 11, 30), ViewMode(0), moved));
     EXPECT_FALSE(moved.Hat(FlagOhneZeit));
     EXPECT_TRUE(moved.Hat(FlagOhneEnde));
     EXPECT_EQ(moved.Start, MachZeitpunkt(2026, 12, 8, 11, 30));
@@ -57,10 +57,10 @@ TEST_F(DragDropTest, YearlyMasterKeepsItsYearStep) {
     master.Ende = MachZeitpunkt(1, 0, 0, 10, 30);
     master.VorwarnBasis = master.Vorwarnung;
     Termin moved;
-    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 9), 1, moved));
+    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 9), ViewMode(1), moved));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(1, 0, 0, 10, 30));
     EXPECT_EQ(moved.VorwarnBasis, MachZeitpunkt(2026, 12, 9, 8, 45));
-    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 8, 23, 0), 0, moved));
+    ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 8, 23, 0), ViewMode(0), moved));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(1, 0, 0, 0, 30));  // the time wraps past midnight
 }
 
@@ -69,7 +69,7 @@ TEST_F(DragDropTest, MoveCopyAndVanishedOriginal) {
     Add(2026, 12, 9, 8, 0, 9, 0, "Anderer");
     const RecordRef original = RefTo(Liste, 0);
     Termin moved;
-    ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2026, 12, 10), 1, moved));
+    ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2026, 12, 10), ViewMode(1), moved));
 
     ASSERT_TRUE(PlaceDrop(Liste, original, moved, true));  // Ctrl: a copy beside the original
     ASSERT_EQ(Liste.Anzahl(), 3);

@@ -4,7 +4,7 @@
 #include "views/InPlaceText.h"
 #include "views/ViewFixture.h"
 
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // wide, text is as high as the font) and a record of every drawing call with the state it
 // was drawn in.
 #pragma once
-#include "views/Canvas.h"
+#include "drawing/Canvas.h"
 
 #include <string>
 #include <vector>

@@ -1,14 +1,13 @@
 // Common set-up of the views tests: default settings, colours and regional order, an
 // empty collection and holiday table, a scripted host whose clock says 5 Dec 2026 12:00.
 #pragma once
-#include "app/Settings.h"
+#include "document/Dokument.h"
 #include "holidays/FeiertagTestHelfer.h"
-#include "settings/Appearance.h"
-#include "store/ClsListe.h"
+#include "settings/Settings.h"
 #include "store/DatumText.h"
 #include "support/FakeHost.h"
-#include "views/DisplayState.h"
 #include "views/RecordingCanvas.h"
+#include "views/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -16,22 +15,9 @@
 
 class ViewFixture : public testing::Test {
 protected:
-    void SetUp() override {
-        TheSettings = Settings{};
-        TheAppearance = Appearance{};
-        DatumTrenner = '.';
-        TagZuerst = true;
-        Liste.Leeren();
-        SetzeTabelle({});
-        Hits.Clear();
-        TheLayout = Layout{};
-        DayFrames = DayFrameTable{};
-        ViewNow = MachZeitpunkt(2026, 12, 5, 12, 0);
-    }
-    void TearDown() override {
-        Liste.Leeren();
-        SetzeTabelle({});
-        TheSettings = Settings{};
+    ViewFixture() {
+        SetzeDatumsformat('.', true);
+        view.Now = MachZeitpunkt(2026, 12, 5, 12, 0);
     }
 
     static Termin Appointment(int j, int m, int t, int h, int mi, int eh, int emi, const std::string& text,
@@ -43,16 +29,22 @@ protected:
         r.SetzeKurzbeschr(text);
         return r;
     }
-    static void Add(const Termin& t) { ASSERT_TRUE(Liste.Einfuegen(t)); }
-    static void Add(int j, int m, int t, int h, int mi, int eh, int emi, const std::string& text, uint16_t flags = 0) {
+    void Add(const Termin& t) { ASSERT_TRUE(Liste.Einfuegen(t)); }
+    void Add(int j, int m, int t, int h, int mi, int eh, int emi, const std::string& text, uint16_t flags = 0) {
         Add(Appointment(j, m, t, h, mi, eh, emi, text, flags));
     }
-    static Rgb Role(int role) { return TheAppearance.Farben.Colour(role); }
+    Rgb Role(int role) const { return settings.Look.Farben.Colour(role); }
     // Short text of the appointment a hit entry refers to ("" for none).
-    static std::string HitText(const HitEntry& e) {
+    std::string HitText(const HitEntry& e) {
         return e.Appointment == HitEntry::NoAppointment ? std::string() : std::string(Liste.Satz(e.Appointment).Kurzbeschr);
     }
 
     FakeHost host;
+    Dokument doc;
+    ClsListe& Liste = doc.Liste;
+    Settings settings;
+    Feiertage feiertage;
+    ViewState view;
+    PaintContext ctx{doc.Liste, feiertage, settings, view};
     RecordingCanvas canvas;
 };

@@ -8,7 +8,7 @@ namespace {
 class ViewLayoutTest : public ViewFixture {
 protected:
     Layout Compute(int mode, int right, int bottom, FontLimits limits = {}) {
-        return ComputeLayout(mode, ClientRect{0, 0, right, bottom}, limits, canvas);
+        return ComputeLayout(ViewMode(mode), ClientRect{0, 0, right, bottom}, limits, canvas);
     }
 };
 
@@ -114,16 +114,14 @@ TEST_F(ViewLayoutTest, MonthCellsStartAtTheFirstWeekdayAndWrapAfterSunday) {
 }
 
 TEST_F(ViewLayoutTest, TitlesOfTheThreeViews) {
-    EXPECT_EQ(ViewTitle(0, 2026, 3, 7), "7. 3.2026");
-    EXPECT_EQ(ViewTitle(0, 2026, 11, 17), "17.11.2026");
-    EXPECT_EQ(ViewTitle(2, 2026, 3, 7), "M\xE4rz 2026");
-    EXPECT_EQ(ViewTitle(1, 2026, 3, 7), "2. 3.2026 bis 8. 3.2026");
-    EXPECT_EQ(ViewTitle(1, 2026, 12, 31), "28.12.2026 bis 3. 1.2027");  // the week across the year end
-    TagZuerst = false;
-    DatumTrenner = '/';
-    EXPECT_EQ(ViewTitle(0, 2026, 3, 7), "3/ 7/2026");
-    TagZuerst = true;  // the fixture sets them up but does not put them back
-    DatumTrenner = '.';
+    EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 3, 7), "7. 3.2026");
+    EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 11, 17), "17.11.2026");
+    EXPECT_EQ(ViewTitle(ViewMode::Month, 2026, 3, 7), "M\xE4rz 2026");
+    EXPECT_EQ(ViewTitle(ViewMode::Week, 2026, 3, 7), "2. 3.2026 bis 8. 3.2026");
+    EXPECT_EQ(ViewTitle(ViewMode::Week, 2026, 12, 31), "28.12.2026 bis 3. 1.2027");  // the week across the year end
+    SetzeDatumsformat('/', false);
+    EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 3, 7), "3/ 7/2026");
+    SetzeDatumsformat('.', true);  // the fixture sets them up but does not put them back
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The window framework inside one process: frame layout with bars, command routing from
 // menu, accelerator-style WM_COMMAND and button clicks, menu ownership and enablers,
 // timers, modal dialogs from the resource library and the GDI handle counter.
-#include "app/AppState.h"
+#include "core/ProgramPath.h"
 #include "framework/DecoratedFrame.h"
 #include "framework/Dialog.h"
 #include "framework/Dispatch.h"
@@ -193,7 +193,7 @@ TEST(Framework, CloseQueryCanRefuse) {
 namespace {
 class VersionDialog : public Dialog {
 public:
-    VersionDialog() : Dialog(nullptr, 4269, app::ResourceLibrary) {}
+    VersionDialog() : Dialog(nullptr, 4269, ResourceModule()) {}
     std::string version;
     bool okSeen = false;
 

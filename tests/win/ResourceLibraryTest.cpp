@@ -1,7 +1,7 @@
 // ORDIVO.DLL as built: every string of the resource scripts is in the library with the
 // same Windows-1252 text, and the menus and accelerators the program loads exist.
-#include "app/AppState.h"
-#include "app/ResString.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
 #include "support/RcStringTable.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ TEST(ResourceLibrary, EveryScriptStringLoadsWithTheSameText) {
     ASSERT_GT(strings.size(), 40u);
     for (const auto& [id, text] : strings) {
         char buf[1024] = {};
-        LoadStringA(app::ResourceLibrary, id, buf, sizeof buf);
+        LoadStringA(ResourceModule(), id, buf, sizeof buf);
         EXPECT_EQ(std::string(buf), text) << "string " << id;
     }
 }
@@ -28,7 +28,7 @@ TEST(ResourceLibrary, LoadResStringAlternatesTwoBuffersOf256) {
 }
 
 TEST(ResourceLibrary, MenusAndAccelerators) {
-    HMENU commands = LoadMenuA(app::ResourceLibrary, "COMMANDS");
+    HMENU commands = LoadMenuA(ResourceModule(), "COMMANDS");
     ASSERT_NE(commands, nullptr);
     for (UINT id : {101u, 102u, 103u, 104u, 109u, 351u, 352u, 353u, 402u, 405u, 901u, 904u}) {
         char text[80] = {};

@@ -19,11 +19,12 @@ int main(int argc, char** argv) {
     std::stringstream text;
     text << in.rdbuf();
     std::string fehler;
-    if (!LeseFeiertagQuelle(text.str(), Feiertage(), fehler)) {
+    FeiertagTabelle tabelle{};
+    if (!LeseFeiertagQuelle(text.str(), tabelle, fehler)) {
         std::fprintf(stderr, "%s: %s\n", argv[1], fehler.c_str());
         return 1;
     }
-    if (!SpeichereFeiertage(argv[2])) {
+    if (!SpeichereFeiertage(tabelle, argv[2])) {
         std::fprintf(stderr, "%s: cannot write\n", argv[2]);
         return 1;
     }

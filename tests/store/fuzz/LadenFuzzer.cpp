@@ -2,7 +2,7 @@
 // Refused input must leave the collection as a fresh start; accepted input must save again.
 #include "addresses/ClsAdrListe.h"
 #include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
+#include "document/KalenderDatei.h"
 #include "store/Passwort.h"
 #include "support/FakeHost.h"
 
@@ -36,6 +36,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* daten, size_t groesse) {
     if (!geladen && (Liste.Anzahl() != 0 || AdrListe.Anzahl() != 0 || Liste.Passwort[0] || Liste.Laedt))
         __builtin_trap();
     if (host.waitDepth != 0) __builtin_trap();
-    if (geladen && !SchreibeDatei(aus, ModusKalender)) __builtin_trap();
+    if (geladen && !SchreibeDatei(doc, aus, ModusKalender)) __builtin_trap();
     return 0;
 }

@@ -1,0 +1,22 @@
+// Sets or removes the file password (template 2359): the new text twice; command 108.
+#pragma once
+#include "framework/Dialog.h"
+
+class ClsListe;
+
+class ClsNeuesPasswortDlg : public Dialog {
+public:
+    static constexpr int Vorlage = 2359, Feld = 101, Wiederholung = 102;
+
+    ClsNeuesPasswortDlg(HWND parent, HMODULE module, ClsListe& liste);
+
+protected:
+    void SetupWindow() override;
+    bool CanClose() override;
+
+private:
+    ClsListe& liste_;
+};
+
+// Command 108: runs the dialog with `owner` as parent on the open file's collection.
+void NeuesPasswort(HWND owner, ClsListe& liste);

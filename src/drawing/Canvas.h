@@ -1,0 +1,64 @@
+// The drawing interface of the calendar painters: fonts and pens as value descriptions,
+// text with alignment and measuring, lines, rectangles, fills and flood fill. GdiCanvas
+// draws on screen and printer contexts; tests record the calls instead.
+#pragma once
+#include "drawing/Palette.h"
+
+#include <string>
+
+enum class FontFamily { Roman, Swiss };
+
+// Face "Arial", ANSI, stroke precision, proof quality, variable pitch. Height 0 stands for
+// the context's own font (the state before any font was chosen).
+struct FontSpec {
+    int Height = 0;
+    int Weight = 400;
+    FontFamily Family = FontFamily::Swiss;
+};
+inline bool operator==(const FontSpec& a, const FontSpec& b) {
+    return a.Height == b.Height && a.Weight == b.Weight && a.Family == b.Family;
+}
+
+// A solid pen; the default is the one-pixel black pen every context starts with.
+struct PenSpec {
+    int Width = 1;
+    Rgb Colour{};
+};
+inline bool operator==(const PenSpec& a, const PenSpec& b) {
+    return a.Width == b.Width && a.Colour == b.Colour;
+}
+
+enum class TextAlign { Left, Center, Right };  // horizontal; text always hangs from y
+
+struct TextSize {
+    int Cx = 0;
+    int Cy = 0;
+};
+
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    // One device pixel in logical units (1 on screen).
+    virtual int UnitX() const = 0;
+    virtual int UnitY() const = 0;
+
+    // Each setter returns the previous value, so a painter can put it back.
+    virtual FontSpec SetFont(const FontSpec& font) = 0;
+    virtual PenSpec SetPen(const PenSpec& pen) = 0;
+    virtual Rgb SetTextColour(Rgb colour) = 0;
+    virtual TextAlign SetTextAlign(TextAlign align) = 0;
+    virtual bool SetTransparent(bool transparent) = 0;  // background mode
+
+    virtual TextSize MeasureText(const std::string& text) = 0;  // in the current font
+    virtual void DrawText(int x, int y, const std::string& text) = 0;
+
+    virtual void MoveTo(int x, int y) = 0;
+    virtual void LineTo(int x, int y) = 0;  // the end point itself is not drawn
+    // Outline in the current pen, filled with the context's current brush (white on a fresh one).
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // Right and bottom edges excluded.
+    virtual void FillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
+    // Fills from (x, y) outwards up to pixels of the border colour.
+    virtual void FloodFill(int x, int y, Rgb border, Rgb fill) = 0;
+};

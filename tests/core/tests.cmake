@@ -1,0 +1,5 @@
+list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/ConfigTextTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FileNamesTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegAccessTest.cpp
+)
