@@ -30,11 +30,20 @@ inline bool operator==(const PenSpec& a, const PenSpec& b) {
 
 enum class TextAlign { Left, Center, Right };  // horizontal; text always hangs from y
 
+// Everything a text is drawn with; the background always shows through.
+struct TextStyle {
+    FontSpec Font;
+    Rgb Colour{};
+    TextAlign Align = TextAlign::Left;
+};
+
 struct TextSize {
     int Cx = 0;
     int Cy = 0;
 };
 
+// Every operation takes the font, pen or colour it draws with, so a painter never depends
+// on what another one left selected.
 class Canvas {
 public:
     virtual ~Canvas() = default;
@@ -43,20 +52,13 @@ public:
     virtual int UnitX() const = 0;
     virtual int UnitY() const = 0;
 
-    // Each setter returns the previous value, so a painter can put it back.
-    virtual FontSpec SetFont(const FontSpec& font) = 0;
-    virtual PenSpec SetPen(const PenSpec& pen) = 0;
-    virtual Rgb SetTextColour(Rgb colour) = 0;
-    virtual TextAlign SetTextAlign(TextAlign align) = 0;
-    virtual bool SetTransparent(bool transparent) = 0;  // background mode
+    virtual TextSize MeasureText(const std::string& text, const FontSpec& font) = 0;
+    virtual void DrawText(int x, int y, const std::string& text, const TextStyle& style) = 0;
 
-    virtual TextSize MeasureText(const std::string& text) = 0;  // in the current font
-    virtual void DrawText(int x, int y, const std::string& text) = 0;
-
-    virtual void MoveTo(int x, int y) = 0;
-    virtual void LineTo(int x, int y) = 0;  // the end point itself is not drawn
-    // Outline in the current pen, filled with the context's current brush (white on a fresh one).
-    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    // From (x0, y0) to (x1, y1); the end point itself is not drawn.
+    virtual void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) = 0;
+    // Outline in `pen`, filled white.
+    virtual void Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) = 0;
     // Right and bottom edges excluded.
     virtual void FillRect(int left, int top, int right, int bottom, Rgb colour) = 0;
     // Fills from (x, y) outwards up to pixels of the border colour.

@@ -75,30 +75,12 @@ std::string Dialog::GetItemText(int id) const {
 
 void Dialog::SetItemText(int id, const std::string& text) { SetDlgItemTextA(hwnd_, id, text.c_str()); }
 
-int Dialog::GetItemInt(int id, bool* ok) const {
-    BOOL translated = FALSE;
-    const int v = static_cast<int>(GetDlgItemInt(hwnd_, id, &translated, TRUE));
-    if (ok) *ok = translated != FALSE;
-    return v;
-}
-
-void Dialog::SetItemInt(int id, int value) { SetDlgItemInt(hwnd_, id, value, TRUE); }
-
 int Dialog::ListAdd(int id, const std::string& text) {
     return static_cast<int>(SendDlgItemMessageA(hwnd_, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 void Dialog::ListClear(int id) { SendDlgItemMessageA(hwnd_, id, LB_RESETCONTENT, 0, 0); }
 int Dialog::ListSelection(int id) const { return static_cast<int>(SendDlgItemMessageA(hwnd_, id, LB_GETCURSEL, 0, 0)); }
 void Dialog::ListSelect(int id, int index) { SendDlgItemMessageA(hwnd_, id, LB_SETCURSEL, index, 0); }
-int Dialog::ListCount(int id) const { return static_cast<int>(SendDlgItemMessageA(hwnd_, id, LB_GETCOUNT, 0, 0)); }
-
-std::string Dialog::ListText(int id, int index) const {
-    const LRESULT len = SendDlgItemMessageA(hwnd_, id, LB_GETTEXTLEN, index, 0);
-    if (len == LB_ERR) return std::string();
-    std::vector<char> buf(static_cast<size_t>(len) + 1);
-    SendDlgItemMessageA(hwnd_, id, LB_GETTEXT, index, reinterpret_cast<LPARAM>(buf.data()));
-    return std::string(buf.data());
-}
 
 int Dialog::ComboAdd(int id, const std::string& text) {
     return static_cast<int>(SendDlgItemMessageA(hwnd_, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));

@@ -22,8 +22,6 @@ public:
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
     std::string GetItemText(int id) const;
     void SetItemText(int id, const std::string& text);
-    int GetItemInt(int id, bool* ok = nullptr) const;
-    void SetItemInt(int id, int value);
     bool IsChecked(int id) const { return IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
     void SetChecked(int id, bool on) { CheckDlgButton(hwnd_, id, on ? BST_CHECKED : BST_UNCHECKED); }
     void EnableItem(int id, bool on) { EnableWindow(Item(id), on); }
@@ -34,8 +32,6 @@ public:
     void ListClear(int id);
     int ListSelection(int id) const;
     void ListSelect(int id, int index);
-    int ListCount(int id) const;
-    std::string ListText(int id, int index) const;
     int ComboAdd(int id, const std::string& text);
     void ComboClear(int id);
     int ComboSelection(int id) const;

@@ -23,6 +23,8 @@ GdiCanvas::GdiCanvas(HDC dc)
       oldBkMode_(GetBkMode(dc)) {
     DeviceUnits(dc, ux_, uy_);
     ::SetTextAlign(dc_, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::SetTextColor(dc_, Ref(colour_));
+    ::SetBkMode(dc_, TRANSPARENT);
 }
 
 GdiCanvas::~GdiCanvas() {
@@ -64,63 +66,58 @@ HBRUSH GdiCanvas::BrushFor(Rgb colour) {
     return brushes_.back().second.Get();
 }
 
-FontSpec GdiCanvas::SetFont(const FontSpec& font) {
-    const FontSpec old = font_;
+void GdiCanvas::Select(const FontSpec& font) {
+    if (font == font_ && (fontGuard_ || font.Height == 0)) return;
     font_ = font;
     if (font.Height == 0) {
         fontGuard_.reset();  // the context's own font
-        return old;
+        return;
     }
     HFONT f = FontFor(font);
-    if (!f) return old;
+    if (!f) return;
     if (fontGuard_) SelectObject(dc_, f);
     else fontGuard_.emplace(dc_, f);
-    return old;
 }
 
-PenSpec GdiCanvas::SetPen(const PenSpec& pen) {
-    const PenSpec old = pen_;
+void GdiCanvas::Select(const PenSpec& pen) {
+    if (pen == pen_ && penGuard_) return;
     pen_ = pen;
     HPEN p = PenFor(pen);
-    if (!p) return old;
+    if (!p) return;
     if (penGuard_) SelectObject(dc_, p);
     else penGuard_.emplace(dc_, p);
-    return old;
 }
 
-Rgb GdiCanvas::SetTextColour(Rgb colour) {
-    Rgb old;
-    old.Value = ::SetTextColor(dc_, Ref(colour));
-    return old;
-}
-
-TextAlign GdiCanvas::SetTextAlign(TextAlign align) {
-    const TextAlign old = align_;
-    align_ = align;
-    const UINT h = align == TextAlign::Center ? TA_CENTER : align == TextAlign::Right ? TA_RIGHT : TA_LEFT;
-    ::SetTextAlign(dc_, h | TA_TOP | TA_NOUPDATECP);
-    return old;
-}
-
-bool GdiCanvas::SetTransparent(bool transparent) {
-    return ::SetBkMode(dc_, transparent ? TRANSPARENT : OPAQUE) == TRANSPARENT;
-}
-
-TextSize GdiCanvas::MeasureText(const std::string& text) {
+TextSize GdiCanvas::MeasureText(const std::string& text, const FontSpec& font) {
+    Select(font);
     SIZE s{};
     GetTextExtentPoint32A(dc_, text.c_str(), int(text.size()), &s);
     return TextSize{int(s.cx), int(s.cy)};
 }
 
-void GdiCanvas::DrawText(int x, int y, const std::string& text) {
+void GdiCanvas::DrawText(int x, int y, const std::string& text, const TextStyle& style) {
+    Select(style.Font);
+    if (style.Colour != colour_) {
+        colour_ = style.Colour;
+        ::SetTextColor(dc_, Ref(colour_));
+    }
+    if (style.Align != align_) {
+        align_ = style.Align;
+        const UINT h = align_ == TextAlign::Center ? TA_CENTER : align_ == TextAlign::Right ? TA_RIGHT : TA_LEFT;
+        ::SetTextAlign(dc_, h | TA_TOP | TA_NOUPDATECP);
+    }
     TextOutA(dc_, x, y, text.c_str(), int(text.size()));
 }
 
-void GdiCanvas::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+void GdiCanvas::Line(int x0, int y0, int x1, int y1, const PenSpec& pen) {
+    Select(pen);
+    MoveToEx(dc_, x0, y0, nullptr);
+    ::LineTo(dc_, x1, y1);
+}
 
-void GdiCanvas::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
-
-void GdiCanvas::Rectangle(int left, int top, int right, int bottom) {
+void GdiCanvas::Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) {
+    Select(pen);
+    gdi::SelectGuard brush(dc_, BrushFor(Rgb{255, 255, 255}));
     ::Rectangle(dc_, left, top, right, bottom);
 }
 

@@ -1,6 +1,7 @@
 // Canvas on a GDI device context (screen, memory or printer). Fonts, pens and brushes are
-// created on first use, kept for the canvas's life and deleted with it; the context's
-// original objects, colours, alignment and background mode are put back at the end.
+// created on first use, kept for the canvas's life and deleted with it; a font or pen is
+// selected again only when a call asks for another one. The context's original objects,
+// colours, alignment and background mode are put back at the end.
 #pragma once
 #include "framework/Gdi.h"
 #include "drawing/Canvas.h"
@@ -21,31 +22,26 @@ public:
     int UnitX() const override { return ux_; }
     int UnitY() const override { return uy_; }
 
-    FontSpec SetFont(const FontSpec& font) override;
-    PenSpec SetPen(const PenSpec& pen) override;
-    Rgb SetTextColour(Rgb colour) override;
-    TextAlign SetTextAlign(TextAlign align) override;
-    bool SetTransparent(bool transparent) override;
-
-    TextSize MeasureText(const std::string& text) override;
-    void DrawText(int x, int y, const std::string& text) override;
-
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Rectangle(int left, int top, int right, int bottom) override;
+    TextSize MeasureText(const std::string& text, const FontSpec& font) override;
+    void DrawText(int x, int y, const std::string& text, const TextStyle& style) override;
+    void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) override;
+    void Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
     void FloodFill(int x, int y, Rgb border, Rgb fill) override;
 
 private:
+    void Select(const FontSpec& font);
+    void Select(const PenSpec& pen);
     HFONT FontFor(const FontSpec& font);
     HPEN PenFor(const PenSpec& pen);
     HBRUSH BrushFor(Rgb colour);
 
     HDC dc_;
     int ux_ = 1, uy_ = 1;
-    FontSpec font_;
+    FontSpec font_;  // selected now
     PenSpec pen_;
     TextAlign align_ = TextAlign::Left;
+    Rgb colour_;
     UINT oldAlign_;
     COLORREF oldTextColour_;
     int oldBkMode_;

@@ -7,7 +7,7 @@
 const char* const MarkerOne = " \xB2)";
 const char* const MarkerBoth = " \xB9\xB2)";
 
-Rgb ViewColour(int target, Rgb colour) {
+Rgb ViewColour(ViewTarget target, Rgb colour) {
     switch (target) {
     case ViewTarget::PrintDayBlack:
     case ViewTarget::PrintWeekBlack:
@@ -15,10 +15,6 @@ Rgb ViewColour(int target, Rgb colour) {
     case ViewTarget::PrintMonthBlack: return Rgb{};
     default: return colour;
     }
-}
-
-Rgb SetViewTextColor(Canvas& canvas, int target, Rgb colour) {
-    return canvas.SetTextColour(ViewColour(target, colour));
 }
 
 Rgb AppointmentColour(const ColourTable& farben, const Termin& t, const Zeitpunkt& jetzt) {
@@ -37,12 +33,12 @@ std::string Markers(const Termin& t) {
     return m + ")";
 }
 
-std::string FitText(Canvas& canvas, const std::string& text, int maxWidth) {
-    if (canvas.MeasureText(text).Cx <= maxWidth) return text;
+std::string FitText(Canvas& canvas, const FontSpec& font, const std::string& text, int maxWidth) {
+    if (canvas.MeasureText(text, font).Cx <= maxWidth) return text;
     size_t fits = 0, tooLong = text.size();  // prefix lengths known to fit / not to fit
     while (tooLong - fits > 1) {
         const size_t mid = fits + (tooLong - fits) / 2;
-        if (canvas.MeasureText(text.substr(0, mid)).Cx <= maxWidth) fits = mid;
+        if (canvas.MeasureText(text.substr(0, mid), font).Cx <= maxWidth) fits = mid;
         else tooLong = mid;
     }
     return text.substr(0, fits);

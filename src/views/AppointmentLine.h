@@ -8,18 +8,16 @@
 
 #include <string>
 
-// Target numbers: 0-2 screen (day, week, month); 3-10 printout (odd black, even coloured).
-namespace ViewTarget {
-constexpr int Day = 0, Week = 1, Month = 2;
-constexpr int PrintDayBlack = 3, PrintDayColour = 4, PrintWeekBlack = 5, PrintWeekColour = 6,
-              PrintBlack = 7, PrintMonthBlack = 9, PrintMonthColour = 10;
-inline bool IsScreen(int target) { return target < 3; }
-}  // namespace ViewTarget
+// Where a painter draws: 0-2 the screen views; 3-10 printout pages (odd black, even coloured).
+enum class ViewTarget {
+    Day = 0, Week = 1, Month = 2,
+    PrintDayBlack = 3, PrintDayColour = 4, PrintWeekBlack = 5, PrintWeekColour = 6,
+    PrintBlack = 7, PrintColour = 8, PrintMonthBlack = 9, PrintMonthColour = 10,
+};
+inline bool IsScreen(ViewTarget target) { return static_cast<int>(target) < 3; }
 
 // Black for the black print targets 3, 5, 7 and 9, else the colour itself.
-Rgb ViewColour(int target, Rgb colour);
-// Sets the text colour by that rule; returns the previous one.
-Rgb SetViewTextColor(Canvas& canvas, int target, Rgb colour);
+Rgb ViewColour(ViewTarget target, Rgb colour);
 
 // Role "Termine, erledigte" when drawn as done, else the role of the priority.
 Rgb AppointmentColour(const ColourTable& farben, const Termin& t, const Zeitpunkt& jetzt);
@@ -34,7 +32,7 @@ extern const char* const MarkerBoth;  // " ¹²)"
 
 // The longest start of `text` whose width is at most maxWidth (characters dropped from the
 // end); text widths grow with length, so the search halves the range.
-std::string FitText(Canvas& canvas, const std::string& text, int maxWidth);
+std::string FitText(Canvas& canvas, const FontSpec& font, const std::string& text, int maxWidth);
 
 // Slot index of a record returned by the collection's walk (HitEntry::NoAppointment for null).
 int32_t SlotIndex(ClsListe& liste, const Termin* t);

@@ -19,8 +19,6 @@ void PaintCalendarView(PaintContext& ctx, Canvas& canvas, const ClientRect& clie
     v.Grid = ComputeLayout(mode, client, limits, canvas);
     const Layout& l = v.Grid;
 
-    const FontSpec oldFont = canvas.SetFont(HeadingFont(l.HeadingHeight));
-    const bool oldTransparent = canvas.SetTransparent(true);
     ctx.Holidays.Berechne(v.Selected.Year, false);
     const bool saved = ctx.Liste.MerkePosition();
     if (mode == ViewMode::Day) {
@@ -34,6 +32,4 @@ void PaintCalendarView(PaintContext& ctx, Canvas& canvas, const ClientRect& clie
         PaintMonthView(ctx, canvas, client);
     }
     if (saved) ctx.Liste.HolePosition();
-    canvas.SetTransparent(oldTransparent);
-    canvas.SetFont(oldFont);
 }

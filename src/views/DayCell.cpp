@@ -13,7 +13,7 @@
 
 namespace {
 
-bool IsWeekLayout(int target) {
+bool IsWeekLayout(ViewTarget target) {
     return target == ViewTarget::Week || target == ViewTarget::PrintWeekBlack ||
            target == ViewTarget::PrintWeekColour;
 }
@@ -37,39 +37,33 @@ std::string CellLineText(const Termin& t, bool weekLayout) {
 }
 
 void DrawDayCell(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int headingHeight, int rowHeight,
-                 int smallHeight, const Zeitpunkt& day, int target) {
-    const bool screen = ViewTarget::IsScreen(target);
+                 int smallHeight, const Zeitpunkt& day, ViewTarget target) {
+    const bool screen = IsScreen(target);
     const bool week = IsWeekLayout(target);
     const int inset = rowHeight / 4;
     const int pitch = rowHeight - 1;
     const int weight = screen ? 700 : 400;
     const FontSpec textFont{rowHeight, weight, FontFamily::Swiss};
-
-    const bool oldTransparent = canvas.SetTransparent(true);
-    const FontSpec oldFont = canvas.SetFont(textFont);
-    const int reserveOne = screen ? canvas.MeasureText(MarkerOne).Cx : 0;
-    const int reserveBoth = screen ? canvas.MeasureText(MarkerBoth).Cx : 0;
+    const int reserveOne = screen ? canvas.MeasureText(MarkerOne, textFont).Cx : 0;
+    const int reserveBoth = screen ? canvas.MeasureText(MarkerBoth, textFont).Cx : 0;
 
     const DayHeading head = LookUpDayHeading(ctx, day);
-    const Rgb oldColour = SetViewTextColor(canvas, target, head.Colour);
-    canvas.SetFont(FontSpec{headingHeight, weight, FontFamily::Swiss});
-    const std::string number = Format("%2d ", day.Tag);
-    canvas.DrawText(x + inset, y + 1, number);
-    int headingEnd = x + inset + canvas.MeasureText(number).Cx;
+    const Rgb headColour = ViewColour(target, head.Colour);
+    const TextStyle number{FontSpec{headingHeight, weight, FontFamily::Swiss}, headColour};
+    const std::string numberText = Format("%2d ", day.Tag);
+    canvas.DrawText(x + inset, y + 1, numberText, number);
+    int headingEnd = x + inset + canvas.MeasureText(numberText, number.Font).Cx;
     if (week) {
-        canvas.SetFont(textFont);
         const std::string weekday = WeekdayName(head.Weekday, true);
-        canvas.DrawText(headingEnd, y + 1, weekday);
-        headingEnd += canvas.MeasureText(weekday).Cx;
+        canvas.DrawText(headingEnd, y + 1, weekday, TextStyle{textFont, headColour});
+        headingEnd += canvas.MeasureText(weekday, textFont).Cx;
     }
-    canvas.SetFont(FontSpec{smallHeight, 700, FontFamily::Roman});
-    const TextAlign oldAlign = canvas.SetTextAlign(TextAlign::Right);
+    const TextStyle small{FontSpec{smallHeight, 700, FontFamily::Roman}, headColour, TextAlign::Right};
     // A holiday name too long for a narrow cell is cut rather than drawn over the day number.
-    if (!head.Holiday.empty()) canvas.DrawText(x + w - 4, y + 1, FitText(canvas, head.Holiday, x + w - 4 - headingEnd));
-    else canvas.DrawText(x + w - inset, y + 1, Format("%3d", head.DayOfYear));
-    canvas.SetTextAlign(oldAlign);
-    canvas.SetTextColour(oldColour);
-    canvas.SetFont(textFont);
+    if (!head.Holiday.empty())
+        canvas.DrawText(x + w - 4, y + 1, FitText(canvas, small.Font, head.Holiday, x + w - 4 - headingEnd), small);
+    else
+        canvas.DrawText(x + w - inset, y + 1, Format("%3d", head.DayOfYear), small);
 
     int ly = y + headingHeight - (week ? 0 : 3);
     int n = 0;
@@ -84,19 +78,15 @@ void DrawDayCell(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, 
         }
         const bool one = HasLongText(probe) != HasAddress(probe);
         const int reserve = one ? reserveOne : HasLongText(probe) ? reserveBoth : 0;
-        std::string text = FitText(canvas, CellLineText(probe, week), w - inset - reserve);
+        std::string text = FitText(canvas, textFont, CellLineText(probe, week), w - inset - reserve);
         if (screen) text += Markers(probe);
-        SetViewTextColor(canvas, target, AppointmentColour(ctx.Config.Look.Farben, probe, view.Now));
-        canvas.DrawText(x + inset, ly, text);
+        const Rgb colour = ViewColour(target, AppointmentColour(ctx.Config.Look.Farben, probe, view.Now));
+        canvas.DrawText(x + inset, ly, text, TextStyle{textFont, colour});
         if (screen && n < HitGrid::WholeCell)
             view.Hits.Set(block, n, x, ly, view.Grid.CellWidth, rowHeight - 1, probe.Start, SlotIndex(ctx.Liste, p));
         ly += pitch;
         ++n;
     }
-
-    canvas.SetTextColour(oldColour);
-    canvas.SetTransparent(oldTransparent);
-    canvas.SetFont(oldFont);
     if (screen && n < HitGrid::WholeCell)
         view.Hits.Set(block, n, x, ly, view.Grid.CellWidth, h - (ly - y), Zeitpunkt{});
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "store/Termin.h"
 #include "drawing/Canvas.h"
+#include "views/AppointmentLine.h"
 
 #include <string>
 
@@ -12,7 +13,7 @@ struct PaintContext;
 // days in increasing order). Targets 1, 5, 6 use the week layout, 2, 9, 10 the month layout.
 // On screen the lines and the free rest go into block Grid.CurrentBlock of the view's hits.
 void DrawDayCell(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int headingHeight, int rowHeight,
-                 int smallHeight, const Zeitpunkt& day, int target);
+                 int smallHeight, const Zeitpunkt& day, ViewTarget target);
 
 // The line text of an appointment in a cell: the short text alone without a time of day,
 // else "9:00 - 9:30 text" (week layouts) or "9:00 text" (month layouts).

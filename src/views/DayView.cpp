@@ -35,10 +35,11 @@ std::string TimeLabel(const Zeitpunkt& z) {
 
 class DayPainter {
 public:
-    DayPainter(PaintContext& ctx, Canvas& c, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day, int target)
+    DayPainter(PaintContext& ctx, Canvas& c, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
+               ViewTarget target)
         : ctx_(ctx), liste_(ctx.Liste), grid_(ctx.Config), c_(c), x_(x), y_(y), w_(w), h_(h), rowH_(rowHeight),
           day_(day), target_(target),
-          screen_(ViewTarget::IsScreen(target)), ux_(c.UnitX()), uy_(c.UnitY()), colW_(w / 2),
+          screen_(IsScreen(target)), ux_(c.UnitX()), uy_(c.UnitY()), colW_(w / 2),
           headH_(rowHeight * 3 / 2), pitch_(rowHeight - uy_),
           tgb_(y + headH_ + RowCount * rowHeight - (RowCount - 1) * uy_),
           normalFont_{rowHeight, 400, FontFamily::Swiss},
@@ -57,6 +58,7 @@ private:
     int LineEnd(int column, int fromRow, int mid, const Termin& t);
     void DurationLine(int lineX, int top, int bottom, const Termin& t);
     std::string CutWithMarkers(const Termin& t, int limit);
+    void Rule(int x0, int y0, int x1, int y1) { c_.Line(x0, y0, x1, y1, PenSpec{ux_, Rgb{}}); }
 
     Rgb Colour(const Termin& t) const { return AppointmentColour(ctx_.Config.Look.Farben, t, ctx_.View.Now); }
 
@@ -66,7 +68,7 @@ private:
     Canvas& c_;
     const int x_, y_, w_, h_, rowH_;
     const Zeitpunkt day_;
-    const int target_;
+    const ViewTarget target_;
     const bool screen_;
     const int ux_, uy_, colW_, headH_, pitch_, tgb_;
     const FontSpec normalFont_, rowFont_;
@@ -80,20 +82,14 @@ private:
 
 void DayPainter::Paint() {
     ctx_.View.Grid.TimeGridBottom = tgb_;
-    const bool oldTransparent = c_.SetTransparent(true);
-    const FontSpec oldFont = c_.SetFont(normalFont_);
-    const TextAlign oldAlign = c_.SetTextAlign(TextAlign::Left);
     Frame();
     Heading();
 
-    c_.SetFont(normalFont_);
-    w9_ = c_.MeasureText("88:88    ").Cx;
-    w6_ = c_.MeasureText("88:88 ").Cx;
-    w7_ = c_.MeasureText("88:88  ").Cx;
-    w8_ = c_.MeasureText("88:88   ").Cx;
-    markerW_ = screen_ ? c_.MeasureText(MarkerBoth).Cx : 0;
-    const PenSpec oldPen = c_.SetPen(PenSpec{ux_, Rgb{}});
-    const Rgb oldColour = SetViewTextColor(c_, target_, Rgb{});
+    w9_ = c_.MeasureText("88:88    ", normalFont_).Cx;
+    w6_ = c_.MeasureText("88:88 ", normalFont_).Cx;
+    w7_ = c_.MeasureText("88:88  ", normalFont_).Cx;
+    w8_ = c_.MeasureText("88:88   ", normalFont_).Cx;
+    markerW_ = screen_ ? c_.MeasureText(MarkerBoth, normalFont_).Cx : 0;
 
     if (screen_) {
         Zeitpunkt noDate;
@@ -109,40 +105,24 @@ void DayPainter::Paint() {
     Column(0);
     Column(1);
     if (saved) liste_.HolePosition();
-
-    c_.SetTextColour(oldColour);
-    c_.SetTransparent(oldTransparent);
-    c_.SetPen(oldPen);
-    c_.SetFont(oldFont);
-    c_.SetTextAlign(oldAlign);
 }
 
 void DayPainter::Frame() {
-    for (int ly : {y_, y_ + h_, y_ + headH_, tgb_}) {
-        c_.MoveTo(x_, ly);
-        c_.LineTo(x_ + w_, ly);
-    }
-    for (int lx : {x_, x_ + w_}) {
-        c_.MoveTo(lx, y_);
-        c_.LineTo(lx, y_ + h_);
-    }
-    c_.MoveTo(x_ + colW_, y_ + headH_);
-    c_.LineTo(x_ + colW_, tgb_);
+    const PenSpec pen;
+    for (int ly : {y_, y_ + h_, y_ + headH_, tgb_}) c_.Line(x_, ly, x_ + w_, ly, pen);
+    for (int lx : {x_, x_ + w_}) c_.Line(lx, y_, lx, y_ + h_, pen);
+    c_.Line(x_ + colW_, y_ + headH_, x_ + colW_, tgb_, pen);
 }
 
 void DayPainter::Heading() {
     const DayHeading head = LookUpDayHeading(ctx_, day_);
-    const Rgb oldColour = SetViewTextColor(c_, target_, head.Colour);
-    c_.SetFont(FontSpec{headH_, 700, FontFamily::Roman});
-    c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, screen_ || w_ > 1499));
-    c_.SetTextAlign(TextAlign::Center);
-    c_.DrawText(x_ + colW_, y_, LangesDatum(day_.Tag, day_.Monat, day_.Jahr) + " ");
-    c_.SetFont(FontSpec{rowH_ * 3 / 4, 700, FontFamily::Swiss});
-    c_.SetTextAlign(TextAlign::Right);
-    c_.DrawText(x_ + 2 * colW_ - 4 * ux_, y_ + uy_,
-                head.Holiday.empty() ? Format("%3d", head.DayOfYear) : head.Holiday);
-    c_.SetTextColour(oldColour);
-    c_.SetTextAlign(TextAlign::Left);
+    const Rgb colour = ViewColour(target_, head.Colour);
+    const FontSpec big{headH_, 700, FontFamily::Roman};
+    c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, screen_ || w_ > 1499), TextStyle{big, colour});
+    c_.DrawText(x_ + colW_, y_, LangesDatum(day_.Tag, day_.Monat, day_.Jahr) + " ",
+                TextStyle{big, colour, TextAlign::Center});
+    c_.DrawText(x_ + 2 * colW_ - 4 * ux_, y_ + uy_, head.Holiday.empty() ? Format("%3d", head.DayOfYear) : head.Holiday,
+                TextStyle{FontSpec{rowH_ * 3 / 4, 700, FontFamily::Swiss}, colour, TextAlign::Right});
 }
 
 void DayPainter::ResetRows(int column) {
@@ -200,7 +180,7 @@ void DayPainter::PlaceTimed(const Termin& t, int32_t ref, int column, int& i) {
 std::string DayPainter::CutWithMarkers(const Termin& t, int limit) {
     const int reserve = HasLongText(t) || HasAddress(t) ? markerW_ : 0;
     // Characters are dropped while the width is at least the limit.
-    std::string text = FitText(c_, t.Kurzbeschr, limit - reserve - 1);
+    std::string text = FitText(c_, rowFont_, t.Kurzbeschr, limit - reserve - 1);
     if (screen_) text += Markers(t);
     return text;
 }
@@ -210,11 +190,8 @@ void DayPainter::DrawUntimed(const Termin& t, int32_t ref) {
         DrawOverflowMarker(c_, x_ + w_, y_ + h_, rowH_);
         return;
     }
-    c_.SetFont(rowFont_);
     const std::string text = CutWithMarkers(t, colW_ - 8 * ux_);
-    const Rgb old = SetViewTextColor(c_, target_, Colour(t));
-    c_.DrawText(untimedX_, untimedY_, text);
-    c_.SetTextColour(old);
+    c_.DrawText(untimedX_, untimedY_, text, TextStyle{rowFont_, ViewColour(target_, Colour(t))});
     if (screen_ && untimedEntry_ <= UntimedLast)
         ctx_.View.Hits.Set(UntimedBlock, untimedEntry_++, untimedX_ - 4, untimedY_, colW_, rowH_ - uy_, t.Start, ref);
     untimedY_ += rowH_ - uy_;
@@ -235,18 +212,13 @@ void DayPainter::DrawRows(int column, int x1) {
             previousEnd_ = MinuteOfDay(rows_[i - 1].Satz.Ende);
         // An empty row has no end; an appointment ends on its own day (23:59 without end).
         const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.EndeAmStarttag(), ctx_.View.Now) >= 0;
-        c_.SetFont(running ? rowFont_ : normalFont_);
-        c_.DrawText(x1, ry, TimeLabel(row.Satz.Start));
+        c_.DrawText(x1, ry, TimeLabel(row.Satz.Start), TextStyle{running ? rowFont_ : normalFont_});
         if (row.HoldsAppointment()) {
-            c_.SetFont(rowFont_);
             const std::string text = CutWithMarkers(row.Satz, colW_ - w9_ - 4 * ux_);
-            const Rgb old = SetViewTextColor(c_, target_, Colour(row.Satz));
-            c_.DrawText(x1 + w9_, ry, text);
-            c_.SetTextColour(old);
+            c_.DrawText(x1 + w9_, ry, text, TextStyle{rowFont_, ViewColour(target_, Colour(row.Satz))});
         }
         const int mid = ry + (rowH_ + uy_) / 2;
-        c_.MoveTo(x1 + w6_ - ux_, mid);
-        c_.LineTo(x1 + w8_ + ux_, mid);
+        Rule(x1 + w6_ - ux_, mid, x1 + w8_ + ux_, mid);
         if (row.HoldsAppointment() && !row.Satz.Hat(FlagOhneEnde)) {
             if (i > 0 && previousEnd_ > MinuteOfDay(row.Satz.Start)) offset = offset < 3 ? offset + 3 : -3;
             DurationLine(x1 + w7_ + offset, mid + uy_, LineEnd(column, i, mid, row.Satz), row.Satz);
@@ -280,15 +252,12 @@ int DayPainter::LineEnd(int column, int fromRow, int mid, const Termin& t) {
 }
 
 void DayPainter::DurationLine(int lineX, int top, int bottom, const Termin& t) {
-    c_.SetPen(PenSpec{2 * ux_, ViewColour(target_, Colour(t))});
-    c_.MoveTo(lineX, top);
-    c_.LineTo(lineX, bottom);
-    c_.SetPen(PenSpec{ux_, Rgb{}});
+    c_.Line(lineX, top, lineX, bottom, PenSpec{2 * ux_, ViewColour(target_, Colour(t))});
 }
 
 }  // namespace
 
 void DrawDayView(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
-                 int target) {
+                 ViewTarget target) {
     DayPainter(ctx, canvas, x, y, w, h, rowHeight, day, target).Paint();
 }

@@ -4,6 +4,7 @@
 #pragma once
 #include "store/Zeitpunkt.h"
 #include "drawing/Canvas.h"
+#include "views/AppointmentLine.h"
 
 struct PaintContext;
 
@@ -11,4 +12,4 @@ struct PaintContext;
 // against the view's Now, stores TimeGridBottom into its layout and, on screen, fills blocks
 // 0-2 of its hit grid.
 void DrawDayView(PaintContext& ctx, Canvas& canvas, int x, int y, int w, int h, int rowHeight, const Zeitpunkt& day,
-                 int target);
+                 ViewTarget target);

@@ -12,30 +12,26 @@
 
 namespace {
 
-// The title in a box centred over the grid, in the heading font selected by the paint.
+// The title in a box centred over the grid, in the heading font.
 void TitleBox(PaintContext& ctx, Canvas& canvas, const ClientRect& client, int textTop) {
     const Layout& l = ctx.View.Grid;
     const SelectedDate& sel = ctx.View.Selected;
     const std::string title = ViewTitle(ctx.Config.Mode, sel.Year, sel.Month, sel.Day);
-    const TextSize s = canvas.MeasureText(title);
+    const FontSpec font = HeadingFont(l.HeadingHeight);
+    const TextSize s = canvas.MeasureText(title, font);
     const int span = l.GridRight - l.GridLeft;
-    canvas.Rectangle((span - s.Cx * 11 / 10) / 2, client.Top + 2, (span + s.Cx * 11 / 10) / 2, client.Top + s.Cy);
-    const TextAlign old = canvas.SetTextAlign(TextAlign::Center);
-    canvas.DrawText(span / 2, textTop, title);
-    canvas.SetTextAlign(old);
+    canvas.Rectangle((span - s.Cx * 11 / 10) / 2, client.Top + 2, (span + s.Cx * 11 / 10) / 2, client.Top + s.Cy,
+                     PenSpec{});
+    canvas.DrawText(span / 2, textTop, title, TextStyle{font, Rgb{}, TextAlign::Center});
 }
 
 void Grid(PaintContext& ctx, Canvas& canvas, int columns, int rows) {
     const Layout& l = ctx.View.Grid;
     canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, ctx.Config.Look.Farben.Colour(RoleHintergrund));
-    for (int i = 0; i <= rows; ++i) {
-        canvas.MoveTo(l.GridLeft, l.GridTop + i * l.CellHeight);
-        canvas.LineTo(l.GridRight, l.GridTop + i * l.CellHeight);
-    }
-    for (int i = 0; i <= columns; ++i) {
-        canvas.MoveTo(l.GridLeft + i * l.CellWidth, l.GridTop);
-        canvas.LineTo(l.GridLeft + i * l.CellWidth, l.GridBottom + 1);
-    }
+    for (int i = 0; i <= rows; ++i)
+        canvas.Line(l.GridLeft, l.GridTop + i * l.CellHeight, l.GridRight, l.GridTop + i * l.CellHeight, PenSpec{});
+    for (int i = 0; i <= columns; ++i)
+        canvas.Line(l.GridLeft + i * l.CellWidth, l.GridTop, l.GridLeft + i * l.CellWidth, l.GridBottom + 1, PenSpec{});
 }
 
 bool IsSelected(const SelectedDate& s, const Zeitpunkt& d) {
@@ -44,7 +40,7 @@ bool IsSelected(const SelectedDate& s, const Zeitpunkt& d) {
 
 // Hit-grid cell, cell painter, selection frame rectangle of one day.
 void Day(PaintContext& ctx, Canvas& canvas, const CellRect& cell, int block, const Zeitpunkt& date, int frameBottom,
-         int target) {
+         ViewTarget target) {
     ViewState& v = ctx.View;
     const Layout& l = v.Grid;
     v.Grid.CurrentBlock = block;
@@ -74,8 +70,7 @@ void PaintWeekView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) 
     TitleBox(ctx, canvas, client, client.Top + 1);
     Grid(ctx, canvas, 2, 3);
     const int weekendLine = l.GridTop + 3 * l.CellHeight - l.HalfCell;
-    canvas.MoveTo(l.GridLeft + l.CellWidth, weekendLine);
-    canvas.LineTo(l.GridRight, weekendLine);
+    canvas.Line(l.GridLeft + l.CellWidth, weekendLine, l.GridRight, weekendLine, PenSpec{});
 
     const Zeitpunkt sel = MachZeitpunkt(s.Year, s.Month, s.Day);
     const uint32_t monday = ToMinutes(sel) - uint32_t(Wochentag(sel.Jahr, sel.Monat, sel.Tag) - 1) * 1440u;
@@ -97,26 +92,20 @@ void PaintMonthView(PaintContext& ctx, Canvas& canvas, const ClientRect& client)
     Grid(ctx, canvas, 7, 6);
 
     const ColourTable& farben = ctx.Config.Look.Farben;
-    const Rgb oldColour = canvas.SetTextColour(farben.Colour(RoleWochentage));
     for (int i = 0; i < 7; ++i) {
-        if (i == 6) canvas.SetTextColour(farben.Colour(RoleFeiertage));
-        canvas.DrawText(l.GridLeft + i * l.CellWidth + l.CellWidth / 2 + 4 - l.Width22 / 2,
-                        client.Top + l.TitleBand, WeekdayName(i + 1, false));
+        const Rgb colour = farben.Colour(i == 6 ? RoleFeiertage : RoleWochentage);
+        canvas.DrawText(l.GridLeft + i * l.CellWidth + l.CellWidth / 2 + 4 - l.Width22 / 2, client.Top + l.TitleBand,
+                        WeekdayName(i + 1, false), TextStyle{HeadingFont(l.HeadingHeight), colour});
     }
 
-    canvas.SetTextColour(Rgb{});
-    const FontSpec oldFont = canvas.SetFont(RowFont(l.RowHeight));
-    const TextAlign oldAlign = canvas.SetTextAlign(TextAlign::Right);
+    const TextStyle weekNumber{RowFont(l.RowHeight), Rgb{}, TextAlign::Right};
     const int first = FirstWeekNumber(jahr, monat);
     const int rows = MonthRows(jahr, monat);
     for (int r = 0; r < rows; ++r) {
         if (first + r < 1) continue;
         canvas.DrawText(l.GridLeft, l.GridTop + r * l.CellHeight + l.CellHeight / 2 - l.Height22 / 2,
-                        Format("%2d.", first + r));
+                        Format("%2d.", first + r), weekNumber);
     }
-    canvas.SetTextAlign(oldAlign);
-    canvas.SetFont(oldFont);
-    canvas.SetTextColour(oldColour);
 
     const int firstWeekday = Wochentag(jahr, monat, 1);
     ctx.Liste.Erster();

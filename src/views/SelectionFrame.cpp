@@ -6,13 +6,11 @@
 namespace {
 
 void Outline(Canvas& canvas, const DayRect& r, Rgb colour) {
-    const PenSpec old = canvas.SetPen(PenSpec{1, colour});
-    canvas.MoveTo(r.Left, r.Bottom);
-    canvas.LineTo(r.Left, r.Top);
-    canvas.LineTo(r.Right, r.Top);
-    canvas.LineTo(r.Right, r.Bottom);
-    canvas.LineTo(r.Left, r.Bottom);
-    canvas.SetPen(old);
+    const PenSpec pen{1, colour};
+    canvas.Line(r.Left, r.Bottom, r.Left, r.Top, pen);
+    canvas.Line(r.Left, r.Top, r.Right, r.Top, pen);
+    canvas.Line(r.Right, r.Top, r.Right, r.Bottom, pen);
+    canvas.Line(r.Right, r.Bottom, r.Left, r.Bottom, pen);
 }
 
 }  // namespace

@@ -44,9 +44,7 @@ void WeekLayout(Layout& l, const ClientRect& c) {
 }
 
 void MonthLayout(Layout& l, const ClientRect& c, Canvas& canvas) {
-    const FontSpec old = canvas.SetFont(RowFont(l.RowHeight));
-    const TextSize s22 = canvas.MeasureText("22.");
-    canvas.SetFont(old);
+    const TextSize s22 = canvas.MeasureText("22.", RowFont(l.RowHeight));
     l.Width22 = s22.Cx;
     l.Height22 = s22.Cy;
     l.Margin = l.Width22 + 3;

@@ -19,7 +19,7 @@ protected:
         view.Grid.CellWidth = W;
         view.Grid.CurrentBlock = 4;
     }
-    void Draw(int target, const Zeitpunkt& day = MachZeitpunkt(2026, 12, 5), int h = H) {
+    void Draw(ViewTarget target, const Zeitpunkt& day = MachZeitpunkt(2026, 12, 5), int h = H) {
         Liste.Erster();
         DrawDayCell(ctx, canvas, X, Y, W, h, 30, 20, 12, day, target);
     }
@@ -149,17 +149,6 @@ TEST_F(DayCellTest, TheFirstLineIsDrawnEvenInATinyCell) {
     EXPECT_EQ(canvas.Count(Kind::Flood), 1);
     EXPECT_EQ(HitText(Entry(0)), "Eins");
     EXPECT_EQ(Entry(1).Height, 10 - 49);  // the free rest lies below the cell
-}
-
-TEST_F(DayCellTest, StateIsPutBack) {
-    canvas.SetFont(FontSpec{9, 700, FontFamily::Roman});
-    canvas.SetTextColour(Rgb{9, 9, 9});
-    Add(2026, 12, 5, 8, 0, 9, 0, "Eins");
-    Draw(ViewTarget::Week);
-    EXPECT_EQ(canvas.font_, (FontSpec{9, 700, FontFamily::Roman}));
-    EXPECT_EQ(canvas.colour_, (Rgb{9, 9, 9}));
-    EXPECT_EQ(canvas.align_, TextAlign::Left);
-    EXPECT_FALSE(canvas.transparent_);
 }
 
 }  // namespace

@@ -21,13 +21,8 @@ TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
         EXPECT_EQ(c.UnitY(), 1);
         c.FillRect(0, 0, 120, 80, Rgb{255, 255, 224});
         c.FillRect(10, 10, 20, 20, Rgb{0, 0, 255});
-        c.SetPen(PenSpec{2, Rgb{255, 0, 0}});
-        c.MoveTo(40, 10);
-        c.LineTo(40, 30);
-        c.SetPen(PenSpec{1, Rgb{0, 128, 0}});
-        c.MoveTo(60, 10);
-        c.LineTo(60, 30);
-        c.SetPen(PenSpec{});
+        c.Line(40, 10, 40, 30, PenSpec{2, Rgb{255, 0, 0}});
+        c.Line(60, 10, 60, 30, PenSpec{1, Rgb{0, 128, 0}});
         DrawOverflowMarker(c, 100, 70, 20);
         EXPECT_GT(gdi::LiveObjects(), live);
     }
@@ -52,7 +47,8 @@ TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
 TEST(GdiCanvasWin, FontsFollowTheViewRules) {
     DibSurface s(50, 50);
     GdiCanvas c(s.Dc());
-    c.SetFont(FontSpec{20, 700, FontFamily::Swiss});
+    const FontSpec swiss{20, 700, FontFamily::Swiss};
+    const TextSize bold = c.MeasureText("88:88    ", swiss);
     TEXTMETRICA tm{};
     ASSERT_TRUE(GetTextMetricsA(s.Dc(), &tm));
     EXPECT_EQ(tm.tmHeight, 20);  // a positive height is the cell height
@@ -65,13 +61,11 @@ TEST(GdiCanvasWin, FontsFollowTheViewRules) {
     EXPECT_EQ(lf.lfOutPrecision, OUT_STROKE_PRECIS);
     EXPECT_EQ(lf.lfClipPrecision, CLIP_STROKE_PRECIS);
     EXPECT_EQ(lf.lfQuality, PROOF_QUALITY);
-    const TextSize bold = c.MeasureText("88:88    ");
     EXPECT_EQ(bold.Cy, 20);
-    EXPECT_GT(bold.Cx, c.MeasureText("88:88 ").Cx);
-    EXPECT_EQ(c.SetFont(FontSpec{30, 700, FontFamily::Roman}), (FontSpec{20, 700, FontFamily::Swiss}));
+    EXPECT_GT(bold.Cx, c.MeasureText("88:88 ", swiss).Cx);
+    EXPECT_GT(c.MeasureText("Mo", FontSpec{30, 700, FontFamily::Roman}).Cy, 20);
     GetObjectA(GetCurrentObject(s.Dc(), OBJ_FONT), sizeof lf, &lf);
     EXPECT_EQ(lf.lfPitchAndFamily, 0x12);
-    EXPECT_GT(c.MeasureText("Mo").Cy, 20);
 }
 
 TEST(GdiCanvasWin, TheContextIsGivenBackAsItWas) {
@@ -83,18 +77,17 @@ TEST(GdiCanvasWin, TheContextIsGivenBackAsItWas) {
     const long live = gdi::LiveObjects();
     {
         GdiCanvas c(s.Dc());
-        c.SetFont(FontSpec{12, 400, FontFamily::Swiss});
-        c.SetPen(PenSpec{2, Rgb{9, 9, 9}});
-        EXPECT_EQ(c.SetTextColour(Rgb{255, 0, 0}).Value, RGB(1, 2, 3));
-        EXPECT_FALSE(c.SetTransparent(true));
-        EXPECT_TRUE(c.SetTransparent(true));
-        c.SetTextAlign(TextAlign::Right);
+        EXPECT_EQ(GetBkMode(s.Dc()), TRANSPARENT);  // text never paints a background
+        c.DrawText(40, 2, "x", TextStyle{FontSpec{12, 400, FontFamily::Swiss}, Rgb{255, 0, 0}, TextAlign::Right});
         EXPECT_EQ(GetTextAlign(s.Dc()) & (TA_CENTER | TA_RIGHT), UINT(TA_RIGHT));
+        EXPECT_EQ(GetTextColor(s.Dc()), RGB(255, 0, 0));
+        c.Line(0, 40, 10, 40, PenSpec{2, Rgb{9, 9, 9}});
+        c.Rectangle(20, 20, 30, 30, PenSpec{});
         c.FloodFill(1, 1, Rgb{}, Rgb{0, 255, 0});
-        EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_BRUSH), brush);  // the fill brush is deselected
-        c.SetFont(FontSpec{});  // the context's own font again
+        EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_BRUSH), brush);  // the fill brushes are deselected
+        c.MeasureText("x", FontSpec{});  // the context's own font again
         EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_FONT), font);
-        c.SetFont(FontSpec{14, 400, FontFamily::Swiss});
+        c.MeasureText("x", FontSpec{14, 400, FontFamily::Swiss});
     }
     EXPECT_EQ(gdi::LiveObjects(), live);
     EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_FONT), font);

@@ -1,45 +1,39 @@
 // RecordingCanvas: fake metrics and the call record.
 #include "views/RecordingCanvas.h"
 
-TextSize RecordingCanvas::MeasureText(const std::string& text) {
+TextSize RecordingCanvas::MeasureText(const std::string& text, const FontSpec& font) {
     ++measured;
-    return TextSize{int(text.size()) * CharWidth(font_), font_.Height > 0 ? font_.Height : 16};
+    return TextSize{int(text.size()) * CharWidth(font), font.Height > 0 ? font.Height : 16};
 }
 
-void RecordingCanvas::DrawText(int x, int y, const std::string& text) {
+void RecordingCanvas::DrawText(int x, int y, const std::string& text, const TextStyle& style) {
     Call c{Kind::Text};
     c.x0 = x;
     c.y0 = y;
     c.text = text;
-    c.font = font_;
-    c.colour = colour_;
-    c.align = align_;
+    c.font = style.Font;
+    c.colour = style.Colour;
+    c.align = style.Align;
     calls.push_back(c);
 }
 
-void RecordingCanvas::MoveTo(int x, int y) {
-    curX_ = x;
-    curY_ = y;
-}
-
-void RecordingCanvas::LineTo(int x, int y) {
+void RecordingCanvas::Line(int x0, int y0, int x1, int y1, const PenSpec& pen) {
     Call c{Kind::Line};
-    c.x0 = curX_;
-    c.y0 = curY_;
-    c.x1 = x;
-    c.y1 = y;
-    c.pen = pen_;
+    c.x0 = x0;
+    c.y0 = y0;
+    c.x1 = x1;
+    c.y1 = y1;
+    c.pen = pen;
     calls.push_back(c);
-    MoveTo(x, y);
 }
 
-void RecordingCanvas::Rectangle(int left, int top, int right, int bottom) {
+void RecordingCanvas::Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) {
     Call c{Kind::Rectangle};
     c.x0 = left;
     c.y0 = top;
     c.x1 = right;
     c.y1 = bottom;
-    c.pen = pen_;
+    c.pen = pen;
     calls.push_back(c);
 }
 

@@ -1,6 +1,5 @@
 // Canvas for native tests: deterministic metrics (every character is half the font height
-// wide, text is as high as the font) and a record of every drawing call with the state it
-// was drawn in.
+// wide, text is as high as the font) and a record of every drawing call with its style.
 #pragma once
 #include "drawing/Canvas.h"
 
@@ -26,17 +25,10 @@ public:
     int UnitX() const override { return 1; }
     int UnitY() const override { return 1; }
 
-    FontSpec SetFont(const FontSpec& font) override { return Swap(font_, font); }
-    PenSpec SetPen(const PenSpec& pen) override { return Swap(pen_, pen); }
-    Rgb SetTextColour(Rgb colour) override { return Swap(colour_, colour); }
-    TextAlign SetTextAlign(TextAlign align) override { return Swap(align_, align); }
-    bool SetTransparent(bool transparent) override { return Swap(transparent_, transparent); }
-
-    TextSize MeasureText(const std::string& text) override;
-    void DrawText(int x, int y, const std::string& text) override;
-    void MoveTo(int x, int y) override;
-    void LineTo(int x, int y) override;
-    void Rectangle(int left, int top, int right, int bottom) override;
+    TextSize MeasureText(const std::string& text, const FontSpec& font) override;
+    void DrawText(int x, int y, const std::string& text, const TextStyle& style) override;
+    void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) override;
+    void Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) override;
     void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
     void FloodFill(int x, int y, Rgb border, Rgb fill) override;
 
@@ -48,20 +40,4 @@ public:
     const Call* TextStartingWith(const std::string& prefix) const;  // first such text
     const Call* TextAt(int x, int y) const;
     int Count(Kind kind) const;
-
-    // Current state, to check that painters put it back.
-    FontSpec font_;
-    PenSpec pen_;
-    Rgb colour_;
-    TextAlign align_ = TextAlign::Left;
-    bool transparent_ = false;
-
-private:
-    template <class T>
-    static T Swap(T& slot, const T& value) {
-        T old = slot;
-        slot = value;
-        return old;
-    }
-    int curX_ = 0, curY_ = 0;
 };
