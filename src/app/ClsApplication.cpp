@@ -23,7 +23,9 @@ ClsApplication::~ClsApplication() { host_.SetMainWindow(nullptr); }
 
 std::string ClsApplication::FileFromCommandLine(const std::string& cmdLine) {
     if (cmdLine.empty() || cmdLine[0] == '-') return std::string();
-    return cmdLine;  // whole text, no quote removal
+    // Decision: Explorer quotes a path with blanks; one surrounding pair of quotes goes.
+    if (cmdLine.size() >= 2 && cmdLine.front() == '"' && cmdLine.back() == '"') return cmdLine.substr(1, cmdLine.size() - 2);
+    return cmdLine;
 }
 
 bool ClsApplication::InitInstance() {

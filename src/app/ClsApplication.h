@@ -19,7 +19,8 @@ public:
                    Win32Host& host);
     ~ClsApplication() override;
 
-    // The file named on the command line: empty when the line is empty or starts with "-".
+    // The file named on the command line: empty when the line is empty or starts with "-";
+    // one pair of surrounding double quotes is removed.
     static std::string FileFromCommandLine(const std::string& cmdLine);
 
 protected:

@@ -100,7 +100,12 @@ bool ClsMainWindow::CanClose() {
     return !doc_.Geaendert();
 }
 
-bool ClsMainWindow::OnCommand(UINT id) { return DispatchCommand(this, kCommands, id); }
+bool ClsMainWindow::OnCommand(UINT id) {
+    // Whatever the command does next (a dialog, another date, a save), the typed line is
+    // stored first, on the day where it was typed.
+    CommitEdit();
+    return DispatchCommand(this, kCommands, id);
+}
 
 int ClsMainWindow::CommandState(UINT id) const { return CommandEnabled(this, kCommands, id); }
 
@@ -184,9 +189,7 @@ void ClsMainWindow::CmAbout(UINT) {
 
 void ClsMainWindow::CmNewAppointment(UINT) {
     const SelectedDate& s = View().Selected;
-    if (!RunTerminDlg(Handle(), doc_, MachZeitpunkt(s.Year, s.Month, s.Day), false)) return;
-    CommitEdit();
-    Invalidate(true);
+    if (RunTerminDlg(Handle(), doc_, MachZeitpunkt(s.Year, s.Month, s.Day), false)) Invalidate(true);
 }
 
 void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle(), doc_.Liste); }

@@ -7,14 +7,21 @@
 
 HWND Win32Host::MainHandle() const { return main_ ? main_->Handle() : nullptr; }
 
+// The active window of this thread: an open dialog, so that the box keeps that dialog (and
+// with it the calendar) disabled until it is answered; else the calendar window.
+HWND Win32Host::Owner() const {
+    HWND active = GetActiveWindow();
+    return active ? active : MainHandle();
+}
+
 int Win32Host::Message(int textId, int captionId, unsigned style) {
     const char* text = LoadResString(textId);
     const char* caption = captionId ? LoadResString(captionId) : AppName;
-    return MessageBoxA(MainHandle(), text, caption, style);
+    return MessageBoxA(Owner(), text, caption, style);
 }
 
 int Win32Host::MessageText(const std::string& text, const std::string& caption, unsigned style) {
-    return MessageBoxA(MainHandle(), text.c_str(), caption.c_str(), style);
+    return MessageBoxA(Owner(), text.c_str(), caption.c_str(), style);
 }
 
 void Win32Host::Beep() { MessageBeep(0); }

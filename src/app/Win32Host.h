@@ -10,7 +10,7 @@ class Window;
 class Win32Host final : public Host {
 public:
     // The calendar window that private messages go to; message boxes are owned by the
-    // active window.
+    // active window of the thread.
     void SetMainWindow(Window* main) { main_ = main; }
 
     int Message(int textId, int captionId, unsigned style) override;
@@ -24,6 +24,7 @@ public:
 
 private:
     HWND MainHandle() const;
+    HWND Owner() const;
 
     Window* main_ = nullptr;
     int waitDepth_ = 0;

@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "dialogs/Serie.h"
+#include "store/JahresKopien.h"
 #include "core/WarteCursor.h"
 
 #include <cstring>
@@ -60,6 +61,19 @@ int FuegeSerieEin(ClsListe& liste, Termin basis, const Schritt& s, int n) {
     alle.insert(alle.begin(), std::move(basis));
     if (!liste.EinfuegenMehrere(std::move(alle))) return -1;
     return FindeSatz(liste, letzter);
+}
+
+// The copies of series `id` go; a yearly master gets fresh ones made from it, the same as
+// the next load would make, so no copy of the old text can be written in its place later.
+bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master) {
+    for (int i = liste.Anzahl() - 1; i >= 0; --i) {
+        const Termin& t = liste.Satz(i);
+        if (t.Id != id || !t.Hat(FlagJahresKopie)) continue;
+        liste.SetzeAktuell(&t);
+        liste.LoescheAktuell();
+    }
+    if (!master.IstJahresMaster()) return true;
+    return liste.EinfuegenMehrere(ErzeugeKopien(master));
 }
 }  // namespace
 
@@ -120,6 +134,7 @@ bool Aendere(ClsListe& liste, int& slot, const TerminFelder& f) {
     liste.LoescheAktuell();
     const bool ok = liste.Einfuegen(neu);
     if (!ok) liste.Einfuegen(alt);  // refused insert: the original goes back
+    else if (alt.IstJahresMaster() || neu.IstJahresMaster()) ErneuereKopien(liste, alt.Id, neu);
     slot = FindeSatz(liste, ok ? neu : alt);
     if (slot >= 0) liste.SetzeAktuell(&liste.Satz(slot));  // -1 only when memory ran out twice
     return ok;

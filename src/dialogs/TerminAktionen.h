@@ -15,6 +15,6 @@ int FuegeHinzu(ClsListe& liste, const TerminFelder& f, Termin& basis);
 
 // Change (133) of the record in `slot`: the record is skipped by the overlap check, then
 // replaced by the one read from the fields (Id 0; a yearly record keeps its Id and the step
-// in its Ende date). True with `slot` on the new record; false leaves the record as it was,
-// `slot` still naming it.
+// in its Ende date; its copies are made anew from the changed record). True with `slot` on
+// the new record; false leaves the record as it was, `slot` still naming it.
 bool Aendere(ClsListe& liste, int& slot, const TerminFelder& f);

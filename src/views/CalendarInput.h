@@ -10,6 +10,7 @@
 struct CalendarInput {
     ClsEditTerm Editor;       // EditWindow: open while IsOpen()
     RecordRef Edited;         // EditedAppointment; empty for a new appointment
+    std::string Opened;       // the editor's text when it opened
     RecordRef Hit;            // HitAppointment: under the last left or right click
     EditArea EditRect;        // line of the last left click; Right 0 when it took no editor
     bool DragArmed = false;

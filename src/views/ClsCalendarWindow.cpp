@@ -45,14 +45,13 @@ void ClsCalendarWindow::DrawSelectionFrame(int day) {
 }
 
 bool ClsCalendarWindow::Navigate(UINT command) {
+    CommitEdit();  // typed text lands on the day where it was typed
     const LocalTime now = GetHost().Now();
     const SelectedDate today{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
     if (!StepDate(view_.Selected, settings_.Mode, command, today)) {
         GetHost().Beep();
         return false;
     }
-    const bool big = command == Cmd::BigForward || command == Cmd::BigBack;
-    if (!big) CommitEdit();
     Invalidate(true);
     return true;
 }

@@ -59,7 +59,7 @@ RecordRef ClsCalendarWindow::CommitEdit() {
     const RecordRef edited = std::move(input_.Edited);
     input_.Edited = RecordRef{};
     RecordRef stored;
-    if (editor.Exists()) stored = StoreEditText(doc_.Liste, edited, editor.FirstLine(), SelectedDay());
+    if (editor.Exists()) stored = StoreEditText(doc_.Liste, edited, editor.FirstLine(), input_.Opened, SelectedDay());
     const bool focused = editor.HasFocus();
     editor.Close();
     if (focused) SetFocus(Handle());
@@ -87,6 +87,7 @@ void ClsCalendarWindow::OpenEditor(int x, int y) {
     const EditArea& r = input_.EditRect;
     input_.Editor.Open(Handle(), r.Left, r.Top - (ClsEditTerm::Height - view_.Grid.RowHeight) / 2, r.Right - r.Left,
                        text);
+    input_.Opened = input_.Editor.FirstLine();  // as the control holds it
 }
 
 LRESULT ClsCalendarWindow::OnLeftDown(WPARAM, LPARAM lp) {
@@ -206,12 +207,14 @@ LRESULT ClsCalendarWindow::OnRightDown(WPARAM, LPARAM lp) {
     }
     CommitEdit();
     const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
-    // Tested on a copy: a right click does not move the selected day.
-    SelectedDate probe = view_.Selected;
-    if (PointToDay(x, y, settings_.Mode, view_.Grid, probe) < 0) {
+    // Like a left click, a right click selects the day it hits.
+    const int day = PointToDay(x, y, settings_.Mode, view_.Grid, view_.Selected);
+    if (day < 0) {
         GetHost().Beep();
         return 0;
     }
+    DrawSelectionFrame(day);
+    view_.Selected.Day = static_cast<int8_t>(day);
     const AppointmentHit hit = HitAppointmentAt(view_.Hits, view_.Grid, x, y, false);
     input_.Hit = RefTo(doc_.Liste, hit.Appointment);
     if (input_.Hit.Empty()) return 0;
@@ -260,11 +263,11 @@ void ClsCalendarWindow::MoveSelection(ArrowKey key) {
         return;
     }
     const bool otherMonth = mode == ViewMode::Month && (to.Monat != view_.Selected.Month || to.Jahr != view_.Selected.Year);
+    if (otherMonth) CommitEdit();  // before the shown date changes: the text stays on its day
     view_.Selected = SelectedDate{to.Jahr, to.Monat, to.Tag};
     if (otherMonth) {
         // The month view follows a selection that leaves the month.
         ViewDateChanged();
-        CommitEdit();
         Invalidate(true);
     } else {
         DrawSelectionFrame(to.Tag);

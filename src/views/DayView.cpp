@@ -210,8 +210,8 @@ void DayPainter::DrawRows(int column, int x1) {
             ctx_.View.Hits.Set(column, i, x1 - 4 * ux_, ry, colW_, rowH_ - uy_, row.Satz.Start, row.Ref);
         if (i > 0 && rows_[i - 1].HoldsAppointment() && !rows_[i - 1].Satz.Hat(FlagOhneEnde))
             previousEnd_ = MinuteOfDay(rows_[i - 1].Satz.Ende);
-        // An empty row has no end; an appointment ends on its own day (23:59 without end).
-        const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.EndeAmStarttag(), ctx_.View.Now) >= 0;
+        // The stored end decides; empty rows have a zero end.
+        const bool running = row.HoldsAppointment() && CompareZeitpunkt(row.Satz.Ende, ctx_.View.Now) >= 0;
         c_.DrawText(x1, ry, TimeLabel(row.Satz.Start), TextStyle{running ? rowFont_ : normalFont_});
         if (row.HoldsAppointment()) {
             const std::string text = CutWithMarkers(row.Satz, colW_ - w9_ - 4 * ux_);

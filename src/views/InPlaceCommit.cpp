@@ -39,7 +39,11 @@ bool Working(ClsListe& liste, const RecordRef& edited, const Zeitpunkt& day, Ter
 
 }  // namespace
 
-RecordRef StoreEditText(ClsListe& liste, const RecordRef& edited, const std::string& text, const Zeitpunkt& day) {
+RecordRef StoreEditText(ClsListe& liste, const RecordRef& edited, const std::string& text, const std::string& opened,
+                        const Zeitpunkt& day) {
+    // Decision: a line left as it was opened changes nothing (no re-parse of the record, no
+    // appointment from a time row that only shows its time).
+    if (text == opened) return edited.Empty() || Locate(liste, edited) < 0 ? RecordRef{} : Stored(liste, edited.Copy);
     Termin w;
     if (!Working(liste, edited, day, w)) return RecordRef{};  // nothing was changed
     const bool empty = IsEmptyEditText(text);

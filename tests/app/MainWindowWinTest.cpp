@@ -7,11 +7,13 @@
 #include "settings/Settings.h"
 #include "support/FakeHost.h"
 #include "views/ViewState.h"
+#include "document/KalenderDatei.h"
 #include "holidays/FeiertagTabelle.h"
 
 #include <gtest/gtest.h>
 #include <shlwapi.h>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -170,4 +172,96 @@ TEST_F(MainWindow, MenuHintsShowTheStatusPartOfTheString) {
     EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "Speichert den Kalender");
     SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // menu closed
     EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "");
+}
+
+namespace {
+// An appointment that makes the file modified.
+void AddOne(Dokument& doc) {
+    Termin t;
+    t.Start = MachZeitpunkt(2026, 12, 7, 9, 0);
+    t.Ende = MachZeitpunkt(2026, 12, 7, 10, 0);
+    t.SetzeKurzbeschr("Ungespeichert");
+    ASSERT_TRUE(doc.Liste.Einfuegen(t));
+}
+
+std::string TempFile(const char* name) {
+    char dir[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, dir);
+    const std::string path = std::string(dir) + name;
+    DeleteFileA(path.c_str());
+    return path;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+}  // namespace
+
+TEST_F(MainWindow, CloseQueryYesSavesNoDiscardsCancelKeeps) {
+    Start();
+    AddOne(doc);
+    doc.Dateiname = TempFile("ordivo-close.odv");
+    host.answers = {Mb::IdCancel};
+    EXPECT_FALSE(main->CanClose());
+    EXPECT_EQ(host.messages.back().textId, 1103);
+    EXPECT_EQ(doc.Liste.Anzahl(), 1);
+    EXPECT_TRUE(doc.Geaendert());
+
+    host.answers = {Mb::IdNo};
+    EXPECT_TRUE(main->CanClose());
+    EXPECT_FALSE(Exists(doc.Dateiname));
+
+    host.answers = {Mb::IdYes};
+    EXPECT_TRUE(main->CanClose());
+    EXPECT_TRUE(Exists(doc.Dateiname));
+    EXPECT_FALSE(doc.Geaendert());
+    DeleteFileA(doc.Dateiname.c_str());
+}
+
+TEST_F(MainWindow, AutoSaveOnCloseWritesWithoutAsking) {
+    Start();
+    AddOne(doc);
+    doc.Dateiname = TempFile("ordivo-auto.odv");
+    settings.AutoSave = true;
+    EXPECT_TRUE(main->CanClose());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(Exists(doc.Dateiname));
+    DeleteFileA(doc.Dateiname.c_str());
+}
+
+TEST_F(MainWindow, UnsavedSettingsAreAskedForFirst) {
+    Start();
+    settings.SettingsChanged = true;
+    host.answers = {Mb::IdCancel};
+    EXPECT_FALSE(main->CanClose());
+    EXPECT_EQ(host.messages.back().textId, 1192);
+    EXPECT_TRUE(settings.SettingsChanged);
+    host.answers = {Mb::IdYes};
+    EXPECT_TRUE(main->CanClose());
+    EXPECT_FALSE(settings.SettingsChanged);  // saved by command 408's writer
+}
+
+TEST_F(MainWindow, NewAsksBeforeDiscardingUnsavedAppointments) {
+    Start();
+    AddOne(doc);
+    host.answers = {Mb::IdCancel};
+    Command(101);
+    EXPECT_EQ(host.messages.back().textId, 1103);
+    EXPECT_EQ(doc.Liste.Anzahl(), 1);
+    host.answers = {Mb::IdNo};
+    Command(101);
+    EXPECT_EQ(doc.Liste.Anzahl(), 0);
+}
+
+TEST_F(MainWindow, ExportOfAProtectedFileAsksFirst) {
+    Start();
+    AddOne(doc);
+    std::strcpy(doc.Liste.Passwort, "geheim");
+    const std::string path = TempFile("ordivo-export.dbf");
+    host.answers = {Mb::IdNo};
+    EXPECT_FALSE(main->SpeichereDatei(ModusTerminExport, path));
+    EXPECT_EQ(host.messages.back().textId, 1111);
+    EXPECT_FALSE(Exists(path));
+    host.answers = {Mb::IdYes};
+    EXPECT_TRUE(main->SpeichereDatei(ModusTerminExport, path));
+    EXPECT_TRUE(Exists(path));
+    DeleteFileA(path.c_str());
 }

@@ -1,6 +1,7 @@
 // Add and Change on a collection: series numbers, series and yearly repetitions in two
 // passes, the repetition messages, and Change as delete-then-insert that restores on failure.
 #include "dialogs/TerminAktionen.h"
+#include "store/JahresKopien.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -193,7 +194,22 @@ TEST_F(TerminAktionenTest, ChangeOfAYearlyRecordKeepsItsSeries) {
     EXPECT_EQ(t.Ende.Jahr, 1);
     EXPECT_EQ(t.Ende.Monat, 0);
     EXPECT_EQ(t.Ende.Tag, 0);
-    EXPECT_EQ(liste.Anzahl(), 20);
+    ASSERT_EQ(liste.Anzahl(), 20);
+    // The copies carry the change, so a later save that promotes one writes the new text.
+    for (int i = 0; i < liste.Anzahl(); ++i) EXPECT_STREQ(liste.Satz(i).Kurzbeschr, "Jahrestag (neu)") << i;
+    const Schreibliste spaeter(liste, MachZeitpunkt(2030, 6, 1));
+    ASSERT_EQ(spaeter.Anzahl(), 1);
+    EXPECT_STREQ(spaeter[0].Kurzbeschr, "Jahrestag (neu)");
+}
+
+TEST_F(TerminAktionenTest, ChangeToASingleRecordRemovesTheCopies) {
+    TerminFelder f = Felder("01.04.2026", "", "", "Jahrestag");
+    f.Jaehrlich = f.SchrittJahre = true;
+    Hinzu(f);
+    int slot = 0;
+    f.Jaehrlich = false;
+    ASSERT_TRUE(Aendere(liste, slot, f));
+    EXPECT_EQ(liste.Anzahl(), 1);
 }
 
 TEST_F(TerminAktionenTest, FindeSatzComparesEveryField) {

@@ -33,7 +33,12 @@ TEST(CalendarViewsE2e, ViewCommandsSwitchThePaintedView) {
         Sync(frame);
         RedrawWindow(client, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
         Sync(frame);
-        const Capture shot = CaptureWindow(client);
+        // Wine copies the window's drawing to the screen a moment later: wait for the frame.
+        Capture shot = CaptureWindow(client);
+        for (int i = 0; i < 40 && mode > 0 && CountColour(shot, RGB(255, 0, 255)) <= 40; ++i) {
+            Sleep(50);
+            shot = CaptureWindow(client);
+        }
         ASSERT_GT(shot.width, 200);
         EXPECT_EQ(shot.Pixel(1, 1), RGB(255, 255, 224)) << mode;
         EXPECT_GT(CountColour(shot, RGB(255, 255, 255)), shot.width * shot.height / 3) << mode;

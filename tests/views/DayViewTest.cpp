@@ -142,8 +142,10 @@ TEST_F(DayViewTest, DurationLineEndsInProportionAndOverlapsAlternateTheOffset) {
 TEST_F(DayViewTest, TimeLabelsOfRunningAppointmentsAreBold) {
     Add(2026, 12, 5, 9, 0, 9, 30, "Vorbei");
     Add(2026, 12, 5, 14, 0, 15, 0, "Kommt");
+    Add(2026, 12, 5, 10, 0, 10, 0, "Ohne Ende", FlagOhneEnde);  // the stored end decides, not 23:59
     Draw();
     EXPECT_EQ(canvas.TextAt(X1, RowTop(18))->font.Weight, 400);
+    EXPECT_EQ(canvas.TextAt(X1, RowTop(20))->font.Weight, 400);
     EXPECT_EQ(canvas.TextAt(X1Pm, RowTop(4))->font.Weight, 700);
     EXPECT_EQ(canvas.TextAt(X1, RowTop(0))->font.Weight, 400);
     // The past one is drawn as done, the coming one in its priority colour.

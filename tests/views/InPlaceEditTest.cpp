@@ -82,14 +82,18 @@ TEST(InPlaceText, InitialTextOfAnAppointmentParsesBackToIt) {
 class InPlaceCommitTest : public ViewFixture {
 protected:
     RecordRef EditOf(int slot) { return RefTo(Liste, slot); }
+    // The editor opened on `edited` (or on a free line) and left with `text`.
+    RecordRef Commit(const RecordRef& edited, const std::string& text, const std::string& opened = "") {
+        return StoreEditText(Liste, edited, text, edited.Empty() ? opened : EditorText(edited.Copy), Day);
+    }
 };
 
 TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
-    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "", Day).Empty());  // empty lines store nothing
-    EXPECT_TRUE(StoreEditText(Liste, RecordRef{}, "   ", Day).Empty());
+    EXPECT_TRUE(Commit(RecordRef{}, "").Empty());  // empty lines store nothing
+    EXPECT_TRUE(Commit(RecordRef{}, "   ").Empty());
     EXPECT_EQ(Liste.Anzahl(), 0);
     EXPECT_FALSE(Liste.Geaendert);
-    const RecordRef stored = StoreEditText(Liste, RecordRef{}, "9:30 - 10:15 Zahnarzt", Day);
+    const RecordRef stored = Commit(RecordRef{}, "9:30 - 10:15 Zahnarzt");
     ASSERT_EQ(Liste.Anzahl(), 1);
     const Termin& t = Liste.Satz(0);
     EXPECT_EQ(t.Start, MachZeitpunkt(2026, 12, 7, 9, 30));
@@ -98,7 +102,7 @@ TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
     EXPECT_EQ(stored.Slot, 0);
     EXPECT_TRUE(Liste.Geaendert);
 
-    StoreEditText(Liste, RecordRef{}, "Meeting", Day);
+    Commit(RecordRef{}, "Meeting");
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneZeit));
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Meeting");
@@ -111,22 +115,33 @@ TEST_F(InPlaceCommitTest, AnUnchangedLineKeepsTheAppointment) {
     t.Id = 17;
     t.Beschr = std::string(300, 'L');
     t.AdrId = 4;
+    Liste.Geaendert = false;
     const RecordRef edited = EditOf(0);
-    StoreEditText(Liste, edited, EditorText(edited.Copy), Day);
+    EXPECT_EQ(Commit(edited, EditorText(edited.Copy)).Slot, 0);
     ASSERT_EQ(Liste.Anzahl(), 1);
     EXPECT_TRUE(SameRecord(Liste.Satz(0), edited.Copy));
+    EXPECT_FALSE(Liste.Geaendert);
+
+    // Untimed "3 Bücher" would read as 3:00 "Bücher" if parsed again; a time row left as
+    // it was opened makes no appointment.
+    Liste.Satz(0).Flags = FlagOhneZeit | FlagOhneEnde;
+    Liste.Satz(0).SetzeKurzbeschr("3 B\xFC" "cher");
+    Commit(EditOf(0), "3 B\xFC" "cher");
+    EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneZeit));
+    EXPECT_TRUE(Commit(RecordRef{}, "9:00", "9:00").Empty());
+    EXPECT_EQ(Liste.Anzahl(), 1);
 }
 
 TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
     Add(2026, 12, 7, 8, 0, 9, 0, "Early");
     Add(2026, 12, 7, 10, 0, 11, 0, "Late");
-    StoreEditText(Liste, EditOf(1), "7:15 Moved", Day);
+    Commit(EditOf(1), "7:15 Moved");
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Moved");  // sorted in front
     EXPECT_EQ(Liste.Satz(0).Start, MachZeitpunkt(2026, 12, 7, 7, 15));
     EXPECT_TRUE(Liste.Satz(0).Hat(FlagOhneEnde));
 
-    const RecordRef none = StoreEditText(Liste, EditOf(1), "", Day);
+    const RecordRef none = Commit(EditOf(1), "");
     EXPECT_TRUE(none.Empty());
     ASSERT_EQ(Liste.Anzahl(), 1);
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Moved");
@@ -138,7 +153,7 @@ TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
     Liste.Geaendert = false;
     const RecordRef edited = EditOf(1);
     host.answers = {Mb::IdNo};
-    const RecordRef back = StoreEditText(Liste, edited, "9:30 - 10:30 Mine moved", Day);
+    const RecordRef back = Commit(edited, "9:30 - 10:30 Mine moved");
     ASSERT_EQ(host.messages.size(), 1u);  // the overlap question was asked
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_TRUE(SameRecord(Liste.Satz(1), edited.Copy));
@@ -147,7 +162,7 @@ TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
 
     // Answered Yes the change is stored despite the overlap.
     host.answers = {Mb::IdYes};
-    StoreEditText(Liste, edited, "9:30 - 10:30 Mine moved", Day);
+    Commit(edited, "9:30 - 10:30 Mine moved");
     EXPECT_EQ(std::string(Liste.Satz(1).Kurzbeschr), "Mine moved");
     EXPECT_TRUE(Liste.Geaendert);
 }
@@ -156,7 +171,7 @@ TEST_F(InPlaceCommitTest, TheEditedRecordIsFoundAfterTheCollectionMoved) {
     Add(2026, 12, 7, 12, 0, 13, 0, "Mine");
     const RecordRef edited = EditOf(0);
     Add(2026, 12, 7, 8, 0, 9, 0, "Inserted before");  // Mine now sits in slot 1
-    StoreEditText(Liste, edited, "", Day);
+    Commit(edited, "");
     ASSERT_EQ(Liste.Anzahl(), 1);
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Inserted before");
 }
