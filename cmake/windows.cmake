@@ -14,19 +14,20 @@ target_link_libraries(ordivo_win PUBLIC ordivo_core ${ORDIVO_WIN32_LIBS})
 target_link_libraries(ordivo_core PUBLIC ordivo_win)
 
 add_executable(ordivo WIN32 src/app/WinMain.cpp resources/app.rc)
-target_include_directories(ordivo PRIVATE resources)
+target_include_directories(ordivo PRIVATE resources src)
 target_compile_options(ordivo PRIVATE ${ORDIVO_WARNINGS})
 target_link_libraries(ordivo PRIVATE ordivo_win ${ORDIVO_STATIC})
 set_target_properties(ordivo PROPERTIES OUTPUT_NAME ordivo)
 
 # Resource-only library: no code, no entry point.
 add_library(ordivo_dll SHARED resources/ordivo.rc)
-target_include_directories(ordivo_dll PRIVATE resources)
+target_include_directories(ordivo_dll PRIVATE resources src)
 set_target_properties(ordivo_dll PROPERTIES OUTPUT_NAME ORDIVO PREFIX "" SUFFIX ".DLL" LINKER_LANGUAGE C)
 target_link_options(ordivo_dll PRIVATE -nostdlib -Wl,--entry=0)
 set_property(TARGET ordivo_dll PROPERTY LINK_LIBRARIES "")
 set_target_properties(ordivo_dll PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
-file(GLOB ORDIVO_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h)
+file(GLOB ORDIVO_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h
+  ${CMAKE_SOURCE_DIR}/src/core/ResourceIds.h)
 set_source_files_properties(resources/ordivo.rc PROPERTIES OBJECT_DEPENDS "${ORDIVO_RC_PARTS}")
 file(GLOB ORDIVO_APP_RES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/app/*)
 set_source_files_properties(resources/app.rc PROPERTIES OBJECT_DEPENDS "${ORDIVO_APP_RES}")

@@ -3,6 +3,7 @@
 #include "addresses/ClsAdrListe.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "store/DateiSchreiber.h"
 #include "store/DbaseTabelle.h"
 #include "store/Oem.h"
@@ -107,7 +108,7 @@ LeseErgebnis ClsAdrListe::LiesAbschnitt(DateiLeser& datei) {
         uint64_t(anzahl) * uint64_t(SatzLaenge) > datei.Rest())
         return LeseErgebnis::Beschaedigt;
     if (!Reserviere(int(anzahl) + Wachstum + 1)) {
-        Message(1106, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        Message(IDS_SPEICHERMANGEL, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
         return LeseErgebnis::Gemeldet;
     }
     kapazitaet_ = int(anzahl) + Wachstum;

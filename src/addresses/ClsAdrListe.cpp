@@ -3,13 +3,14 @@
 
 #include "addresses/SortVergleich.h"
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 
 #include <algorithm>
 #include <bitset>
 #include <new>
 
 namespace {
-void Speichermangel() { Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
+void Speichermangel() { Message(IDS_SPEICHERMANGEL, IDS_TITEL_HINWEIS, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
 }  // namespace
 
 bool ClsAdrListe::Reserviere(int saetze) {

@@ -2,14 +2,11 @@
 #include "app/AboutDlg.h"
 
 #include "core/ProgramPath.h"
+#include "core/ResourceIds.h"
 
-namespace {
-constexpr int IdIcon = 100;
-}
-
-AboutDlg::AboutDlg(HWND parent) : Dialog(parent, 4269, ResourceModule()) {}
+AboutDlg::AboutDlg(HWND parent) : Dialog(parent, IDD_INFO, ResourceModule()) {}
 
 void AboutDlg::SetupWindow() {
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(4444));
-    SendDlgItemMessageA(Handle(), IdIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ORDIVO));
+    SendDlgItemMessageA(Handle(), IDC_INFO_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
 }

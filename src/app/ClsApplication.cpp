@@ -6,6 +6,7 @@
 #include "app/TToolTip.h"
 #include "app/TipRules.h"
 #include "app/Win32Host.h"
+#include "core/ResourceIds.h"
 
 ClsApplication::ClsApplication(const std::string& name, HINSTANCE instance, const std::string& cmdLine,
                                int show, Win32Host& host)
@@ -42,7 +43,7 @@ bool ClsApplication::InitMainWindow() {
     mainWindow_->AttachFrame(frame.get());
     frame->AssignMenu(LoadMenuA(Instance(), "DUMMY"));
     frame->BuildControlBar(toolTip_.get());
-    frame->SetIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(4444)));
+    frame->SetIcon(LoadIconA(Instance(), MAKEINTRESOURCEA(IDI_ORDIVO)));
     frame->BuildStatusBar(toolTip_.get());
 
     ReadStartupSettings(settings_, !dokument_.Dateiname.empty());

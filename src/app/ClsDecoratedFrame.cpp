@@ -4,6 +4,7 @@
 #include "app/ClsStartWindow.h"
 #include "app/TTipControlBar.h"
 #include "app/TTipStatusBar.h"
+#include "core/ResourceIds.h"
 #include "settings/Settings.h"
 #include "views/ClsCalendarWindow.h"
 
@@ -14,14 +15,15 @@ struct ButtonDef {
     UINT command;
 };
 constexpr ButtonDef kButtons[] = {
-    {701, 667}, {702, 303}, {703, 302}, {704, 666}, {0, 0},
-    {717, 102}, {716, 103}, {705, 105}, {0, 0},
-    {720, 750}, {0, 0},
-    {706, 201}, {719, 203}, {0, 0},
-    {721, 301}, {710, 304}, {0, 0},
-    {718, 351}, {711, 352}, {712, 353}, {728, 402}, {0, 0},
-    {708, 901}, {0, 0},
-    {709, 109},
+    {IDB_GROSS_ZURUECK, CM_GROSS_ZURUECK}, {IDB_ZURUECK, CM_ZURUECK},
+    {IDB_VORWAERTS, CM_VORWAERTS}, {IDB_GROSS_VORWAERTS, CM_GROSS_VORWAERTS}, {0, 0},
+    {IDB_OEFFNEN, CM_OEFFNEN}, {IDB_SPEICHERN, CM_SPEICHERN}, {IDB_DRUCKEN, CM_DRUCKEN}, {0, 0},
+    {IDB_ADRESSBUCH, CM_ADRESSBUCH}, {0, 0},
+    {IDB_NEUER_TERMIN, CM_NEUER_TERMIN}, {IDB_SUCHEN, CM_SUCHEN}, {0, 0},
+    {IDB_HEUTE, CM_HEUTE}, {IDB_DATUM_WAEHLEN, CM_DATUM_WAEHLEN}, {0, 0},
+    {IDB_TAG, CM_TAG}, {IDB_WOCHE, CM_WOCHE}, {IDB_MONAT, CM_MONAT}, {IDB_MENUELEISTE, CM_MENUELEISTE}, {0, 0},
+    {IDB_HILFE, CM_HILFE}, {0, 0},
+    {IDB_BEENDEN, CM_BEENDEN},
 };
 }  // namespace
 

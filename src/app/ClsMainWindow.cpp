@@ -9,6 +9,7 @@
 #include "core/Host.h"
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsTerminDlg.h"
 #include "views/Navigation.h"
@@ -17,31 +18,31 @@
 
 // Commands whose dialogs are not built yet answer with CmNotYetAvailable.
 const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
-    {101, 101, &ClsMainWindow::CmNew},
-    {102, 102, &ClsMainWindow::CmOpen},
-    {103, 103, &ClsMainWindow::CmSave},
-    {104, 104, &ClsMainWindow::CmSaveAs},
-    {105, 107, &ClsMainWindow::CmNotYetAvailable},
-    {108, 108, &ClsMainWindow::CmNewPassword},
-    {109, 109, &ClsMainWindow::CmExit},
-    {201, 201, &ClsMainWindow::CmNewAppointment},
-    {202, 203, &ClsMainWindow::CmNotYetAvailable},
-    {301, 303, &ClsMainWindow::CmNavigate},
-    {304, 304, &ClsMainWindow::CmNotYetAvailable},
-    {351, 353, &ClsMainWindow::CmViewMode},
-    {402, 402, &ClsMainWindow::CmMenuOnOff},
-    {403, 404, &ClsMainWindow::CmNotYetAvailable},
-    {405, 405, &ClsMainWindow::CmAutoSave},
-    {406, 407, &ClsMainWindow::CmNotYetAvailable},
-    {408, 408, &ClsMainWindow::CmSaveSettings},
-    {409, 409, &ClsMainWindow::CmNotYetAvailable},
-    {666, 667, &ClsMainWindow::CmNavigate},
-    {750, 751, &ClsMainWindow::CmNotYetAvailable},
-    {821, 821, &ClsMainWindow::CmNotYetAvailable},
-    {822, 822, &ClsMainWindow::CmToggleDone},
-    {823, 826, &ClsMainWindow::CmNotYetAvailable},
-    {901, 902, &ClsMainWindow::CmHelp},
-    {904, 904, &ClsMainWindow::CmAbout},
+    {CM_NEU, CM_NEU, &ClsMainWindow::CmNew},
+    {CM_OEFFNEN, CM_OEFFNEN, &ClsMainWindow::CmOpen},
+    {CM_SPEICHERN, CM_SPEICHERN, &ClsMainWindow::CmSave},
+    {CM_SPEICHERN_UNTER, CM_SPEICHERN_UNTER, &ClsMainWindow::CmSaveAs},
+    {CM_DRUCKEN, CM_VORGABEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_KENNWORT, CM_KENNWORT, &ClsMainWindow::CmNewPassword},
+    {CM_BEENDEN, CM_BEENDEN, &ClsMainWindow::CmExit},
+    {CM_NEUER_TERMIN, CM_NEUER_TERMIN, &ClsMainWindow::CmNewAppointment},
+    {CM_ALTE_LOESCHEN, CM_SUCHEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_HEUTE, CM_ZURUECK, &ClsMainWindow::CmNavigate},
+    {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_TAG, CM_MONAT, &ClsMainWindow::CmViewMode},
+    {CM_MENUELEISTE, CM_MENUELEISTE, &ClsMainWindow::CmMenuOnOff},
+    {CM_FEIERTAGE, CM_ALARMTOENE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_AUTOSPEICHERN, CM_AUTOSPEICHERN, &ClsMainWindow::CmAutoSave},
+    {CM_SCHRIFTHOEHEN, CM_FARBEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_EINSTELLUNGEN_SPEICHERN, CM_EINSTELLUNGEN_SPEICHERN, &ClsMainWindow::CmSaveSettings},
+    {CM_TAGESRASTER, CM_TAGESRASTER, &ClsMainWindow::CmNotYetAvailable},
+    {CM_GROSS_VORWAERTS, CM_GROSS_ZURUECK, &ClsMainWindow::CmNavigate},
+    {CM_ADRESSBUCH, CM_NOCH_NICHT_VERFUEGBAR, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ANMERKUNG, CM_ANMERKUNG, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ERLEDIGT, CM_ERLEDIGT, &ClsMainWindow::CmToggleDone},
+    {CM_ADRESSE, CM_VERSCHIEBEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_HILFE, CM_HILFE_BENUTZEN, &ClsMainWindow::CmHelp},
+    {CM_INFO, CM_INFO, &ClsMainWindow::CmAbout},
 };
 
 const MessageEntry<ClsMainWindow> ClsMainWindow::kMessages[] = {
@@ -61,14 +62,14 @@ void ClsMainWindow::SetupWindow() {
         ShowCommandsMenu();
     } else {
         settings_.ShowMenu = true;
-        PostMessageA(Handle(), WM_COMMAND, 402, 0);
+        PostMessageA(Handle(), WM_COMMAND, CM_MENUELEISTE, 0);
     }
     InstallDialogSeams();
-    if (doc_.Initialisieren() == Ladeausgang::NeueDatei) GetHost().PostCommand(101);
-    if (settings_.FirstStart) PostMessageA(Handle(), WM_COMMAND, 904, 0);
+    if (doc_.Initialisieren() == Ladeausgang::NeueDatei) GetHost().PostCommand(CM_NEU);
+    if (settings_.FirstStart) PostMessageA(Handle(), WM_COMMAND, CM_INFO, 0);
     SetTitle();
     timerRunning_ = SetTimer(ClockTimer, 1000);
-    if (!timerRunning_) Message(1102, 0, Mb::IconExclamation);
+    if (!timerRunning_) Message(IDS_KEIN_ZEITGEBER, 0, Mb::IconExclamation);
     PlanNextWarning();
     WriteFirstStartDone();
     LoadHolidayFile(feiertage_);
@@ -84,7 +85,7 @@ void ClsMainWindow::CleanupWindow() {
 
 bool ClsMainWindow::CanClose() {
     if (settings_.SettingsChanged) {
-        const int answer = Message(1192, 0, Mb::YesNoCancel | Mb::IconExclamation);
+        const int answer = Message(IDS_EINSTELLUNGEN_GEAENDERT, 0, Mb::YesNoCancel | Mb::IconExclamation);
         if (answer == Mb::IdCancel) return false;
         if (answer == Mb::IdYes) SaveSettings(settings_, windowSettings_);
     }
@@ -92,11 +93,11 @@ bool ClsMainWindow::CanClose() {
     if (!doc_.Geaendert()) return true;
     if (settings_.AutoSave && !doc_.Dateiname.empty()) return SpeichereDatei(1);
     if (doc_.Leer()) return true;
-    const int answer = Message(1103, 0, Mb::YesNoCancel | Mb::IconExclamation);
+    const int answer = Message(IDS_AENDERUNGEN_SPEICHERN, 0, Mb::YesNoCancel | Mb::IconExclamation);
     if (answer == Mb::IdCancel) return false;
     if (answer == Mb::IdNo) return true;
     if (!doc_.Dateiname.empty()) return SpeichereDatei(1);
-    OnCommand(104);
+    OnCommand(CM_SPEICHERN_UNTER);
     return !doc_.Geaendert();
 }
 
@@ -121,7 +122,7 @@ void ClsMainWindow::OnTimer(UINT_PTR id) {
 void ClsMainWindow::SetTitle() {
     std::string name;
     if (doc_.Dateiname.empty()) {
-        name = LoadResString(1228);
+        name = LoadResString(IDS_UNBENANNT);
     } else {
         std::vector<char> upper(doc_.Dateiname.begin(), doc_.Dateiname.end());
         upper.push_back('\0');
@@ -140,9 +141,9 @@ void ClsMainWindow::ShowCommandsMenu() {
     HMENU menu = LoadMenuA(ResourceModule(), "COMMANDS");
     frame_->AssignMenu(menu);
     if (!menu) return;
-    CheckMenuCommand(351 + static_cast<UINT>(settings_.Mode), true);
-    CheckMenuCommand(402, true);
-    if (settings_.AutoSave) CheckMenuCommand(405, true);
+    CheckMenuCommand(CM_TAG + static_cast<UINT>(settings_.Mode), true);
+    CheckMenuCommand(CM_MENUELEISTE, true);
+    if (settings_.AutoSave) CheckMenuCommand(CM_AUTOSPEICHERN, true);
 }
 
 void ClsMainWindow::CheckMenuCommand(UINT id, bool on) {
@@ -159,8 +160,8 @@ void ClsMainWindow::CmNavigate(UINT id) {
 }
 
 void ClsMainWindow::CmViewMode(UINT id) {
-    for (UINT item = 351; item <= 353; ++item) CheckMenuCommand(item, item == id);
-    SetViewMode(static_cast<ViewMode>(id - 351));
+    for (UINT item = CM_TAG; item <= CM_MONAT; ++item) CheckMenuCommand(item, item == id);
+    SetViewMode(static_cast<ViewMode>(id - CM_TAG));
     SetTitle();
 }
 
@@ -172,13 +173,13 @@ void ClsMainWindow::CmMenuOnOff(UINT) {
 
 void ClsMainWindow::CmAutoSave(UINT) {
     settings_.AutoSave = !settings_.AutoSave;
-    CheckMenuCommand(405, settings_.AutoSave);
+    CheckMenuCommand(CM_AUTOSPEICHERN, settings_.AutoSave);
 }
 
 void ClsMainWindow::CmSaveSettings(UINT) { SaveSettings(settings_, windowSettings_); }
 
 void ClsMainWindow::CmHelp(UINT id) {
-    if (id == 901) OpenHelp(Handle(), 0);
+    if (id == CM_HILFE) OpenHelp(Handle(), 0);
     else OpenHelp(Handle(), HelpHelpFile, 0);
 }
 

@@ -5,6 +5,7 @@
 #include "core/Host.h"
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "document/KalenderDatei.h"
 #include "store/Passwort.h"
 
@@ -47,7 +48,7 @@ void ClsMainWindow::AfterFileChange() {
 
 void ClsMainWindow::CmNew(UINT) {
     if (!CanClose()) return;
-    if (settings_.AutoSave) PostMessageA(Handle(), WM_COMMAND, 405, 0);  // no name: no auto-save
+    if (settings_.AutoSave) PostMessageA(Handle(), WM_COMMAND, CM_AUTOSPEICHERN, 0);  // no name: no auto-save
     doc_.Neu();
     AfterFileChange();
 }
@@ -60,32 +61,34 @@ void ClsMainWindow::CmOpen(UINT) {
     doc_.Dateiname = dlg.file;
     const Ladeausgang ausgang = doc_.Laden();
     if (ausgang != Ladeausgang::Ok) doc_.Dateiname.clear();
-    if (ausgang == Ladeausgang::NeueDatei) GetHost().PostCommand(101);
+    if (ausgang == Ladeausgang::NeueDatei) GetHost().PostCommand(CM_NEU);
     AfterFileChange();
 }
 
 void ClsMainWindow::CmSave(UINT) {
     if (doc_.Leer()) {
-        Message(1109, 1110, Mb::IconExclamation);
+        Message(IDS_NICHTS_ZU_SPEICHERN, IDS_TITEL_SPEICHERN, Mb::IconExclamation);
         return;
     }
     if (!doc_.Dateiname.empty()) SpeichereDatei(ModusKalender);
-    else PostMessageA(Handle(), WM_COMMAND, 104, 0);
+    else PostMessageA(Handle(), WM_COMMAND, CM_SPEICHERN_UNTER, 0);
 }
 
 void ClsMainWindow::CmSaveAs(UINT) {
     if (doc_.Liste.Anzahl() == 0) {
-        Message(doc_.AdrListe.Anzahl() == 0 ? 1116 : 1117, 1110, Mb::IconExclamation);
+        Message(doc_.AdrListe.Anzahl() == 0 ? IDS_UNTER_NICHTS_ZU_SPEICHERN : IDS_NUR_ADRESSEN, IDS_TITEL_SPEICHERN,
+                Mb::IconExclamation);
         return;
     }
-    FileDialog dlg(Handle(), LoadResString(1229));
+    FileDialog dlg(Handle(), LoadResString(IDS_KALENDER_FILTER));
     dlg.ofn.lpstrDefExt = "odv";
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     if (!GetSaveFileNameA(&dlg.ofn)) return;
     const std::string chosen = dlg.file;
     if (FileExists(chosen)) {
-        if (Message(1118, 1112, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) != Mb::IdYes) {
-            PostMessageA(Handle(), WM_COMMAND, 104, 0);  // choose again
+        if (Message(IDS_DATEI_UEBERSCHREIBEN, IDS_TITEL_FRAGE, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) !=
+            Mb::IdYes) {
+            PostMessageA(Handle(), WM_COMMAND, CM_SPEICHERN_UNTER, 0);  // choose again
             return;
         }
         if (!PruefeDateiPasswort(chosen, doc_.Liste)) return;
@@ -105,13 +108,14 @@ bool ClsMainWindow::SpeichereDatei(int mode) { return SpeichereDatei(mode, doc_.
 
 bool ClsMainWindow::SpeichereDatei(int mode, const std::string& pfad) {
     if (mode == ModusKalender && doc_.Liste.Anzahl() == 0 && doc_.AdrListe.Anzahl() != 0) {
-        Message(1117, 1110, Mb::IconExclamation);
+        Message(IDS_NUR_ADRESSEN, IDS_TITEL_SPEICHERN, Mb::IconExclamation);
         return false;
     }
     GetHost().WaitCursor(true);
-    SendMessageA(Handle(), Msg::StatusText, 0, reinterpret_cast<LPARAM>(LoadResString(1227)));
+    SendMessageA(Handle(), Msg::StatusText, 0, reinterpret_cast<LPARAM>(LoadResString(IDS_DATEI_WIRD_GESPEICHERT)));
     if (mode != ModusKalender && doc_.Liste.Passwort[0] &&
-        Message(1111, 1112, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) != Mb::IdYes) {
+        Message(IDS_EXPORT_UNGESCHUETZT, IDS_TITEL_FRAGE, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) !=
+            Mb::IdYes) {
         GetHost().WaitCursor(false);
         SendMessageA(Handle(), Msg::StatusText, 0, 0);
         return false;

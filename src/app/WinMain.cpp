@@ -6,6 +6,7 @@
 #include "app/Win32Host.h"
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 
 #include <windows.h>
 
@@ -66,7 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmdLine, int show) {
 
     int exitCode = 0;
     if (!search.found ||
-        MessageBoxA(nullptr, LoadResString(1101), AppName, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
+        MessageBoxA(nullptr, LoadResString(IDS_LAEUFT_BEREITS), AppName, MB_YESNO | MB_ICONEXCLAMATION) == IDYES) {
         auto application = std::make_unique<ClsApplication>(AppName, instance, cmdLine ? cmdLine : "", show, host);
         exitCode = application->Run();
         application.reset();

@@ -3,28 +3,29 @@
 
 #include "core/Host.h"
 #include "core/ProgramPath.h"
+#include "core/ResourceIds.h"
 #include "store/ClsListe.h"
 #include "store/Passwort.h"
 
 #include <cstring>
 
 ClsNeuesPasswortDlg::ClsNeuesPasswortDlg(HWND parent, HMODULE module, ClsListe& liste)
-    : Dialog(parent, Vorlage, module), liste_(liste) {}
+    : Dialog(parent, IDD_NEUES_KENNWORT, module), liste_(liste) {}
 
 void ClsNeuesPasswortDlg::SetupWindow() {
-    LimitText(Feld, PasswortEingabeMax);
-    LimitText(Wiederholung, PasswortEingabeMax);
+    LimitText(IDC_NEUES_KENNWORT_EINGABE, PasswortEingabeMax);
+    LimitText(IDC_NEUES_KENNWORT_WIEDERHOLUNG, PasswortEingabeMax);
 }
 
 bool ClsNeuesPasswortDlg::CanClose() {
-    const std::string neu = GetItemText(Feld).substr(0, PasswortEingabeMax);
-    if (neu != GetItemText(Wiederholung).substr(0, PasswortEingabeMax)) {
-        Message(1133, 1134, Mb::Ok | Mb::IconExclamation);
+    const std::string neu = GetItemText(IDC_NEUES_KENNWORT_EINGABE).substr(0, PasswortEingabeMax);
+    if (neu != GetItemText(IDC_NEUES_KENNWORT_WIEDERHOLUNG).substr(0, PasswortEingabeMax)) {
+        Message(IDS_KENNWORT_UNGLEICH, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation);
         return false;
     }
     // A character that scrambles to a zero byte would cut the stored password short.
     if (!PasswortSpeicherbar(neu)) {
-        Message(1135, 1134, Mb::Ok | Mb::IconExclamation);
+        Message(IDS_KENNWORT_NICHT_SPEICHERBAR, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation);
         return false;
     }
     std::memset(liste_.Passwort, 0, sizeof liste_.Passwort);

@@ -6,8 +6,6 @@ class ClsListe;
 
 class ClsNeuesPasswortDlg : public Dialog {
 public:
-    static constexpr int Vorlage = 2359, Feld = 101, Wiederholung = 102;
-
     ClsNeuesPasswortDlg(HWND parent, HMODULE module, ClsListe& liste);
 
 protected:

@@ -2,16 +2,17 @@
 #include "dialogs/ClsPasswortDlg.h"
 
 #include "core/ProgramPath.h"
+#include "core/ResourceIds.h"
 #include "store/Passwort.h"
 
 ClsPasswortDlg::ClsPasswortDlg(HWND parent, HMODULE module, std::string passwort)
-    : Dialog(parent, Vorlage, module), passwort_(std::move(passwort)) {}
+    : Dialog(parent, IDD_KENNWORT, module), passwort_(std::move(passwort)) {}
 
-void ClsPasswortDlg::SetupWindow() { LimitText(Feld, PasswortEingabeMax); }
+void ClsPasswortDlg::SetupWindow() { LimitText(IDC_KENNWORT_EINGABE, PasswortEingabeMax); }
 
 bool ClsPasswortDlg::CanClose() {
     // The field's first 11 characters (a limit on typing does not bind WM_SETTEXT), case-sensitive.
-    if (GetItemText(Feld).substr(0, PasswortEingabeMax) == passwort_) return true;
+    if (GetItemText(IDC_KENNWORT_EINGABE).substr(0, PasswortEingabeMax) == passwort_) return true;
     CloseDialog(0);
     return false;
 }

@@ -6,8 +6,6 @@
 
 class ClsPasswortDlg : public Dialog {
 public:
-    static constexpr int Vorlage = 2358, Feld = 101;
-
     ClsPasswortDlg(HWND parent, HMODULE module, std::string passwort);
 
 protected:

@@ -6,6 +6,7 @@
 #include "core/Host.h"
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 #include "core/WarteCursor.h"
 #include "document/Dokument.h"
@@ -17,21 +18,18 @@
 #include "store/DatumText.h"
 
 namespace {
-enum : int {
-    IdDatum = 101, IdBeginn = 102, IdEnde = 172, IdKurztext = 103, IdBeschreibung = 105,
-    IdAdresse = 184, IdListe = 120, IdPrioritaet = 160, IdAutomatisch = 180, IdVonHand = 181,
-    IdVorwarnung = 129, IdVorTage = 114, IdVorStunden = 115, IdVorMinuten = 116,
-    IdAnzahlWahl = 118, IdAnzahl = 109, IdJaehrlich = 119, IdSchrittTage = 110, IdSchrittWochen = 111,
-    IdSchrittMonate = 112, IdSchrittJahre = 113, IdFaktor = 134,
-    IdHinzufuegen = 106, IdAendern = 133, IdLoeschen = 107, IdNeu = 178, IdHilfe = 199,
-};
-constexpr int BereitIds[] = {1981, 1982, 1984, 1985, 1986, IdAutomatisch, IdVonHand, IdVorwarnung,
-                             IdAnzahlWahl, IdAnzahl, IdJaehrlich, 160, 161, 162, 163};
-constexpr int WarnIds[] = {IdVorTage, IdVorStunden, IdVorMinuten, 201, 202, 203};
-constexpr int WiederholungIds[] = {135, IdSchrittJahre, 136, IdFaktor};
-constexpr int SchrittIds[] = {IdSchrittTage, IdSchrittWochen, IdSchrittMonate};
+constexpr int BereitIds[] = {IDC_TERMIN_PRIORITAET_TEXT, IDC_TERMIN_ERLEDIGT_TEXT, IDC_TERMIN_VOR_BEGINN_TEXT,
+                             IDC_TERMIN_WIEDERHOLUNG_TEXT, IDC_TERMIN_MAL_TEXT, IDC_TERMIN_AUTOMATISCH,
+                             IDC_TERMIN_VON_HAND, IDC_TERMIN_VORWARNUNG, IDC_TERMIN_ANZAHL_WAHL, IDC_TERMIN_ANZAHL,
+                             IDC_TERMIN_JAEHRLICH, IDC_TERMIN_PRIO_NORMAL, IDC_TERMIN_PRIO_WENIGER_WICHTIG,
+                             IDC_TERMIN_PRIO_WICHTIG, IDC_TERMIN_PRIO_SEHR_WICHTIG};
+constexpr int WarnIds[] = {IDC_TERMIN_VOR_TAGE,  IDC_TERMIN_VOR_STUNDEN,  IDC_TERMIN_VOR_MINUTEN,
+                           IDC_TERMIN_TAGE_TEXT, IDC_TERMIN_STUNDEN_TEXT, IDC_TERMIN_MINUTEN_TEXT};
+constexpr int WiederholungIds[] = {IDC_TERMIN_SCHRITTWEITE_TEXT, IDC_TERMIN_SCHRITT_JAHRE, IDC_TERMIN_FAKTOR_TEXT,
+                                   IDC_TERMIN_FAKTOR};
+constexpr int SchrittIds[] = {IDC_TERMIN_SCHRITT_TAGE, IDC_TERMIN_SCHRITT_WOCHEN, IDC_TERMIN_SCHRITT_MONATE};
 constexpr int HilfeKontext = 3604;
-constexpr size_t ProgrammSuchLaenge = 174;  // the part of 105 that a record holds inline
+constexpr size_t ProgrammSuchLaenge = 174;  // the part of the description that a record holds inline
 constexpr const char* KeineAdresse = "<k.A.>";
 
 // Sets the dialog's filling flag for a scope and restores what it was.
@@ -49,7 +47,7 @@ private:
 }  // namespace
 
 ClsTerminDlg::ClsTerminDlg(HWND parent, Dokument& dok, const Zeitpunkt& tag, bool datumGebunden)
-    : Dialog(parent, 2838, ResourceModule()), liste_(dok.Liste), adressen_(dok.AdrListe),
+    : Dialog(parent, IDD_TERMIN, ResourceModule()), liste_(dok.Liste), adressen_(dok.AdrListe),
       datumGebunden_(datumGebunden), tag_(datumGebunden ? MachZeitpunkt(tag.Jahr, tag.Monat, tag.Tag) : Zeitpunkt{}),
       gewaehlt_(tag) {}
 
@@ -58,66 +56,66 @@ bool ClsTerminDlg::Gueltig(int slot) const { return slot >= 0 && slot < liste_.A
 // The one place that reads the controls.
 TerminFelder ClsTerminDlg::LeseFelder() const {
     TerminFelder f;
-    f.Datum = GetItemText(IdDatum);
-    f.Beginn = GetItemText(IdBeginn);
-    f.Ende = GetItemText(IdEnde);
-    f.Kurztext = GetItemText(IdKurztext);
-    f.Beschreibung = GetItemText(IdBeschreibung);
-    const int zeile = ComboSelection(IdAdresse);
+    f.Datum = GetItemText(IDC_TERMIN_DATUM);
+    f.Beginn = GetItemText(IDC_TERMIN_BEGINN);
+    f.Ende = GetItemText(IDC_TERMIN_ENDE);
+    f.Kurztext = GetItemText(IDC_TERMIN_KURZTEXT);
+    f.Beschreibung = GetItemText(IDC_TERMIN_BESCHREIBUNG);
+    const int zeile = ComboSelection(IDC_TERMIN_ADRESSE);
     f.AdrId = zeile >= 0 && size_t(zeile) < adressNummern_.size() ? adressNummern_[size_t(zeile)] : 0;
-    f.ManuellErledigt = IsChecked(IdVonHand);
+    f.ManuellErledigt = IsChecked(IDC_TERMIN_VON_HAND);
     for (int p = 0; p < 4; ++p)
-        if (IsChecked(IdPrioritaet + p)) f.Prioritaet = p;
-    f.Vorwarnung = IsChecked(IdVorwarnung);
-    f.VorTage = GetItemText(IdVorTage);
-    f.VorStunden = GetItemText(IdVorStunden);
-    f.VorMinuten = GetItemText(IdVorMinuten);
-    f.Jaehrlich = IsChecked(IdJaehrlich);
-    f.Anzahl = GetItemText(IdAnzahl);
-    f.SchrittTage = IsChecked(IdSchrittTage);
-    f.SchrittWochen = IsChecked(IdSchrittWochen);
-    f.SchrittMonate = IsChecked(IdSchrittMonate);
-    f.SchrittJahre = IsChecked(IdSchrittJahre);
-    f.Faktor = GetItemText(IdFaktor);
+        if (IsChecked(IDC_TERMIN_PRIO_NORMAL + p)) f.Prioritaet = p;
+    f.Vorwarnung = IsChecked(IDC_TERMIN_VORWARNUNG);
+    f.VorTage = GetItemText(IDC_TERMIN_VOR_TAGE);
+    f.VorStunden = GetItemText(IDC_TERMIN_VOR_STUNDEN);
+    f.VorMinuten = GetItemText(IDC_TERMIN_VOR_MINUTEN);
+    f.Jaehrlich = IsChecked(IDC_TERMIN_JAEHRLICH);
+    f.Anzahl = GetItemText(IDC_TERMIN_ANZAHL);
+    f.SchrittTage = IsChecked(IDC_TERMIN_SCHRITT_TAGE);
+    f.SchrittWochen = IsChecked(IDC_TERMIN_SCHRITT_WOCHEN);
+    f.SchrittMonate = IsChecked(IDC_TERMIN_SCHRITT_MONATE);
+    f.SchrittJahre = IsChecked(IDC_TERMIN_SCHRITT_JAHRE);
+    f.Faktor = GetItemText(IDC_TERMIN_FAKTOR);
     return f;
 }
 
 void ClsTerminDlg::ZeigeFelder(const TerminFelder& f) {
     Fuellen fuellen(Filling);
-    SetItemText(IdDatum, f.Datum);
-    SetItemText(IdBeginn, f.Beginn);
-    SetItemText(IdEnde, f.Ende);
-    SetItemText(IdKurztext, f.Kurztext);
-    SetItemText(IdBeschreibung, f.Beschreibung);
+    SetItemText(IDC_TERMIN_DATUM, f.Datum);
+    SetItemText(IDC_TERMIN_BEGINN, f.Beginn);
+    SetItemText(IDC_TERMIN_ENDE, f.Ende);
+    SetItemText(IDC_TERMIN_KURZTEXT, f.Kurztext);
+    SetItemText(IDC_TERMIN_BESCHREIBUNG, f.Beschreibung);
     int zeile = -1;
     for (size_t i = 0; i < adressNummern_.size() && zeile < 0; ++i)
         if (adressNummern_[i] == f.AdrId) zeile = int(i);
-    ComboSelect(IdAdresse, zeile);
-    SetChecked(IdAutomatisch, !f.ManuellErledigt);
-    SetChecked(IdVonHand, f.ManuellErledigt);
-    for (int p = 0; p < 4; ++p) SetChecked(IdPrioritaet + p, p == f.Prioritaet);
-    SetChecked(IdVorwarnung, f.Vorwarnung);
-    SetItemText(IdVorTage, f.VorTage);
-    SetItemText(IdVorStunden, f.VorStunden);
-    SetItemText(IdVorMinuten, f.VorMinuten);
-    SetChecked(IdAnzahlWahl, !f.Jaehrlich);
-    SetChecked(IdJaehrlich, f.Jaehrlich);
-    SetItemText(IdAnzahl, f.Anzahl);
-    SetChecked(IdSchrittTage, f.SchrittTage);
-    SetChecked(IdSchrittWochen, f.SchrittWochen);
-    SetChecked(IdSchrittMonate, f.SchrittMonate);
-    SetChecked(IdSchrittJahre, f.SchrittJahre);
-    SetItemText(IdFaktor, f.Faktor);
+    ComboSelect(IDC_TERMIN_ADRESSE, zeile);
+    SetChecked(IDC_TERMIN_AUTOMATISCH, !f.ManuellErledigt);
+    SetChecked(IDC_TERMIN_VON_HAND, f.ManuellErledigt);
+    for (int p = 0; p < 4; ++p) SetChecked(IDC_TERMIN_PRIO_NORMAL + p, p == f.Prioritaet);
+    SetChecked(IDC_TERMIN_VORWARNUNG, f.Vorwarnung);
+    SetItemText(IDC_TERMIN_VOR_TAGE, f.VorTage);
+    SetItemText(IDC_TERMIN_VOR_STUNDEN, f.VorStunden);
+    SetItemText(IDC_TERMIN_VOR_MINUTEN, f.VorMinuten);
+    SetChecked(IDC_TERMIN_ANZAHL_WAHL, !f.Jaehrlich);
+    SetChecked(IDC_TERMIN_JAEHRLICH, f.Jaehrlich);
+    SetItemText(IDC_TERMIN_ANZAHL, f.Anzahl);
+    SetChecked(IDC_TERMIN_SCHRITT_TAGE, f.SchrittTage);
+    SetChecked(IDC_TERMIN_SCHRITT_WOCHEN, f.SchrittWochen);
+    SetChecked(IDC_TERMIN_SCHRITT_MONATE, f.SchrittMonate);
+    SetChecked(IDC_TERMIN_SCHRITT_JAHRE, f.SchrittJahre);
+    SetItemText(IDC_TERMIN_FAKTOR, f.Faktor);
 }
 
-// Date-bound mode: the title names the working record's day; with mitDatumsfeld 101 shows it too.
+// Date-bound mode: the title names the working record's day; with mitDatumsfeld the date field shows it too.
 void ClsTerminDlg::ZeigeTag(bool mitDatumsfeld) {
     if (!datumGebunden_) return;
     const std::string datum = DatumText(tag_, DatumStil::Kurz);
-    SetWindowTextA(Handle(), Format(LoadResString(1235), datum.c_str()).c_str());
+    SetWindowTextA(Handle(), Format(LoadResString(IDS_TERMINE_AM), datum.c_str()).c_str());
     if (!mitDatumsfeld) return;
     Fuellen fuellen(Filling);
-    SetItemText(IdDatum, datum);
+    SetItemText(IDC_TERMIN_DATUM, datum);
 }
 
 void ClsTerminDlg::SetupWindow() {
@@ -125,14 +123,16 @@ void ClsTerminDlg::SetupWindow() {
     Fuellen fuellen(Filling);
     ZeigeTag(true);
     FuelleListe();
-    LimitText(IdKurztext, TerminBild::KurzbeschrLaenge - 1);
-    LimitText(IdBeschreibung, 32000);
-    LimitText(IdBeginn, int(ZeitFeldLaenge));
-    LimitText(IdEnde, int(ZeitFeldLaenge));
-    for (int id : {IdVorTage, IdVorStunden, IdVorMinuten, IdAnzahl, IdFaktor}) LimitText(id, 4);
+    LimitText(IDC_TERMIN_KURZTEXT, TerminBild::KurzbeschrLaenge - 1);
+    LimitText(IDC_TERMIN_BESCHREIBUNG, 32000);
+    LimitText(IDC_TERMIN_BEGINN, int(ZeitFeldLaenge));
+    LimitText(IDC_TERMIN_ENDE, int(ZeitFeldLaenge));
+    for (int id :
+         {IDC_TERMIN_VOR_TAGE, IDC_TERMIN_VOR_STUNDEN, IDC_TERMIN_VOR_MINUTEN, IDC_TERMIN_ANZAHL, IDC_TERMIN_FAKTOR})
+        LimitText(id, 4);
     FuelleAdressen();
     TerminFelder standard;
-    standard.Datum = GetItemText(IdDatum);
+    standard.Datum = GetItemText(IDC_TERMIN_DATUM);
     ZeigeFelder(standard);
     Freigeben();
 }
@@ -140,40 +140,40 @@ void ClsTerminDlg::SetupWindow() {
 void ClsTerminDlg::FuelleListe() {
     WarteCursor warten;
     const ListenInhalt inhalt = ListenInhaltFuer(liste_, datumGebunden_ ? &tag_ : nullptr);
-    HWND liste = Item(IdListe);
+    HWND liste = Item(IDC_TERMIN_LISTE);
     SendMessageA(liste, WM_SETREDRAW, FALSE, 0);
-    ListClear(IdListe);
+    ListClear(IDC_TERMIN_LISTE);
     INT stops[2] = {datumGebunden_ ? 22 : 41, datumGebunden_ ? 48 : 64};
     SendMessageA(liste, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
     bool voll = false;
     for (const std::string& zeile : inhalt.Zeilen) {
         // Choice: a full list box is reported once per filling, not once per line.
-        if (ListAdd(IdListe, zeile) == LB_ERRSPACE && !voll) {
+        if (ListAdd(IDC_TERMIN_LISTE, zeile) == LB_ERRSPACE && !voll) {
             voll = true;
-            Message(1154, 0, Mb::Ok | Mb::IconExclamation);
+            Message(IDS_LISTE_VOLL, 0, Mb::Ok | Mb::IconExclamation);
         }
     }
     anker_ = inhalt.Anker;
     auswahl_ = -1;
     SendMessageA(liste, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(liste, nullptr, TRUE);
-    ListSelect(IdListe, -1);
+    ListSelect(IDC_TERMIN_LISTE, -1);
 }
 
 // One line per address in list order, after a first line for "no address" (choice: so that a
 // link can be removed again in a drop-down list).
 void ClsTerminDlg::FuelleAdressen() {
-    HWND combo = Item(IdAdresse);
+    HWND combo = Item(IDC_TERMIN_ADRESSE);
     SendMessageA(combo, WM_SETREDRAW, FALSE, 0);
-    ComboClear(IdAdresse);
+    ComboClear(IDC_TERMIN_ADRESSE);
     adressNummern_.assign(1, 0);
-    ComboAdd(IdAdresse, KeineAdresse);
+    ComboAdd(IDC_TERMIN_ADRESSE, KeineAdresse);
     for (int i = 0; i < adressen_.Anzahl(); ++i) {
-        ComboAdd(IdAdresse, ClsAdrListe::Zeile(adressen_.Satz(i), false));
+        ComboAdd(IDC_TERMIN_ADRESSE, ClsAdrListe::Zeile(adressen_.Satz(i), false));
         adressNummern_.push_back(adressen_.Satz(i).ID);
     }
     SendMessageA(combo, WM_SETREDRAW, TRUE, 0);
-    ComboSelect(IdAdresse, -1);
+    ComboSelect(IDC_TERMIN_ADRESSE, -1);
 }
 
 void ClsTerminDlg::LadeZeile(int index) {
@@ -190,18 +190,18 @@ void ClsTerminDlg::LadeZeile(int index) {
 
 void ClsTerminDlg::Freigeben() {
     FreigabeLage lage;
-    lage.DatumGefuellt = !GetItemText(IdDatum).empty();
-    lage.KurztextGefuellt = !GetItemText(IdKurztext).empty();
+    lage.DatumGefuellt = !GetItemText(IDC_TERMIN_DATUM).empty();
+    lage.KurztextGefuellt = !GetItemText(IDC_TERMIN_KURZTEXT).empty();
     lage.Geladen = geladen_;
     lage.DatumOderZeitGeaendert = datumOderZeit_;
     lage.Geaendert = geaendert_;
     lage.AktuellJahresKopie = Gueltig(aktuell_) && liste_.Satz(aktuell_).Hat(FlagJahresKopie);
-    lage.AendernBisher = IsWindowEnabled(Item(IdAendern)) != FALSE;
-    lage.Anzahl = FeldZahl(GetItemText(IdAnzahl));
-    lage.Jaehrlich = IsChecked(IdJaehrlich);
-    lage.Vorwarnung = IsChecked(IdVorwarnung);
-    lage.ProgrammMarke = HatProgrammMarke(GetItemText(IdBeschreibung).substr(0, ProgrammSuchLaenge));
-    lage.ZeileGewaehlt = ListSelection(IdListe) >= 0;
+    lage.AendernBisher = IsWindowEnabled(Item(IDC_TERMIN_AENDERN)) != FALSE;
+    lage.Anzahl = FeldZahl(GetItemText(IDC_TERMIN_ANZAHL));
+    lage.Jaehrlich = IsChecked(IDC_TERMIN_JAEHRLICH);
+    lage.Vorwarnung = IsChecked(IDC_TERMIN_VORWARNUNG);
+    lage.ProgrammMarke = HatProgrammMarke(GetItemText(IDC_TERMIN_BESCHREIBUNG).substr(0, ProgrammSuchLaenge));
+    lage.ZeileGewaehlt = ListSelection(IDC_TERMIN_LISTE) >= 0;
     const Freigaben f = BerechneFreigaben(lage);
 
     for (int id : BereitIds) EnableItem(id, f.Bereit);
@@ -210,17 +210,18 @@ void ClsTerminDlg::Freigeben() {
     for (int id : SchrittIds) EnableItem(id, f.Schritte);
     for (int id : SchrittIds)
         if (!f.Schritte) SetChecked(id, false);
-    if (!f.Wiederholung) SetChecked(IdSchrittJahre, false);
-    EnableItem(IdHinzufuegen, f.Hinzufuegen);
-    EnableItem(IdAendern, f.Aendern && Gueltig(aktuell_));  // nothing to change without a record
-    EnableItem(IdLoeschen, f.Loeschen);
+    if (!f.Wiederholung) SetChecked(IDC_TERMIN_SCHRITT_JAHRE, false);
+    EnableItem(IDC_TERMIN_HINZUFUEGEN, f.Hinzufuegen);
+    EnableItem(IDC_TERMIN_AENDERN, f.Aendern && Gueltig(aktuell_));  // nothing to change without a record
+    EnableItem(IDC_TERMIN_LOESCHEN, f.Loeschen);
     // Keyboard focus must not stay on a control that was just disabled.
     HWND fokus = GetFocus();
-    if (fokus && GetParent(fokus) == Handle() && !IsWindowEnabled(fokus)) FocusItem(IdDatum);
+    if (fokus && GetParent(fokus) == Handle() && !IsWindowEnabled(fokus)) FocusItem(IDC_TERMIN_DATUM);
 }
 
 bool ClsTerminDlg::DarfVerwerfen() {
-    return !geaendert_ || Message(1152, 1153, Mb::YesNo | Mb::IconQuestion) == Mb::IdYes;
+    return !geaendert_ ||
+           Message(IDS_AENDERUNGEN_VERWERFEN, IDS_TITEL_TERMIN, Mb::YesNo | Mb::IconQuestion) == Mb::IdYes;
 }
 
 bool ClsTerminDlg::CanClose() { return DarfVerwerfen(); }
@@ -233,22 +234,22 @@ bool ClsTerminDlg::OnCommand(int id, int notify, HWND) {
     switch (id) {
     case IDOK: return true;  // Enter adds nothing and does not close
     case IDCANCEL: return false;  // Close runs through OnCancel
-    case IdHinzufuegen: Hinzufuegen(); return true;
-    case IdAendern: Aendern(); return true;
-    case IdLoeschen: Loeschen(); return true;
-    case IdNeu: Neu(); return true;
-    case IdHilfe: OpenHelp(Handle(), HilfeKontext); return true;
-    case IdListe:
+    case IDC_TERMIN_HINZUFUEGEN: Hinzufuegen(); return true;
+    case IDC_TERMIN_AENDERN: Aendern(); return true;
+    case IDC_TERMIN_LOESCHEN: Loeschen(); return true;
+    case IDC_TERMIN_NEU: Neu(); return true;
+    case IDC_TERMIN_HILFE: OpenHelp(Handle(), HilfeKontext); return true;
+    case IDC_TERMIN_LISTE:
         if (notify == LBN_SELCHANGE) ListenAuswahl();
         return true;
     default: break;
     }
-    if (notify == EN_KILLFOCUS && (id == IdBeginn || id == IdEnde)) {
+    if (notify == EN_KILLFOCUS && (id == IDC_TERMIN_BEGINN || id == IDC_TERMIN_ENDE)) {
         ZeitVerlassen(id);
         return true;
     }
     // Choice: picking an address counts as an edit like typing does.
-    if (notify == EN_CHANGE || notify == BN_CLICKED || (id == IdAdresse && notify == CBN_SELCHANGE)) {
+    if (notify == EN_CHANGE || notify == BN_CLICKED || (id == IDC_TERMIN_ADRESSE && notify == CBN_SELCHANGE)) {
         if (!Filling) Bearbeitet(id);
         return true;
     }
@@ -256,7 +257,7 @@ bool ClsTerminDlg::OnCommand(int id, int notify, HWND) {
 }
 
 void ClsTerminDlg::Bearbeitet(int id) {
-    if (id == IdDatum || id == IdBeginn || id == IdEnde) datumOderZeit_ = true;
+    if (id == IDC_TERMIN_DATUM || id == IDC_TERMIN_BEGINN || id == IDC_TERMIN_ENDE) datumOderZeit_ = true;
     geaendert_ = true;
     Freigeben();
 }
@@ -274,13 +275,13 @@ void ClsTerminDlg::ZeitVerlassen(int id) {
 
 // Choice: when the user keeps unsaved edits, the previous line is selected again.
 void ClsTerminDlg::ListenAuswahl() {
-    const int zeile = ListSelection(IdListe);
+    const int zeile = ListSelection(IDC_TERMIN_LISTE);
     if (zeile < 0) {
         Freigeben();
         return;
     }
     if (!DarfVerwerfen()) {
-        ListSelect(IdListe, auswahl_);
+        ListSelect(IDC_TERMIN_LISTE, auswahl_);
         return;
     }
     auswahl_ = zeile;
@@ -301,7 +302,7 @@ void ClsTerminDlg::Hinzufuegen() {
     datumOderZeit_ = basis.Hat(FlagOhneZeit);
     sammlungGeaendert_ = true;
     Freigeben();
-    FocusItem(IdDatum);
+    FocusItem(IDC_TERMIN_DATUM);
 }
 
 void ClsTerminDlg::Aendern() {
@@ -319,12 +320,12 @@ void ClsTerminDlg::Aendern() {
 
 // Until the remove dialog exists, Delete removes the selected record alone after a question.
 void ClsTerminDlg::Loeschen() {
-    const int zeile = ListSelection(IdListe);
+    const int zeile = ListSelection(IDC_TERMIN_LISTE);
     const int slot = anker_ + zeile;
     if (zeile < 0 || anker_ < 0 || !Gueltig(slot)) return;
     liste_.SetzeAktuell(&liste_.Satz(slot));
     const Zeitpunkt start = liste_.Satz(slot).Start;
-    if (Message(1165, 1153, Mb::YesNo | Mb::IconQuestion) != Mb::IdYes) return;
+    if (Message(IDS_TERMIN_LOESCHEN, IDS_TITEL_TERMIN, Mb::YesNo | Mb::IconQuestion) != Mb::IdYes) return;
     liste_.LoescheAktuell();
     sammlungGeaendert_ = true;
     // Choice: a deleted loaded record leaves nothing loaded, so Change cannot hit its successor.
@@ -345,18 +346,19 @@ void ClsTerminDlg::Neu() {
     geladen_ = datumOderZeit_ = false;
     {
         Fuellen fuellen(Filling);
-        if (GetItemText(IdDatum).empty())
-            SetItemText(IdDatum, DatumText(gewaehlt_.Tag, gewaehlt_.Monat, gewaehlt_.Jahr, DatumStil::Leer));
-        for (int id : {IdBeginn, IdEnde, IdKurztext, IdBeschreibung}) SetItemText(id, "");
-        ComboSelect(IdAdresse, 0);
-        SetChecked(IdAutomatisch, true);
-        SetChecked(IdVonHand, false);
-        for (int p = 0; p < 4; ++p) SetChecked(IdPrioritaet + p, p == 0);
+        if (GetItemText(IDC_TERMIN_DATUM).empty())
+            SetItemText(IDC_TERMIN_DATUM, DatumText(gewaehlt_.Tag, gewaehlt_.Monat, gewaehlt_.Jahr, DatumStil::Leer));
+        for (int id : {IDC_TERMIN_BEGINN, IDC_TERMIN_ENDE, IDC_TERMIN_KURZTEXT, IDC_TERMIN_BESCHREIBUNG})
+            SetItemText(id, "");
+        ComboSelect(IDC_TERMIN_ADRESSE, 0);
+        SetChecked(IDC_TERMIN_AUTOMATISCH, true);
+        SetChecked(IDC_TERMIN_VON_HAND, false);
+        for (int p = 0; p < 4; ++p) SetChecked(IDC_TERMIN_PRIO_NORMAL + p, p == 0);
         // Choice: a new appointment starts as a single one, not as yearly like the last.
-        SetChecked(IdAnzahlWahl, true);
-        SetChecked(IdJaehrlich, false);
-        SetItemText(IdAnzahl, "1");
-        SetItemText(IdFaktor, "1");
+        SetChecked(IDC_TERMIN_ANZAHL_WAHL, true);
+        SetChecked(IDC_TERMIN_JAEHRLICH, false);
+        SetItemText(IDC_TERMIN_ANZAHL, "1");
+        SetItemText(IDC_TERMIN_FAKTOR, "1");
     }
     Freigeben();
     geaendert_ = false;

@@ -2,6 +2,7 @@
 #include "dialogs/TerminAktionen.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "dialogs/Serie.h"
 #include "store/JahresKopien.h"
 #include "core/WarteCursor.h"
@@ -21,16 +22,16 @@ bool Gleich(const Termin& a, const Termin& b) {
 // The step from 110-113 and 134; false after message 1156, 1157 or 1158.
 bool LeseSchritt(const TerminFelder& f, bool jaehrlich, Schritt& s) {
     if (jaehrlich && !f.SchrittJahre) {
-        Message(1156, 1159, FehlerStil);
+        Message(IDS_JAEHRLICH_OHNE_JAHRE, IDS_TITEL_WIEDERHOLUNG, FehlerStil);
         return false;
     }
     if (!f.SchrittTage && !f.SchrittWochen && !f.SchrittMonate && !f.SchrittJahre) {
-        Message(1157, 1159, FehlerStil);
+        Message(IDS_KEIN_SCHRITT, IDS_TITEL_WIEDERHOLUNG, FehlerStil);
         return false;
     }
     const int faktor = int(FeldZahl(f.Faktor));
     if (faktor == 0) {
-        Message(1158, 1159, FehlerStil);
+        Message(IDS_SCHRITTWEITE_NULL, IDS_TITEL_WIEDERHOLUNG, FehlerStil);
         return false;
     }
     s.Jahre = f.SchrittJahre * faktor;
@@ -89,7 +90,7 @@ int FuegeHinzu(ClsListe& liste, const TerminFelder& f, Termin& basis) {
     int n = int(FeldZahl(f.Anzahl)) - 1;
     if (f.Jaehrlich) {
         if (f.ManuellErledigt) {
-            Message(1155, 1159, FehlerStil);
+            Message(IDS_JAEHRLICH_VON_HAND, IDS_TITEL_WIEDERHOLUNG, FehlerStil);
             return -1;
         }
         n = JahresWiederholungen;
@@ -103,7 +104,7 @@ int FuegeHinzu(ClsListe& liste, const TerminFelder& f, Termin& basis) {
         if (!AlleErlaubt(liste, t, s, n)) return -1;
         return FuegeSerieEin(liste, std::move(t), s, n);
     } catch (const std::bad_alloc&) {
-        Message(1106, 0, FehlerStil);
+        Message(IDS_SPEICHERMANGEL, 0, FehlerStil);
         return -1;
     }
 }
@@ -114,7 +115,7 @@ bool Aendere(ClsListe& liste, int& slot, const TerminFelder& f) {
     try {
         alt = liste.Satz(slot);
     } catch (const std::bad_alloc&) {
-        Message(1106, 0, FehlerStil);
+        Message(IDS_SPEICHERMANGEL, 0, FehlerStil);
         return false;
     }
     liste.Satz(slot).Flags |= FlagOhneZeit;  // the overlap check skips the record itself

@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
@@ -20,7 +21,7 @@ constexpr unsigned FehlerStil = Mb::Ok | Mb::IconExclamation;
 bool LeseZeit(const std::string& text, int fehlerId, Uhrzeit& out) {
     const std::string zeit = text.substr(0, ZeitFeldLaenge);
     if (!ZeitZeichenGueltig(zeit)) {
-        Message(fehlerId, 1153, FehlerStil);
+        Message(fehlerId, IDS_TITEL_TERMIN, FehlerStil);
         return false;
     }
     out = ZerlegeZeit(zeit);
@@ -30,13 +31,13 @@ bool LeseZeit(const std::string& text, int fehlerId, Uhrzeit& out) {
 bool ZeitenPruefen(const Uhrzeit& beginn, const Uhrzeit& ende) {
     for (const Uhrzeit* u : {&beginn, &ende}) {
         if (!u->OhneZeit && !ZeitImBereich(u->Stunde, u->Minute)) {
-            Message(1162, 1153, FehlerStil);
+            Message(IDS_UHRZEIT_UNGUELTIG, IDS_TITEL_TERMIN, FehlerStil);
             return false;
         }
     }
     if (!beginn.OhneZeit && !ende.OhneZeit &&
         ende.Stunde * 60 + ende.Minute <= beginn.Stunde * 60 + beginn.Minute) {
-        Message(1163, 1153, FehlerStil);
+        Message(IDS_ENDE_VOR_BEGINN, IDS_TITEL_TERMIN, FehlerStil);
         return false;
     }
     return true;
@@ -50,8 +51,8 @@ bool ProgrammPruefen(Termin& t) {
         t.Flags |= FlagProgramm;
         return true;
     }
-    const std::string text = Format(LoadResString(1164), name.c_str());
-    return GetHost().MessageText(text, LoadResString(1153), Mb::YesNo | Mb::IconExclamation) == Mb::IdYes;
+    const std::string text = Format(LoadResString(IDS_PROGRAMM_FEHLT), name.c_str());
+    return GetHost().MessageText(text, LoadResString(IDS_TITEL_TERMIN), Mb::YesNo | Mb::IconExclamation) == Mb::IdYes;
 }
 
 // Lead time in minutes, capped so that the warning never falls before year 0.
@@ -98,7 +99,8 @@ bool LeseTermin(const TerminFelder& f, ClsListe& liste, Termin& out) {
     const Datum datum = ParseDatum(f.Datum);
     if (datum.Jahr == -1) return false;
     Uhrzeit beginn, ende;
-    if (!LeseZeit(f.Beginn, 1160, beginn) || !LeseZeit(f.Ende, 1161, ende) || !ZeitenPruefen(beginn, ende))
+    if (!LeseZeit(f.Beginn, IDS_BEGINN_UNGUELTIG, beginn) || !LeseZeit(f.Ende, IDS_ENDE_UNGUELTIG, ende) ||
+        !ZeitenPruefen(beginn, ende))
         return false;
 
     Termin t;
@@ -111,7 +113,7 @@ bool LeseTermin(const TerminFelder& f, ClsListe& liste, Termin& out) {
     try {
         t.Beschr = f.Beschreibung;
     } catch (const std::bad_alloc&) {
-        Message(1106, 0, FehlerStil);
+        Message(IDS_SPEICHERMANGEL, 0, FehlerStil);
         return false;
     }
     if (!ProgrammPruefen(t)) return false;

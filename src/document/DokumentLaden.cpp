@@ -4,6 +4,7 @@
 
 #include "core/FileNames.h"
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "core/WarteCursor.h"
 #include "core/ResString.h"
 #include "store/DateiLeser.h"
@@ -54,10 +55,10 @@ bool SichereVorKonvertierung(const std::string& pfad, int version) {
         const std::string name = basis + Format("%3d", n);
         if (Vorhanden(name)) continue;
         if (!KopiereDatei(pfad, name)) break;
-        GetHost().MessageText(Format(LoadResString(1178), name.c_str()), "Ordivo", Hinweis);
+        GetHost().MessageText(Format(LoadResString(IDS_SICHERUNG_ANGELEGT), name.c_str()), "Ordivo", Hinweis);
         return true;
     }
-    Message(1179, 0, Hinweis);
+    Message(IDS_SICHERUNG_FEHLGESCHLAGEN, 0, Hinweis);
     return false;
 }
 
@@ -67,15 +68,17 @@ int Version(const std::string& pfad, const unsigned char* kopf, bool kopfVollsta
     if (kopfVollstaendig && kopf[0] == 'o' && kopf[1] == 'r') {
         const int version = std::max<int>(Dbase::U16(kopf + Dbase::VersionOffset), 210);
         if (version >= 410) return version;
-        if (Message(1175, 1176, Frage) != Mb::IdYes) return ablehnen();
-        if (Message(1184, 1177, Frage) == Mb::IdYes && !SichereVorKonvertierung(pfad, version)) return ablehnen();
+        if (Message(IDS_ALTES_FORMAT, IDS_TITEL_DATEIFORMAT, Frage) != Mb::IdYes) return ablehnen();
+        if (Message(IDS_SICHERUNG_FRAGE, IDS_TITEL_SICHERUNG, Frage) == Mb::IdYes &&
+            !SichereVorKonvertierung(pfad, version))
+            return ablehnen();
         return version;
     }
     if (kopfVollstaendig && kopf[0] == 3) {
-        if (Message(1175, 1176, Frage) != Mb::IdYes) return ablehnen();
+        if (Message(IDS_ALTES_FORMAT, IDS_TITEL_DATEIFORMAT, Frage) != Mb::IdYes) return ablehnen();
         return Dbase::U16(kopf + 8) == Dbase::KopfLaenge(10) ? 110 : 200;
     }
-    Message(1180, 1176, Hinweis);
+    Message(IDS_KEINE_TERMINDATEI, IDS_TITEL_DATEIFORMAT, Hinweis);
     return ablehnen();
 }
 
@@ -111,7 +114,7 @@ LeseErgebnis LiesTermine(ClsListe& liste, std::string& dateiname, DateiLeser& da
     // copies of every record.
     const uint64_t hinweis = nativ ? std::min<uint64_t>(Dbase::U16(kopf + Dbase::HinweisOffset), anzahl + 1) : 0;
     if (!liste.Reserviere(int(anzahl + JahresKopienAnzahl * hinweis + 51))) {
-        Message(1106, 0, Hinweis);
+        Message(IDS_SPEICHERMANGEL, 0, Hinweis);
         return LeseErgebnis::Gemeldet;
     }
 
@@ -120,14 +123,14 @@ LeseErgebnis LiesTermine(ClsListe& liste, std::string& dateiname, DateiLeser& da
         std::memcpy(liste.Passwort, passwort.data(), passwort.size());
         if (!FragePasswort(passwort)) {
             dateiname.clear();
-            Message(1174, 0, Hinweis);
+            Message(IDS_KENNWORT_FALSCH, 0, Hinweis);
             return LeseErgebnis::Gemeldet;
         }
     }
 
     liste.Laedt = true;
     GrossSchreiben(dateiname);
-    const std::string status = Format(LoadResString(1181), dateiname.c_str());
+    const std::string status = Format(LoadResString(IDS_DATEI_WIRD_GELADEN), dateiname.c_str());
     ZeigeStatus(status.c_str());
 
     FeldLeser feld(datei);
@@ -162,12 +165,12 @@ Ladeausgang Dokument::Laden() {
             if (ergebnis == LeseErgebnis::Ok) ergebnis = AdrListe.LiesAbschnitt(datei);
         }
     } catch (const std::bad_alloc&) {
-        Message(1106, 0, Hinweis);
+        Message(IDS_SPEICHERMANGEL, 0, Hinweis);
         ergebnis = LeseErgebnis::Gemeldet;
     }
     datei.Schliesse();
     if (ergebnis == LeseErgebnis::Beschaedigt) {
-        GetHost().MessageText(Format(LoadResString(1186), Dateiname.c_str()), "Ordivo", Hinweis);
+        GetHost().MessageText(Format(LoadResString(IDS_DATEI_BESCHAEDIGT), Dateiname.c_str()), "Ordivo", Hinweis);
         abgelehnt = true;
     }
     if (ergebnis != LeseErgebnis::Ok) {

@@ -2,6 +2,7 @@
 #include "holidays/FeiertagDatei.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "holidays/FeiertagTabelle.h"
 
 #include <cstdio>
@@ -60,6 +61,6 @@ std::string FeiertagDateiPfad(const std::string& programmPfad) {
 
 bool LadeFeiertageBeimStart(Feiertage& feiertage, const std::string& programmPfad) {
     if (LadeFeiertage(feiertage, FeiertagDateiPfad(programmPfad))) return true;
-    Message(1185, 1134, Mb::IconExclamation | Mb::TaskModal);
+    Message(IDS_FEIERTAGSDATEI_FEHLT, IDS_TITEL_FEHLER, Mb::IconExclamation | Mb::TaskModal);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "holidays/FeiertagName.h"
 
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "holidays/FeiertagTabelle.h"
 #include "store/Zeitpunkt.h"
 
@@ -46,13 +47,13 @@ TagesName FeiertagName(Feiertage& feiertage, int jahr, int monat, int tag, const
     const bool kurz = MonatsAnsicht(ansicht);
     if (monat >= 9 && ansicht.Day1.Benutzt &&
         t == TagDesJahres(jahr, 9, 29) + 7 - Wochentag(jahr, 9, 29)) {
-        name.Text = Sondertext(kurz ? LoadResString(31036) : LoadResString(31037));
+        name.Text = Sondertext(kurz ? LoadResString(IDS_ERNTEDANK_KURZ) : LoadResString(IDS_ERNTEDANK_LANG));
         name.Art = ansicht.Day1.Art;
     }
     if (name.Text.empty() && monat == 11 && ansicht.Day2.Benutzt) {
         const int w = Wochentag(jahr, 11, 1);
         if (t == TagDesJahres(jahr, 11, (w < 3 ? 18 : 25) - w)) {
-            name.Text = Sondertext(kurz ? LoadResString(31044) : LoadResString(31045));
+            name.Text = Sondertext(kurz ? LoadResString(IDS_BUSSTAG_KURZ) : LoadResString(IDS_BUSSTAG_LANG));
             name.Art = ansicht.Day2.Art;
         }
     }

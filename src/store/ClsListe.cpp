@@ -3,12 +3,13 @@
 #include "store/ClsListe.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 
 #include <algorithm>
 #include <bitset>
 #include <new>
 
-void Speichermangel() { Message(1106, 1104, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
+void Speichermangel() { Message(IDS_SPEICHERMANGEL, IDS_TITEL_HINWEIS, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
 
 Termin* ClsListe::Endmarke() {
     endmarke_ = Termin{};  // callers may have written to it

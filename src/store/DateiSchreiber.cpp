@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 
 #include <cstring>
@@ -42,7 +43,7 @@ bool DateiSchreiber::Erzeuge(const std::string& pfad) {
 bool DateiSchreiber::Fehler() {
     if (ok_) {
         ok_ = false;
-        GetHost().MessageText(Format(LoadResString(1187), pfad_.c_str()), "Ordivo",
+        GetHost().MessageText(Format(LoadResString(IDS_SCHREIBFEHLER), pfad_.c_str()), "Ordivo",
                               Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
     }
     return false;

@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 
 #include <cctype>
@@ -54,7 +55,7 @@ bool ZeichenErlaubt(const std::string& text, char trenner) {
 }
 
 Datum Abgelehnt() {
-    Message(1113, 1134, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+    Message(IDS_DATUM_UNGUELTIG, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
     return Datum{};
 }
 
@@ -109,7 +110,7 @@ std::string LangesDatum(int tag, int monat, int jahr) {
 
 const char* Monatsname(int monat) {
     if (monat < 1 || monat > 12) return "";
-    return LoadResString(1245 + monat);
+    return LoadResString(IDS_JANUAR + monat - 1);
 }
 
 // Choice: the two-digit rule runs before the day check, so 29.02.00 is checked against 2000;

@@ -2,6 +2,7 @@
 #include "store/Passwort.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "store/ClsListe.h"
 #include "store/DateiLeser.h"
 #include "store/DbaseTabelle.h"
@@ -45,7 +46,7 @@ bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste) {
     const std::string passwort = Entschluessele(kopf + Dbase::PasswortOffset);
     if (Dbase::U16(kopf + Dbase::VersionOffset) < 400 || passwort.empty()) return true;
     if (!FragePasswort(passwort)) {
-        Message(1174, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        Message(IDS_KENNWORT_FALSCH, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
         return false;
     }
     std::memset(liste.Passwort, 0, sizeof liste.Passwort);

@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 
 namespace {
@@ -19,10 +20,10 @@ bool Ueberschneidet(const Termin& n, const Termin& e) {
 }
 
 std::string Warnung(const Termin& e) {
-    std::string text = Format(LoadResString(1182), e.Start.Tag, e.Start.Monat, e.Start.Jahr,
+    std::string text = Format(LoadResString(IDS_UEBERSCHNEIDUNG), e.Start.Tag, e.Start.Monat, e.Start.Jahr,
                               e.Start.Stunde, e.Start.Minute);
     if (!e.Hat(FlagOhneEnde)) text += Format(" - %2d:%02d", e.Ende.Stunde, e.Ende.Minute);
-    return text + Format(LoadResString(1183), e.Kurzbeschr);
+    return text + Format(LoadResString(IDS_UEBERSCHNEIDUNG_FRAGE), e.Kurzbeschr);
 }
 }  // namespace
 
@@ -31,7 +32,7 @@ bool ClsListe::PruefeUeberschneidung(const Termin& n) {
     if (n.Hat(FlagOhneZeit)) return false;
     for (const Termin& e : saetze_) {
         if (e.Hat(FlagOhneZeit) || !Ueberschneidet(n, e)) continue;
-        const int antwort = GetHost().MessageText(Warnung(e), LoadResString(1112),
+        const int antwort = GetHost().MessageText(Warnung(e), LoadResString(IDS_TITEL_FRAGE),
                                                   Mb::YesNo | Mb::IconExclamation | Mb::TaskModal);
         return antwort != Mb::IdYes;
     }

@@ -4,6 +4,7 @@
 #include "views/ClsCalendarWindow.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 #include "dialogs/ClsTerminDlg.h"
 #include "document/Dokument.h"
 #include "settings/Settings.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr int MoveCursor = 4226, CopyCursor = 4227;
 constexpr int DragDistance = 4;  // pixels in x or y that make a release a drop
 
 void ShowDragCursor(int id) { SetCursor(LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))); }
@@ -107,7 +107,7 @@ LRESULT ClsCalendarWindow::OnLeftDown(WPARAM, LPARAM lp) {
     const bool yearlyCopy = IsYearlyCopy(input_.Hit);
     if (hit.Editable) {
         DrawSelectionFrame(PointToDay(x, y, settings_.Mode, view_.Grid, view_.Selected));
-        if (yearlyCopy) Message(1105, 1104, Mb::Ok | Mb::IconExclamation);
+        if (yearlyCopy) Message(IDS_JAHRESKOPIE_NICHT_AENDERBAR, IDS_TITEL_HINWEIS, Mb::Ok | Mb::IconExclamation);
         else OpenEditor(x, y);
     }
     if (input_.Hit.Empty()) {
@@ -118,7 +118,7 @@ LRESULT ClsCalendarWindow::OnLeftDown(WPARAM, LPARAM lp) {
         // A generated yearly copy is never written: moving it would be lost, so it is not dragged.
         input_.DragOrigin = POINT{x, y};
         input_.DragArmed = true;
-        ShowDragCursor(MoveCursor);
+        ShowDragCursor(IDCUR_VERSCHIEBEN);
     }
     return 0;
 }
@@ -170,7 +170,7 @@ void ClsCalendarWindow::Drop(int x, int y, bool copy) {
 
 LRESULT ClsCalendarWindow::OnMouseMove(WPARAM wp, LPARAM) {
     // Ctrl is also read here, so the copy cursor shows while another window has the keys.
-    if (input_.DragArmed) ShowDragCursor((wp & MK_CONTROL) ? CopyCursor : MoveCursor);
+    if (input_.DragArmed) ShowDragCursor((wp & MK_CONTROL) ? IDCUR_KOPIEREN : IDCUR_VERSCHIEBEN);
     return 0;
 }
 
@@ -277,14 +277,14 @@ void ClsCalendarWindow::MoveSelection(ArrowKey key) {
 LRESULT ClsCalendarWindow::OnKeyDown(WPARAM wp, LPARAM) {
     switch (wp) {
     case VK_RETURN: OpenAppointmentDialog(view_.Selected.Day); break;
-    case VK_PRIOR: GetHost().PostCommand(Cmd::Back); break;
-    case VK_NEXT: GetHost().PostCommand(Cmd::Forward); break;
+    case VK_PRIOR: GetHost().PostCommand(CM_ZURUECK); break;
+    case VK_NEXT: GetHost().PostCommand(CM_VORWAERTS); break;
     case VK_LEFT: MoveSelection(ArrowKey::Left); break;
     case VK_RIGHT: MoveSelection(ArrowKey::Right); break;
     case VK_UP: MoveSelection(ArrowKey::Up); break;
     case VK_DOWN: MoveSelection(ArrowKey::Down); break;
     case VK_CONTROL:
-        if (input_.DragArmed) ShowDragCursor(CopyCursor);
+        if (input_.DragArmed) ShowDragCursor(IDCUR_KOPIEREN);
         break;
     default: break;
     }
@@ -292,6 +292,6 @@ LRESULT ClsCalendarWindow::OnKeyDown(WPARAM wp, LPARAM) {
 }
 
 LRESULT ClsCalendarWindow::OnKeyUp(WPARAM wp, LPARAM) {
-    if (wp == VK_CONTROL && input_.DragArmed) ShowDragCursor(MoveCursor);
+    if (wp == VK_CONTROL && input_.DragArmed) ShowDragCursor(IDCUR_VERSCHIEBEN);
     return 0;
 }

@@ -2,16 +2,17 @@
 #include "views/ContextMenuRules.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 
 std::array<ContextItem, 6> ContextMenuItems(const Termin& t, const Zeitpunkt& jetzt) {
     const bool copy = t.Hat(FlagJahresKopie);
     return {{
-        {822, 1301, IsDrawnDone(t, jetzt) != 0, copy},
-        {821, 1302, false, copy},
-        {823, 1303, false, copy},
-        {824, 1304, false, copy || t.Start < jetzt},
-        {826, 1305, false, copy},
-        {825, 1306, false, copy},
+        {CM_ERLEDIGT, IDS_KONTEXT_ERLEDIGT, IsDrawnDone(t, jetzt) != 0, copy},
+        {CM_ANMERKUNG, IDS_KONTEXT_ANMERKUNG, false, copy},
+        {CM_ADRESSE, IDS_KONTEXT_ADRESSE, false, copy},
+        {CM_VORWARNZEIT, IDS_KONTEXT_VORWARNUNG, false, copy || t.Start < jetzt},
+        {CM_VERSCHIEBEN, IDS_KONTEXT_VERSCHIEBEN, false, copy},
+        {CM_ENTFERNEN, IDS_KONTEXT_LOESCHEN, false, copy},
     }};
 }
 
@@ -21,7 +22,7 @@ bool ToggleDone(Termin& t, const Zeitpunkt& jetzt) {
         t.Flags |= FlagErledigt;
         return true;
     case 1:
-        if (Message(1123, 0, Mb::OkCancel | Mb::IconExclamation) != Mb::IdOk) return false;
+        if (Message(IDS_ERLEDIGT_ZURUECKNEHMEN, 0, Mb::OkCancel | Mb::IconExclamation) != Mb::IdOk) return false;
         t.Flags = uint16_t((t.Flags | FlagManuellErledigt) & ~FlagErledigt);
         return true;
     default:

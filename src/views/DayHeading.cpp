@@ -2,6 +2,7 @@
 #include "views/DayHeading.h"
 
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "settings/Settings.h"
 #include "holidays/FeiertagName.h"
 #include "views/ViewState.h"
@@ -24,5 +25,5 @@ DayHeading LookUpDayHeading(PaintContext& ctx, const Zeitpunkt& day) {
 
 std::string WeekdayName(int weekday, bool full) {
     if (weekday < 1 || weekday > 7) return {};
-    return LoadResString((full ? 1210 : 1200) + weekday);
+    return LoadResString((full ? IDS_MONTAG : IDS_MO) + weekday - 1);
 }

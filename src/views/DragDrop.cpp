@@ -2,6 +2,7 @@
 #include "views/DragDrop.h"
 
 #include "core/Host.h"
+#include "core/ResourceIds.h"
 
 #include <limits>
 #include <new>
@@ -45,7 +46,7 @@ bool DroppedCopy(const Termin& dragged, Zeitpunkt target, ViewMode mode, Termin&
     try {
         moved = dragged;
     } catch (const std::bad_alloc&) {
-        Message(1106, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        Message(IDS_SPEICHERMANGEL, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
         return false;
     }
     ShiftTimes(moved, target);

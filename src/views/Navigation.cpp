@@ -1,6 +1,7 @@
 // StepDate: day steps through the day-of-year arithmetic, month and year steps by field.
 #include "views/Navigation.h"
 
+#include "core/ResourceIds.h"
 #include "store/Zeitpunkt.h"
 
 namespace {
@@ -22,16 +23,16 @@ bool AddMonths(SelectedDate& d, int months) {
 }  // namespace
 
 bool StepDate(SelectedDate& date, ViewMode mode, unsigned command, const SelectedDate& today) {
-    const int sign = (command == Cmd::Forward || command == Cmd::BigForward) ? 1 : -1;
-    const bool big = command == Cmd::BigForward || command == Cmd::BigBack;
+    const int sign = (command == CM_VORWAERTS || command == CM_GROSS_VORWAERTS) ? 1 : -1;
+    const bool big = command == CM_GROSS_VORWAERTS || command == CM_GROSS_ZURUECK;
     switch (command) {
-    case Cmd::Today:
+    case CM_HEUTE:
         date = today;
         return true;
-    case Cmd::Forward:
-    case Cmd::Back:
-    case Cmd::BigForward:
-    case Cmd::BigBack:
+    case CM_VORWAERTS:
+    case CM_ZURUECK:
+    case CM_GROSS_VORWAERTS:
+    case CM_GROSS_ZURUECK:
         if (mode == ViewMode::Day) return AddDays(date, sign * (big ? 7 : 1));
         if (mode == ViewMode::Week) return big ? AddMonths(date, sign) : AddDays(date, sign * 7);
         return AddMonths(date, sign * (big ? 12 : 1));

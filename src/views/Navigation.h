@@ -1,11 +1,8 @@
 // Stepping the shown date: today, one step and one big step forward or back, by view mode.
 #pragma once
+#include "core/ResourceIds.h"
 #include "settings/ViewMode.h"
 #include "views/ViewState.h"
-
-namespace Cmd {
-constexpr unsigned Today = 301, Forward = 302, Back = 303, BigForward = 666, BigBack = 667;
-}
 
 constexpr int MinYear = 1800, MaxYear = 3999;
 

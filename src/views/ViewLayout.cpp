@@ -2,6 +2,7 @@
 #include "views/ViewLayout.h"
 
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
 #include "store/DatumText.h"
 #include "core/TextFormat.h"
 
@@ -105,7 +106,7 @@ std::string ViewTitle(ViewMode mode, int jahr, int monat, int tag) {
     case ViewMode::Week: {
         const Zeitpunkt mo = WeekMonday(jahr, monat, tag);
         const Zeitpunkt so = DatumAusTagDesJahres(mo.Jahr, TagDesJahres(mo.Jahr, mo.Monat, mo.Tag) + 6);
-        return DatumText(mo, DatumStil::Titel) + " " + LoadResString(1258) + " " + DatumText(so, DatumStil::Titel);
+        return DatumText(mo, DatumStil::Titel) + " " + LoadResString(IDS_BIS) + " " + DatumText(so, DatumStil::Titel);
     }
     default: return Format("%s %d", Monatsname(monat), jahr);
     }

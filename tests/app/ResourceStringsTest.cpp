@@ -35,6 +35,16 @@ TEST(RcStringTable, ParsesEscapesQuotesAndUtf8) {
     EXPECT_EQ(s[9], "Gr\xFC\xDF\xE9 \x80");  // Windows-1252 bytes
 }
 
+TEST(RcStringTable, ResolvesNamedIdsThroughDefines) {
+    RcNames names;
+    ParseDefines("#pragma once\n// IDS_ALT 1\n#define IDS_A 1101\n#define ENDE_B 12\n#define IDS_C IDS_A\n", names);
+    EXPECT_EQ(names, (RcNames{{"IDS_A", 1101}, {"ENDE_B", 12}}));
+    RcStrings s;
+    ParseRcStringTables("STRINGTABLE\nBEGIN\n  IDS_A, \"a\"\n  ENDE_B, \"b\"\n  UNBEKANNT, \"u\"\n  13, \"c\"\nEND\n",
+                        s, names);
+    EXPECT_EQ(s, (RcStrings{{1101, "a"}, {12, "b"}, {13, "c"}}));
+}
+
 TEST(ResourceStrings, NamesOfWeekdaysAndMonthsAreGerman1252) {
     EXPECT_STREQ(LoadResString(1201), "Mo");
     EXPECT_STREQ(LoadResString(1217), "Sonntag");
@@ -44,29 +54,29 @@ TEST(ResourceStrings, NamesOfWeekdaysAndMonthsAreGerman1252) {
     for (int id = 1246; id <= 1257; ++id) EXPECT_FALSE(std::string(LoadResString(id)).empty());
 }
 
-// Every string number that the code passes to LoadResString or Message must exist.
-TEST(ResourceStrings, EveryIdUsedByTheCodeExists) {
+// Every string name of the header has its text, and the code names the strings it passes to
+// LoadResString or Message instead of giving their numbers.
+TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
     const RcStrings strings = ReadRcStrings(ORDIVO_SOURCE_DIR);
+    const RcNames names = ReadRcNames(ORDIVO_SOURCE_DIR);
+    size_t named = 0;
+    for (const auto& [name, id] : names) {
+        if (name.compare(0, 4, "IDS_") != 0) continue;
+        ++named;
+        EXPECT_TRUE(strings.count(id)) << "missing string " << name;
+    }
+    EXPECT_GT(named, 40u);
+
     std::vector<std::string> files;
     CollectSources(std::string(ORDIVO_SOURCE_DIR) + "/src", files);
     ASSERT_FALSE(files.empty());
-    const std::regex load("LoadResString\\(\\s*(\\d+)\\s*\\)");
-    const std::regex msg("\\bMessage\\(\\s*(\\d+)\\s*,\\s*(\\d+)");
-    std::set<std::string> missing;
-    size_t seen = 0;
+    const std::regex number("(LoadResString|\\bMessage)\\(\\s*\\d+|\\bMessage\\(\\s*\\w+\\s*,\\s*[1-9]\\d*");
     for (const auto& f : files) {
         std::ifstream in(f);
         std::stringstream ss;
         ss << in.rdbuf();
         const std::string text = ss.str();
-        for (std::sregex_iterator it(text.begin(), text.end(), load), end; it != end; ++it, ++seen)
-            if (!strings.count(std::stoi((*it)[1]))) missing.insert(f + ": " + (*it)[1].str());
-        for (std::sregex_iterator it(text.begin(), text.end(), msg), end; it != end; ++it, ++seen)
-            for (int g = 1; g <= 2; ++g) {
-                int id = std::stoi((*it)[g]);
-                if (id != 0 && !strings.count(id)) missing.insert(f + ": " + (*it)[g].str());
-            }
+        for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it)
+            ADD_FAILURE() << f << ": string by number: " << it->str();
     }
-    EXPECT_GT(seen, 0u);
-    for (const auto& m : missing) ADD_FAILURE() << "missing string " << m;
 }

@@ -1,12 +1,14 @@
-// Minimal parser for STRINGTABLE blocks: lines of the form `  1234, "text"` with C escapes
-// (\n, \t, \\, \", octal) and the resource compiler's doubled quote "". The scripts are
-// UTF-8 (compiled with code page 65001); strings are returned in Windows-1252 like LoadStringA.
+// Minimal parser for STRINGTABLE blocks: lines of the form `  1234, "text"` or `  NAME, "text"`
+// with C escapes (\n, \t, \\, \", octal) and the resource compiler's doubled quote "". The
+// scripts are UTF-8 (compiled with code page 65001); strings are returned in Windows-1252 like
+// LoadStringA. Names come from the `#define NAME number` lines of the headers the scripts include.
 #include "support/RcStringTable.h"
 
 #include <cctype>
 #include <dirent.h>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace {
 // UTF-8 to Windows-1252; characters without a 1252 form become '?'.
@@ -32,6 +34,30 @@ std::string Utf8To1252(const std::string& in) {
         out += mapped;
     }
     return out;
+}
+
+bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// The texts of all resources/*.rc files.
+std::vector<std::string> ReadScripts(const std::string& sourceDir) {
+    std::vector<std::string> scripts;
+    const std::string dir = sourceDir + "/resources";
+    if (DIR* d = opendir(dir.c_str())) {
+        while (dirent* e = readdir(d)) {
+            std::string name = e->d_name;
+            if (name.size() > 3 && name.compare(name.size() - 3, 3, ".rc") == 0)
+                scripts.push_back(ReadFile(dir + "/" + name));
+        }
+        closedir(d);
+    }
+    return scripts;
 }
 
 size_t SkipSpace(const std::string& s, size_t i) {
@@ -73,7 +99,17 @@ size_t ReadLiteral(const std::string& s, size_t i, std::string& out) {
 }
 }  // namespace
 
-void ParseRcStringTables(const std::string& text, RcStrings& out) {
+void ParseDefines(const std::string& text, RcNames& out) {
+    std::istringstream lines(text);
+    std::string line, hash, name, value;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        if (!(words >> hash >> name >> value) || hash != "#define") continue;
+        if (std::isdigit(static_cast<unsigned char>(value[0]))) out[name] = std::stoi(value);
+    }
+}
+
+void ParseRcStringTables(const std::string& text, RcStrings& out, const RcNames& names) {
     size_t pos = 0;
     while ((pos = text.find("STRINGTABLE", pos)) != std::string::npos) {
         size_t begin = text.find("BEGIN", pos);
@@ -81,14 +117,20 @@ void ParseRcStringTables(const std::string& text, RcStrings& out) {
         size_t i = begin + 5;
         for (;;) {
             i = SkipSpace(text, i);
-            if (i >= text.size() || text.compare(i, 3, "END") == 0) break;
+            if (i >= text.size() || (text.compare(i, 3, "END") == 0 && !IsNameChar(text[i + 3]))) break;
             if (text.compare(i, 2, "//") == 0) { i = text.find('\n', i); continue; }
-            size_t numEnd = i;
-            while (numEnd < text.size() && std::isdigit(static_cast<unsigned char>(text[numEnd])))
-                ++numEnd;
-            if (numEnd == i) { i = text.find('\n', i); if (i == std::string::npos) break; continue; }
-            int id = std::stoi(text.substr(i, numEnd - i));
-            i = SkipSpace(text, numEnd);
+            size_t idEnd = i;
+            while (idEnd < text.size() && IsNameChar(text[idEnd])) ++idEnd;
+            const std::string token = text.substr(i, idEnd - i);
+            const auto named = names.find(token);
+            const bool number = !token.empty() && std::isdigit(static_cast<unsigned char>(token[0]));
+            if (!number && named == names.end()) {
+                i = text.find('\n', i);
+                if (i == std::string::npos) break;
+                continue;
+            }
+            const int id = number ? std::stoi(token) : named->second;
+            i = SkipSpace(text, idEnd);
             if (i < text.size() && text[i] == ',') i = SkipSpace(text, i + 1);
             std::string value;
             while (i < text.size() && text[i] == '"') {  // adjacent literals concatenate
@@ -100,20 +142,26 @@ void ParseRcStringTables(const std::string& text, RcStrings& out) {
     }
 }
 
-RcStrings ReadRcStrings(const std::string& sourceDir) {
-    RcStrings strings;
-    const std::string dir = sourceDir + "/resources";
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > 3 && name.compare(name.size() - 3, 3, ".rc") == 0) {
-                std::ifstream in(dir + "/" + name, std::ios::binary);
-                std::stringstream ss;
-                ss << in.rdbuf();
-                ParseRcStringTables(ss.str(), strings);
-            }
+RcNames ReadRcNames(const std::string& sourceDir) {
+    RcNames names;
+    for (const std::string& script : ReadScripts(sourceDir)) {
+        std::istringstream lines(script);
+        std::string line;
+        while (std::getline(lines, line)) {
+            const size_t open = line.find('"');
+            if (line.compare(0, 9, "#include ") != 0 || open == std::string::npos) continue;
+            const size_t close = line.find('"', open + 1);
+            const std::string header = line.substr(open + 1, close - open - 1);
+            if (header.size() > 2 && header.compare(header.size() - 2, 2, ".h") == 0)
+                ParseDefines(ReadFile(sourceDir + "/src/" + header), names);
         }
-        closedir(d);
     }
+    return names;
+}
+
+RcStrings ReadRcStrings(const std::string& sourceDir) {
+    const RcNames names = ReadRcNames(sourceDir);
+    RcStrings strings;
+    for (const std::string& script : ReadScripts(sourceDir)) ParseRcStringTables(script, strings, names);
     return strings;
 }

@@ -16,16 +16,16 @@ const SelectedDate kToday = D(2026, 12, 5);
 TEST(Navigation, StepsByViewMode) {
     struct Case { int mode; unsigned cmd; SelectedDate from; int y, m, d; };
     const Case cases[] = {
-        {0, Cmd::Forward, D(2026, 12, 31), 2027, 1, 1},     // day view crosses the year
-        {0, Cmd::Back, D(2027, 1, 1), 2026, 12, 31},
-        {0, Cmd::BigBack, D(2026, 1, 3), 2025, 12, 27},
-        {0, Cmd::BigForward, D(2024, 2, 25), 2024, 3, 3},   // leap February
-        {1, Cmd::Forward, D(2026, 12, 28), 2027, 1, 4},     // week view: 7 days
-        {1, Cmd::BigForward, D(2026, 1, 31), 2026, 2, 31},  // week view: one month, day kept
-        {2, Cmd::Forward, D(2026, 12, 15), 2027, 1, 15},    // month view: one month
-        {2, Cmd::Back, D(2026, 1, 15), 2025, 12, 15},
-        {2, Cmd::BigBack, D(2024, 2, 29), 2023, 2, 29},     // year step keeps month and day
-        {2, Cmd::Today, D(1900, 5, 5), 2026, 12, 5},
+        {0, CM_VORWAERTS, D(2026, 12, 31), 2027, 1, 1},        // day view crosses the year
+        {0, CM_ZURUECK, D(2027, 1, 1), 2026, 12, 31},
+        {0, CM_GROSS_ZURUECK, D(2026, 1, 3), 2025, 12, 27},
+        {0, CM_GROSS_VORWAERTS, D(2024, 2, 25), 2024, 3, 3},   // leap February
+        {1, CM_VORWAERTS, D(2026, 12, 28), 2027, 1, 4},        // week view: 7 days
+        {1, CM_GROSS_VORWAERTS, D(2026, 1, 31), 2026, 2, 31},  // week view: one month, day kept
+        {2, CM_VORWAERTS, D(2026, 12, 15), 2027, 1, 15},       // month view: one month
+        {2, CM_ZURUECK, D(2026, 1, 15), 2025, 12, 15},
+        {2, CM_GROSS_ZURUECK, D(2024, 2, 29), 2023, 2, 29},    // year step keeps month and day
+        {2, CM_HEUTE, D(1900, 5, 5), 2026, 12, 5},
     };
     for (const auto& c : cases) {
         SelectedDate d = c.from;
@@ -36,17 +36,17 @@ TEST(Navigation, StepsByViewMode) {
 
 TEST(Navigation, RefusesToLeaveTheYearRangeAndKeepsTheDate) {
     SelectedDate d = D(3999, 12, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(2), Cmd::Forward, kToday));
+    EXPECT_FALSE(StepDate(d, ViewMode(2), CM_VORWAERTS, kToday));
     EXPECT_TRUE(Is(d, 3999, 12, 1));
     d = D(1800, 1, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(0), Cmd::Back, kToday));
+    EXPECT_FALSE(StepDate(d, ViewMode(0), CM_ZURUECK, kToday));
     EXPECT_TRUE(Is(d, 1800, 1, 1));
     d = D(3999, 12, 26);
-    EXPECT_FALSE(StepDate(d, ViewMode(1), Cmd::Forward, kToday));
+    EXPECT_FALSE(StepDate(d, ViewMode(1), CM_VORWAERTS, kToday));
     EXPECT_TRUE(Is(d, 3999, 12, 26));
     d = D(3999, 6, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(2), Cmd::BigForward, kToday));
+    EXPECT_FALSE(StepDate(d, ViewMode(2), CM_GROSS_VORWAERTS, kToday));
     d = D(3999, 12, 24);
-    EXPECT_TRUE(StepDate(d, ViewMode(1), Cmd::Forward, kToday));  // 31 December 3999 is still inside
+    EXPECT_TRUE(StepDate(d, ViewMode(1), CM_VORWAERTS, kToday));  // 31 December 3999 is still inside
     EXPECT_TRUE(Is(d, 3999, 12, 31));
 }
