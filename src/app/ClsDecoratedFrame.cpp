@@ -25,11 +25,25 @@ constexpr ButtonDef kButtons[] = {
     {IDB_HILFE, CM_HILFE}, {0, 0},
     {IDB_BEENDEN, CM_BEENDEN},
 };
+// The normal position is in workspace coordinates, which start at the work area: moved into
+// screen coordinates, so that it is stored as the frame is created (no drift when the
+// taskbar is at the top or left).
+RECT ScreenRect(RECT r) {
+    MONITORINFO mi{};
+    mi.cbSize = sizeof mi;
+    if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &mi))
+        OffsetRect(&r, mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top);
+    return r;
+}
 }  // namespace
 
 ClsDecoratedFrame::ClsDecoratedFrame(const std::string& title, ClsCalendarWindow* client)
     : DecoratedFrame(title, client, true), calendar_(client) {
-    const WindowPos pos = ReadWindowPos(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
+    const int deskX = GetSystemMetrics(SM_XVIRTUALSCREEN), deskY = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    const ScreenArea desktop{deskX, deskY, deskX + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                             deskY + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    const WindowPos pos = UsableWindowPos(ReadWindowPos(screenW, screenH), desktop, screenW, screenH);
     Attr.x = pos.X;
     Attr.y = pos.Y;
     Attr.w = pos.Width;
@@ -96,7 +110,7 @@ bool ClsDecoratedFrame::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& r
     if (msg == WM_DESTROY || msg == WM_MOVE || msg == WM_SIZE) {
         WINDOWPLACEMENT wpl{};
         wpl.length = sizeof wpl;
-        if (Handle() && GetWindowPlacement(Handle(), &wpl)) lastPlacement_ = wpl.rcNormalPosition;
+        if (Handle() && GetWindowPlacement(Handle(), &wpl)) lastPlacement_ = ScreenRect(wpl.rcNormalPosition);
     }
     return DecoratedFrame::HandleMessage(msg, wp, lp, result);
 }

@@ -190,7 +190,7 @@ void ClsMainWindow::CmAbout(UINT) {
 
 void ClsMainWindow::CmNewAppointment(UINT) {
     const SelectedDate& s = View().Selected;
-    if (RunTerminDlg(Handle(), doc_, MachZeitpunkt(s.Year, s.Month, s.Day), false)) Invalidate(true);
+    if (RunTerminDlg(Handle(), doc_, DayOf(s), false)) Invalidate(true);
 }
 
 void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle(), doc_.Liste); }

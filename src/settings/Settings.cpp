@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -91,6 +92,25 @@ void WriteWindowPos(const WindowPos& pos) {
     char text[WindowPosBuffer];
     std::snprintf(text, sizeof text, "%d,%d,%d,%d", pos.X, pos.Y, pos.Width, pos.Height);
     RegWriteString(User, RegPath::View, "WindowPos", text);
+}
+
+WindowPos UsableWindowPos(const WindowPos& stored, const ScreenArea& desktop, int screenWidth, int screenHeight) {
+    constexpr int MinWidth = 200, MinHeight = 100;  // room for the menu bar and a few rows
+    constexpr int64_t TitleStrip = 20;             // of the title bar that must be reachable
+    WindowPos p = stored;
+    const int64_t deskW = int64_t(desktop.Right) - desktop.Left, deskH = int64_t(desktop.Bottom) - desktop.Top;
+    if (p.Width < MinWidth || p.Height < MinHeight || p.Width > 2 * deskW || p.Height > 2 * deskH) {
+        p.Width = screenWidth;
+        p.Height = screenHeight * 37 / 40;
+    }
+    const int64_t left = p.X, top = p.Y, right = left + p.Width;
+    const bool reachable = right - TitleStrip >= desktop.Left && left + TitleStrip <= desktop.Right &&
+                           top >= desktop.Top - TitleStrip / 2 && top + TitleStrip <= desktop.Bottom;
+    if (!reachable) {
+        p.X = desktop.Left;
+        p.Y = desktop.Top;
+    }
+    return p;
 }
 
 int PrintFontHeightFromStored(int n) {

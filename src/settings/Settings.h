@@ -33,6 +33,16 @@ struct WindowPos {
 WindowPos ReadWindowPos(int screenWidth, int screenHeight);
 void WriteWindowPos(const WindowPos& pos);
 
+// The desktop all screens make up, in screen coordinates.
+struct ScreenArea {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+};
+
+// A stored position the window can be used at: one that is unusably small or large gets the
+// default size (screen width, 37/40 of its height), and one whose title bar would be off every
+// screen moves to the desktop's top left corner.
+WindowPos UsableWindowPos(const WindowPos& stored, const ScreenArea& desktop, int screenWidth, int screenHeight);
+
 struct SpecialDayFlags {
     bool Used;  // the movable special day is shown
     bool Kind;  // the kind it is given

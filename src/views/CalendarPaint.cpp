@@ -25,7 +25,7 @@ void PaintCalendarView(PaintContext& ctx, Canvas& canvas, const ClientRect& clie
         canvas.FillRect(l.GridLeft, l.GridTop, l.GridRight, l.GridBottom, look.Farben.Colour(RoleHintergrund));
         v.Grid.CurrentBlock = 0;
         DrawDayView(ctx, canvas, l.GridLeft, l.GridTop, l.GridRight - l.GridLeft, l.GridBottom - l.GridTop,
-                    l.RowHeight, MachZeitpunkt(v.Selected.Year, v.Selected.Month, v.Selected.Day), ViewTarget::Day);
+                    l.RowHeight, DayOf(v.Selected), ViewTarget::Day);
     } else if (mode == ViewMode::Week) {
         PaintWeekView(ctx, canvas, client);
     } else {

@@ -49,7 +49,7 @@ bool ClsCalendarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& r
 }
 
 Zeitpunkt ClsCalendarWindow::SelectedDay() const {
-    return MachZeitpunkt(view_.Selected.Year, view_.Selected.Month, view_.Selected.Day);
+    return DayOf(view_.Selected);
 }
 
 RecordRef ClsCalendarWindow::CommitEdit() {
@@ -186,7 +186,7 @@ LRESULT ClsCalendarWindow::OnCaptureChanged(WPARAM, LPARAM lp) {
 void ClsCalendarWindow::OpenAppointmentDialog(int day) {
     // Stored first: the dialog may change or delete the record the editor holds.
     CommitEdit();
-    const Zeitpunkt tag = MachZeitpunkt(view_.Selected.Year, view_.Selected.Month, day);
+    const Zeitpunkt tag = DayOf(SelectedDate{view_.Selected.Year, view_.Selected.Month, static_cast<int8_t>(day)});
     if (RunTerminDlg(Handle(), doc_, tag, true)) {
         CommitEdit();
         Invalidate(true);

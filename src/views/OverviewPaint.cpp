@@ -72,7 +72,7 @@ void PaintWeekView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) 
     const int weekendLine = l.GridTop + 3 * l.CellHeight - l.HalfCell;
     canvas.Line(l.GridLeft + l.CellWidth, weekendLine, l.GridRight, weekendLine, PenSpec{});
 
-    const Zeitpunkt sel = MachZeitpunkt(s.Year, s.Month, s.Day);
+    const Zeitpunkt sel = DayOf(s);
     const uint32_t monday = ToMinutes(sel) - uint32_t(Wochentag(sel.Jahr, sel.Monat, sel.Tag) - 1) * 1440u;
     ctx.Liste.Erster();
     for (int i = 0; i < 7; ++i) {

@@ -102,7 +102,7 @@ Zeitpunkt WeekMonday(int jahr, int monat, int tag) {
 
 std::string ViewTitle(ViewMode mode, int jahr, int monat, int tag) {
     switch (mode) {
-    case ViewMode::Day: return DatumText(tag, monat, jahr, DatumStil::Titel);
+    case ViewMode::Day: return DatumText(DatumAusTagDesJahres(jahr, TagDesJahres(jahr, monat, tag)), DatumStil::Titel);
     case ViewMode::Week: {
         const Zeitpunkt mo = WeekMonday(jahr, monat, tag);
         const Zeitpunkt so = DatumAusTagDesJahres(mo.Jahr, TagDesJahres(mo.Jahr, mo.Monat, mo.Tag) + 6);

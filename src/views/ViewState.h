@@ -18,6 +18,10 @@ struct SelectedDate {
     int8_t Day = 1;   // may name a day the month lacks after a month or year step
 };
 
+// The day a selected date names: a day the month lacks counts on into the next month
+// (31 February 2026 is 3 March), as the date arithmetic does.
+inline Zeitpunkt DayOf(const SelectedDate& s) { return DatumAusTagDesJahres(s.Year, TagDesJahres(s.Year, s.Month, s.Day)); }
+
 // The selection frame drawn last and its view mode, so the next one first erases it.
 struct SelectionMemory {
     DayRect Rect;

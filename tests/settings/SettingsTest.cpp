@@ -142,6 +142,29 @@ TEST_F(SettingsTest, RegionalValues) {
     EXPECT_STREQ(ReadRegional().ShortDate, "d.M.yy");
 }
 
+TEST(WindowPosition, UnusableStoredPositionsComeBackOnScreen) {
+    const ScreenArea desk{0, 0, 1280, 1024};
+    const struct {
+        WindowPos stored, usable;
+    } cases[] = {
+        {{100, 50, 800, 600}, {100, 50, 800, 600}},
+        {{-8, -8, 800, 600}, {-8, -8, 800, 600}},  // edges just off the screen stay
+        {{-99999, -99999, 800, 600}, {0, 0, 800, 600}},
+        {{1270, 50, 800, 600}, {0, 0, 800, 600}},  // only 10 pixels left on the screen
+        {{100, 1010, 800, 600}, {0, 0, 800, 600}},
+        {{100, 50, -5, 600}, {100, 50, 1280, 947}},
+        {{100, 50, 0, 0}, {100, 50, 1280, 947}},
+        {{100, 50, 150, 600}, {100, 50, 1280, 947}},
+        {{2147483647, 2147483647, 2147483647, 2147483647}, {0, 0, 1280, 947}},
+    };
+    for (const auto& c : cases) {
+        const WindowPos p = UsableWindowPos(c.stored, desk, 1280, 1024);
+        EXPECT_EQ(std::vector<int>({p.X, p.Y, p.Width, p.Height}),
+                  std::vector<int>({c.usable.X, c.usable.Y, c.usable.Width, c.usable.Height}))
+            << c.stored.X << "," << c.stored.Y << "," << c.stored.Width << "," << c.stored.Height;
+    }
+}
+
 TEST_F(SettingsTest, WindowPosReadAndWritten) {
     store.Put(View, "WindowPos", "-8,-30,800,600");
     WindowPos p = ReadWindowPos(1024, 768);

@@ -189,6 +189,12 @@ TEST_F(CalendarPaintTest, DegenerateWindowsAndDatesPaintWithoutFault) {
         }
     }
     EXPECT_EQ(view.Hits.Block[0][HitGrid::WholeCell].X, 32767);  // Sunday 1 February: clipped, not wrapped
+    // 31 February shows as 3 March in the day view, with that day's appointments.
+    Add(2026, 3, 3, 9, 0, 10, 0, "Dritter");
+    settings.Mode = ViewMode::Day;
+    view.Selected = SelectedDate{2026, 2, 31};
+    PaintCalendarView(ctx, canvas, ClientRect{0, 0, 800, 600});
+    EXPECT_NE(canvas.TextStartingWith("Dritter"), nullptr);
     EXPECT_FALSE(Liste.HolePosition());
 }
 

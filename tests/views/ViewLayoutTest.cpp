@@ -115,6 +115,7 @@ TEST_F(ViewLayoutTest, MonthCellsStartAtTheFirstWeekdayAndWrapAfterSunday) {
 TEST_F(ViewLayoutTest, TitlesOfTheThreeViews) {
     EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 3, 7), "7. 3.2026");
     EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 11, 17), "17.11.2026");
+    EXPECT_EQ(ViewTitle(ViewMode::Day, 2026, 2, 31), "3. 3.2026");  // a day the month lacks counts on
     EXPECT_EQ(ViewTitle(ViewMode::Month, 2026, 3, 7), "M\xE4rz 2026");
     EXPECT_EQ(ViewTitle(ViewMode::Week, 2026, 3, 7), "2. 3.2026 bis 8. 3.2026");
     EXPECT_EQ(ViewTitle(ViewMode::Week, 2026, 12, 31), "28.12.2026 bis 3. 1.2027");  // the week across the year end
