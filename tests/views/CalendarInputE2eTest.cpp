@@ -353,3 +353,34 @@ TEST_F(CalendarInputE2e, ContextMenuAndYearlyCopies) {
 }
 
 }  // namespace
+
+namespace {
+TEST_F(CalendarInputE2e, TypedTextIsStoredOnItsDayBeforeAnyCommand) {
+    ASSERT_NO_FATAL_FAILURE(Start(1, {}));
+    const Zeitpunkt monday = AddDays(Today(), 1 - Wochentag(Today().Jahr, Today().Monat, Today().Tag));
+    const POINT mon = WeekLine(0, 0);
+    // Typed, not entered, then the next week: the line belongs to this week's Monday.
+    Click(mon.x, mon.y);
+    Type("9:00 Vor dem Wechsel");
+    Send(WM_COMMAND, 302, 0);
+    Sync(client_);
+    EXPECT_EQ(Editor(), nullptr);
+    // Typed, then the appointment dialog: its list already holds the line.
+    Send(WM_COMMAND, 303, 0);
+    const POINT tue = WeekLine(1, 0);
+    Click(tue.x, tue.y);
+    SetWindowTextTo(Editor(), "9:00 Im Dialog");
+    PostMessageA(client_, WM_COMMAND, 201, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = program_.FindWindowOf("#32770")) != nullptr; }));
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 120), LB_GETCOUNT, 0, 0), 3);  // with the placeholder
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+
+    const std::vector<Termin> saved = Saved();
+    ASSERT_EQ(saved.size(), 2u);
+    EXPECT_EQ(saved[0].Start, MachZeitpunkt(monday.Jahr, monday.Monat, monday.Tag, 9, 0));
+    EXPECT_STREQ(saved[0].Kurzbeschr, "Vor dem Wechsel");
+    EXPECT_STREQ(saved[1].Kurzbeschr, "Im Dialog");
+}
+}  // namespace
