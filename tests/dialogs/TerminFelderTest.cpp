@@ -4,12 +4,11 @@
 #include "dialogs/TerminFelder.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
+#include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
-#include <fstream>
 
 namespace {
 TerminFelder Felder(const std::string& beginn, const std::string& ende) {
@@ -88,18 +87,6 @@ TEST_F(TerminFelderTest, BadDateIsReportedByTheParserOnly) {
     EXPECT_EQ(Gezeigt(), std::vector<int>{1113});
 }
 
-TEST_F(TerminFelderTest, LongDescriptionsAndShortText) {
-    TerminFelder f = Felder("10:00", "11:00");
-    f.Kurztext = std::string(60, 'k');
-    for (auto [laenge, blocks] : {std::pair<size_t, int>{174, 0}, {175, 1}, {255, 1}, {256, 2}, {512, 3}}) {
-        f.Beschreibung = std::string(laenge, 'x');
-        ASSERT_TRUE(Lies(f));
-        EXPECT_EQ(t.Beschr.size(), laenge);
-        EXPECT_EQ(t.Blocks(), blocks) << laenge;
-    }
-    EXPECT_EQ(std::string(t.Kurzbeschr), std::string(49, 'k'));
-}
-
 TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
     TerminFelder f = Felder("10:00", "11:00");
     f.Vorwarnung = true;
@@ -127,11 +114,7 @@ TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
 }
 
 TEST_F(TerminFelderTest, OverlapRefusalFailsTheReadBack) {
-    Termin e;
-    e.Start = MachZeitpunkt(2026, 3, 14, 10, 0);
-    e.Ende = MachZeitpunkt(2026, 3, 14, 12, 0);
-    e.SetzeKurzbeschr("Besprechung");
-    liste.Einfuegen(e);
+    liste.Einfuegen(MachTermin(2026, 3, 14, 10, 0, 12, 0, 0, "Besprechung"));
     host.answers = {Mb::IdNo};
     EXPECT_FALSE(Lies(Felder("11:00", "13:00")));
     EXPECT_NE(host.messages.back().text.find("Besprechung"), std::string::npos);
@@ -158,8 +141,9 @@ TEST(ProgrammVerweis, NameAfterTheMarkCutAtTheLastBlank) {
 }
 
 TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
-    const std::string datei = testing::TempDir() + "ordivo_prog_test.exe";
-    std::ofstream(datei) << "MZ";
+    TempDir dir;
+    const std::string datei = dir.Datei("prog.exe");
+    SchreibBytes(datei, "MZ");
     TerminFelder f = Felder("10:00", "11:00");
     f.Vorwarnung = true;
     f.VorStunden = "5";
@@ -167,7 +151,7 @@ TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
     ASSERT_TRUE(Lies(f));
     EXPECT_TRUE(t.Hat(FlagProgramm));
     EXPECT_EQ(t.Vorwarnung, t.Start);  // a program starts at the start itself
-    std::remove(datei.c_str());
+    std::filesystem::remove(datei);
 
     host.answers = {Mb::IdNo};
     EXPECT_FALSE(Lies(f));

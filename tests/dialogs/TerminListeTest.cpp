@@ -1,28 +1,18 @@
 // The list of the appointment dialog: line formats of both modes and the contiguous run of
 // one day's records from the anchor.
 #include "dialogs/TerminListe.h"
+#include "store/TerminFixtures.h"
 #include "store/DatumText.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
 
-namespace {
-Termin T(int tag, int h, int mi, int eh, int emi, uint16_t flags, const char* text) {
-    Termin t;
-    t.Start = MachZeitpunkt(2026, 2, tag, h, mi);
-    t.Ende = MachZeitpunkt(2026, 2, tag, eh, emi);
-    t.Flags = flags;
-    t.SetzeKurzbeschr(text);
-    return t;
-}
-}  // namespace
-
 TEST(TerminListe, LineFormatsOfBothModes) {
-    const Termin ganztags = T(3, 0, 0, 0, 0, FlagOhneZeit | FlagOhneEnde, "Urlaub");
-    const Termin offen = T(3, 7, 5, 0, 0, FlagOhneEnde, "Bahn");
-    const Termin voll = T(3, 9, 0, 17, 30, 0, "Messe");
+    const Termin ganztags = MachTermin(2026, 2, 3, 0, 0, 0, 0, FlagOhneZeit | FlagOhneEnde, "Urlaub");
+    const Termin offen = MachTermin(2026, 2, 3, 7, 5, 0, 0, FlagOhneEnde, "Bahn");
+    const Termin voll = MachTermin(2026, 2, 3, 9, 0, 17, 30, 0, "Messe");
     EXPECT_EQ(ListenZeile(ganztags, true), "<k.A.>\t- <k.A.>\tUrlaub");
-    EXPECT_EQ(ListenZeile(T(3, 0, 0, 12, 0, FlagOhneZeit, "Tag"), true), "<k.A.>\t- <k.A.>\tTag");
+    EXPECT_EQ(ListenZeile(MachTermin(2026, 2, 3, 0, 0, 12, 0, FlagOhneZeit, "Tag"), true), "<k.A.>\t- <k.A.>\tTag");
     EXPECT_EQ(ListenZeile(offen, true), "07:05\t- <k.A.>\tBahn");
     EXPECT_EQ(ListenZeile(voll, true), "09:00\t- 17:30\tMesse");
     EXPECT_EQ(ListenZeile(ganztags, false), "03.02.2026\t<k.A.>\tUrlaub");
@@ -35,11 +25,11 @@ TEST(TerminListe, LineFormatsOfBothModes) {
 TEST(TerminListe, OneDayFromItsAnchorOrEverything) {
     FakeHost host;
     ClsListe liste;
-    liste.Einfuegen(T(2, 8, 0, 9, 0, 0, "Vortag"));
-    liste.Einfuegen(T(3, 14, 0, 15, 0, 0, "Nachmittag"));
-    liste.Einfuegen(T(3, 0, 0, 0, 0, FlagOhneZeit, "Ganztags"));
-    liste.Einfuegen(T(3, 9, 0, 10, 0, 0, "Vormittag"));
-    liste.Einfuegen(T(4, 8, 0, 9, 0, 0, "Folgetag"));
+    liste.Einfuegen(MachTermin(2026, 2, 2, 8, 0, 9, 0, 0, "Vortag"));
+    liste.Einfuegen(MachTermin(2026, 2, 3, 14, 0, 15, 0, 0, "Nachmittag"));
+    liste.Einfuegen(MachTermin(2026, 2, 3, 0, 0, 0, 0, FlagOhneZeit, "Ganztags"));
+    liste.Einfuegen(MachTermin(2026, 2, 3, 9, 0, 10, 0, 0, "Vormittag"));
+    liste.Einfuegen(MachTermin(2026, 2, 4, 8, 0, 9, 0, 0, "Folgetag"));
     liste.SetzeAktuell(&liste.Satz(4));
 
     const Zeitpunkt tag = MachZeitpunkt(2026, 2, 3);

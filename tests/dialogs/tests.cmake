@@ -2,7 +2,6 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/SerieTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminAktionenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminFelderTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/TerminFreigabenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminListeTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS

@@ -1,66 +1,30 @@
 // File commands of the real program: save with backup, save-as exports that leave the
 // open file alone, the overwrite question reopening the dialog, new with auto-save on.
 #include "document/Dokument.h"
-#include "e2e/Driver.h"
 #include "document/KalenderDatei.h"
+#include "store/TerminFixtures.h"
+#include "support/TempDir.h"
+#include "support/WinKit.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
-
-using namespace e2e;
+using namespace kit;
 
 namespace {
 constexpr const char* kGeneral = "Software\\kdw\\Ordivo\\General";
 
-std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Polls until `done` holds or `ms` pass.
-template <class F>
-bool WaitFor(F done, DWORD ms = 10000) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms) return false;
-        Sleep(50);
-    }
-    return true;
-}
-
-// A calendar file with two appointments, written by the program's own writer.
-void WriteSampleFile(const std::string& path) {
-    Dokument doc;
-    doc.Neu();
-    for (int day : {7, 9}) {
-        Termin t;
-        t.Start = MachZeitpunkt(2026, 12, day, 9, 30);
-        t.Ende = MachZeitpunkt(2026, 12, day, 10, 0);
-        t.SetzeKurzbeschr(day == 7 ? "Zahnarzt" : "Besprechung");
-        doc.Liste.Einfuegen(t);
-    }
-    ASSERT_TRUE(SchreibeDatei(doc, path, ModusKalender));
-}
-
-std::string Upper(std::string s) {
-    CharUpperA(&s[0]);
-    return s;
-}
 
 class FileCommands : public testing::Test {
 protected:
     void SetUp() override {
-        DeleteOrdivoSettings();
-        SetUserString(kGeneral, "FirstStart", "0");
+        FreshOrdivoSettings();
         dir = MakeTempDir("files");
         file = dir + "\\kalender.odv";
-        WriteSampleFile(file);
-        original = ReadBytes(file);
-        ASSERT_FALSE(original.empty());
+        Dokument doc;  // two appointments, written by the program's own writer
+        doc.Neu();
+        doc.Liste.Einfuegen(MachTermin(2026, 12, 7, 9, 30, 10, 0, 0, "Zahnarzt"));
+        doc.Liste.Einfuegen(MachTermin(2026, 12, 9, 9, 30, 10, 0, 0, "Besprechung"));
+        ASSERT_TRUE(SchreibeDatei(doc, file, ModusKalender));
+        original = LiesBytes(file);
         ASSERT_TRUE(program.Start(file));
         frame = program.WaitWindow("OrdivoFrame");
         ASSERT_NE(frame, nullptr);
@@ -83,11 +47,11 @@ protected:
         ASSERT_NE(types, nullptr);
         SendMessageA(types, CB_SETCURSEL, type, 0);
         // Wine: the dialog takes the type from CBN_SELENDOK.
-        SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+        SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), LPARAM(types));
         HWND edit = GetDlgItem(dlg, 0x480);  // edt1: file name
         if (!edit) edit = GetDlgItem(dlg, 0x47C);
         ASSERT_NE(edit, nullptr);
-        SetWindowTextTo(edit, name);
+        SetText(edit, name);
         ClickButton(dlg, IDOK);
     }
 
@@ -98,17 +62,19 @@ protected:
 }  // namespace
 
 TEST_F(FileCommands, SavingTwiceKeepsThePreviousVersionAsBak) {
-    EXPECT_EQ(WindowText(frame), "Ordivo - [" + Upper(file) + "]");
+    std::string upper = file;
+    CharUpperA(&upper[0]);
+    EXPECT_EQ(WindowText(frame), "Ordivo - [" + upper + "]");
     const std::string bak = dir + "\\kalender.BAK";
     SendCommand(client, 103);
     ASSERT_TRUE(Exists(bak));
-    EXPECT_EQ(ReadBytes(bak), original);
-    const std::string first = ReadBytes(file);
+    EXPECT_EQ(LiesBytes(bak), original);
+    const std::string first = LiesBytes(file);
     EXPECT_EQ(first.size(), original.size());
 
     SendCommand(client, 103);
     ASSERT_TRUE(Exists(file));
-    EXPECT_EQ(ReadBytes(bak), first);
+    EXPECT_EQ(LiesBytes(bak), first);
 }
 
 TEST_F(FileCommands, ExportLeavesTheOpenFileAndTitleAlone) {
@@ -118,11 +84,11 @@ TEST_F(FileCommands, ExportLeavesTheOpenFileAndTitleAlone) {
     AnswerSaveDialog(dbf, 1);  // appointments as dBase table
     ASSERT_TRUE(WaitFor([&] { return Exists(dbf); }));
     Sync(client);
-    const std::string bytes = ReadBytes(dbf);
+    const std::string bytes = LiesBytes(dbf);
     ASSERT_GT(bytes.size(), 32u);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x03);  // dBase III without memo
+    EXPECT_EQ(uint8_t(bytes[0]), 0x03);  // dBase III without memo
     EXPECT_EQ(WindowText(frame), title);
-    EXPECT_EQ(ReadBytes(file), original);  // the open file was not written
+    EXPECT_EQ(LiesBytes(file), original);  // the open file was not written
 
     // A later save still goes to the open file.
     SendCommand(client, 103);
@@ -146,15 +112,15 @@ TEST_F(FileCommands, OverwriteNoReopensTheSaveDialog) {
     ClickButton(again, IDCANCEL);
     Sync(client);
     EXPECT_FALSE(Exists(dir + "\\kalender.BAK"));
-    EXPECT_EQ(ReadBytes(file), original);
+    EXPECT_EQ(LiesBytes(file), original);
 }
 
 TEST_F(FileCommands, NewWithAutoSaveOnSwitchesItOff) {
     SendCommand(client, 405);
     SendCommand(client, 408);
-    EXPECT_EQ(GetUserString(kGeneral, "AutoSave"), "1");
+    EXPECT_EQ(UserString(kGeneral, "AutoSave"), "1");
     SendCommand(client, 101);  // posts 405, which switches auto-save off
     PostCommand(client, 408);  // queued behind that 405
-    EXPECT_TRUE(WaitFor([] { return GetUserString(kGeneral, "AutoSave") == "0"; }));
+    EXPECT_TRUE(WaitFor([] { return UserString(kGeneral, "AutoSave") == "0"; }));
     EXPECT_EQ(WindowText(frame), "Ordivo - [Unbenannt]");
 }

@@ -1,20 +1,13 @@
 // Start-up and shutdown of the real ordivo.exe: the missing resource library, the second
 // copy question, the command-line rule, window title and classes, closing by command 109.
-#include "e2e/Driver.h"
+#include "support/WinKit.h"
 
-#include <gtest/gtest.h>
-
-using namespace e2e;
+using namespace kit;
 
 namespace {
-constexpr const char* kInternational = "Control Panel\\International";
-
 class Startup : public testing::Test {
 protected:
-    void SetUp() override {
-        DeleteOrdivoSettings();
-        SetUserString("Software\\kdw\\Ordivo\\General", "FirstStart", "0");
-    }
+    void SetUp() override { FreshOrdivoSettings(); }
     void TearDown() override { DeleteOrdivoSettings(); }
 
     // Closes the program through command 109 and expects a clean exit.
@@ -26,39 +19,33 @@ protected:
     }
 };
 
-// Runs ordivo.exe from a directory without ORDIVO.DLL and returns the message shown.
-std::string RunWithoutLibrary(int* exitCode) {
-    const std::string dir = MakeTempDir("nodll");
-    const std::string exe = dir + "\\ordivo.exe";
-    if (!CopyFileTo(BinDir() + "\\ordivo.exe", exe)) return "copy failed";
-    Program p;
-    if (!p.Start("", exe)) return "start failed";
-    HWND box = p.WaitDialog();
-    if (!box) return "no message box";
-    std::string text = MessageBoxText(box);
-    const std::string caption = WindowText(box);
-    ClickButton(box, IDOK);
-    *exitCode = p.Wait();
+// Runs a copy of ordivo.exe from a directory without ORDIVO.DLL: caption|text|exit code.
+std::string RunWithoutLibrary() {
+    const std::string dir = MakeTempDir("nodll"), exe = dir + "\\ordivo.exe";
+    if (!CopyFileA((BinDir() + "\\ordivo.exe").c_str(), exe.c_str(), FALSE)) return "copy failed";
+    std::string result = "no message box";
+    {
+        Program p;
+        HWND box = p.Start("", exe) ? p.WaitDialog() : nullptr;
+        if (box) {
+            result = WindowText(box) + "|" + MessageBoxText(box);
+            ClickButton(box, IDOK);
+            result += "|" + std::to_string(p.Wait());
+        }
+    }
     DeleteFileA(exe.c_str());
     RemoveDirectoryA(dir.c_str());
-    return caption + "|" + text;
+    return result;
 }
 }  // namespace
 
 TEST_F(Startup, MissingLibraryShowsGermanOrEnglishTextAndExitsWithZero) {
-    const std::string savedLocale = GetUserString(kInternational, "Locale");
-    int code = -2;
-    EXPECT_EQ(RunWithoutLibrary(&code),
-              "Ordivo|Fehler beim Laden der ORDIVO.DLL.\nDiese mu\xDF sich im selben Verzeichnis befinden, "
-              "wie ORDIVO.EXE.");
-    EXPECT_EQ(code, 0);
-
-    SetUserString(kInternational, "Locale", "00000409");
-    code = -2;
-    EXPECT_EQ(RunWithoutLibrary(&code),
-              "Ordivo|Error on loading ORDIVO.DLL.\nIt has to be in the same directory as ORDIVO.EXE.");
-    EXPECT_EQ(code, 0);
-    SetUserString(kInternational, "Locale", savedLocale.c_str());
+    EXPECT_EQ(RunWithoutLibrary(), "Ordivo|Fehler beim Laden der ORDIVO.DLL.\nDiese mu\xDF sich im selben Verzeichnis "
+                                   "befinden, wie ORDIVO.EXE.|0");
+    SavedValue locale("Control Panel\\International", "Locale");
+    SetUserString("Control Panel\\International", "Locale", "00000409");
+    EXPECT_EQ(RunWithoutLibrary(), "Ordivo|Error on loading ORDIVO.DLL.\nIt has to be in the same directory as "
+                                   "ORDIVO.EXE.|0");
 }
 
 TEST_F(Startup, MainFrameTitleClassesStatusBarAndBackground) {
@@ -72,18 +59,17 @@ TEST_F(Startup, MainFrameTitleClassesStatusBarAndBackground) {
     ASSERT_NE(client, nullptr);
     EXPECT_NE(FindChild(frame, "OrdivoStatusBar"), nullptr);
     EXPECT_NE(FindChild(frame, "OrdivoControlBar"), nullptr);
-    EXPECT_EQ(GetClassLongPtrA(client, GCL_STYLE) & CS_DBLCLKS, static_cast<ULONG_PTR>(CS_DBLCLKS));
+    EXPECT_EQ(GetClassLongPtrA(client, GCL_STYLE) & CS_DBLCLKS, ULONG_PTR(CS_DBLCLKS));
     EXPECT_NE(GetMenu(frame), nullptr);
 
-    Sync(frame);
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    Sync(frame);
-    const Capture shot = CaptureWindow(client);
-    ASSERT_GT(shot.width, 100);
+    Repaint(frame);
+    Repaint(client);
+    const Surface shot(client);
+    ASSERT_GT(shot.Width(), 100);
     // Corners: the start picture may still cover the middle.
     EXPECT_EQ(shot.Pixel(4, 4), RGB(255, 255, 224));
-    EXPECT_EQ(shot.Pixel(shot.width - 5, shot.height - 5), RGB(255, 255, 224));
-    SavePng(CaptureWindow(frame, false), "startup-frame");
+    EXPECT_EQ(shot.Pixel(shot.Width() - 5, shot.Height() - 5), RGB(255, 255, 224));
+    Surface(frame, false).SavePng("startup-frame");
     ExitByCommand(p, frame);
 }
 
@@ -99,7 +85,7 @@ TEST_F(Startup, StartPictureIsCentredAboveTheMiddleForThreeSeconds) {
     EXPECT_EQ(r.top, (sh - 200) / 2 - 20);
     EXPECT_EQ(r.right - r.left, 340);
     EXPECT_EQ(r.bottom - r.top, 200);
-    SavePng(CaptureWindow(picture, false), "start-window");
+    Surface(picture, false).SavePng("start-window");
     Sleep(3500);
     EXPECT_FALSE(IsWindow(picture));
     HWND frame = p.WaitWindow("OrdivoFrame");
@@ -148,6 +134,6 @@ TEST_F(Startup, SystemMenuCloseEndsCleanlyAndSavesWindowPosition) {
     EXPECT_EQ(r.bottom - r.top, 480);
     PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_EQ(p.Wait(), 0);
-    EXPECT_EQ(GetUserString("Software\\kdw\\Ordivo\\View", "WindowPos"), "-20,30,640,480");
-    EXPECT_EQ(GetUserString("Software\\kdw\\Ordivo\\General", "ShowMenu"), "1");
+    EXPECT_EQ(UserString("Software\\kdw\\Ordivo\\View", "WindowPos"), "-20,30,640,480");
+    EXPECT_EQ(UserString("Software\\kdw\\Ordivo\\General", "ShowMenu"), "1");
 }

@@ -1,4 +1,4 @@
-// Easter Sunday by Gauss's rule, against known dates and an independent algorithm.
+// Easter Sunday by Gauss's rule against an independent algorithm.
 #include "holidays/Osterdatum.h"
 #include "store/Zeitpunkt.h"
 
@@ -19,18 +19,10 @@ int OsternAnonym(int y) {
 }
 }  // namespace
 
-TEST(Osterdatum, KnownYearsIncludingBothAprilExceptions) {
-    EXPECT_EQ(Osterdatum(1995), TagDesJahres(1995, 4, 16));
-    EXPECT_EQ(Osterdatum(1996), TagDesJahres(1996, 4, 7));
-    EXPECT_EQ(Osterdatum(1981), TagDesJahres(1981, 4, 19));  // 26 April -> 19 April
-    EXPECT_EQ(Osterdatum(1954), TagDesJahres(1954, 4, 18));  // 25 April -> 18 April
-    EXPECT_EQ(Osterdatum(2026), TagDesJahres(2026, 4, 5));
-    EXPECT_EQ(Osterdatum(2285), TagDesJahres(2285, 3, 22));  // earliest possible
-    EXPECT_EQ(Osterdatum(1943), TagDesJahres(1943, 4, 25));  // latest possible
-}
-
 // Asked in turn for every year, which also shows that the cached year follows the question.
 TEST(Osterdatum, AgreesWithAnonymousAlgorithmFrom1800To3999) {
     for (int y = 1800; y <= 3999; ++y) ASSERT_EQ(Osterdatum(y), OsternAnonym(y)) << "year " << y;
-    EXPECT_EQ(Osterdatum(1995), TagDesJahres(1995, 4, 16));  // back to an earlier year
+    // Back to earlier years, among them both April exceptions of Gauss's rule.
+    EXPECT_EQ(Osterdatum(1981), TagDesJahres(1981, 4, 19));  // 26 April -> 19 April
+    EXPECT_EQ(Osterdatum(1954), TagDesJahres(1954, 4, 18));  // 25 April -> 18 April
 }

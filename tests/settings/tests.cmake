@@ -1,4 +1,3 @@
 list(APPEND ORDIVO_NATIVE_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/ColourTableTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsTest.cpp
 )

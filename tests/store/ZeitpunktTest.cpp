@@ -32,26 +32,19 @@ TEST(Zeitpunkt, CompareDecidesByFirstDifferingSignedField) {
     EXPECT_EQ(CompareZeitpunkt(Z(1995, 1, 2, -128, -128), Z(1995, 1, 1, 127, 127)), 1);
 }
 
-TEST(Zeitpunkt, LeapYearsAndMonthLengths) {
-    EXPECT_FALSE(IstSchaltjahr(1900));
-    EXPECT_TRUE(IstSchaltjahr(2000));
-    EXPECT_TRUE(IstSchaltjahr(1996));
-    EXPECT_FALSE(IstSchaltjahr(1995));
-    EXPECT_TRUE(IstSchaltjahr(0));
-    EXPECT_EQ(TageImMonat(1900, 2), 28);
-    EXPECT_EQ(TageImMonat(2000, 2), 29);
+TEST(Zeitpunkt, LeapYearsMonthLengthsAndWeekdays) {
+    const std::pair<int, bool> leap[] = {{1900, false}, {2000, true}, {1996, true}, {1995, false}, {0, true}};
+    for (const auto& [year, isLeap] : leap) {
+        EXPECT_EQ(IstSchaltjahr(year), isLeap) << year;
+        EXPECT_EQ(TageImMonat(year, 2), isLeap ? 29 : 28) << year;
+    }
     EXPECT_EQ(TageImMonat(1995, 4), 30);
     EXPECT_EQ(TageImMonat(1995, 12), 31);
     EXPECT_EQ(TageImMonat(1995, 0), 0);
     EXPECT_EQ(TageImMonat(1995, 13), 0);
-}
-
-TEST(Zeitpunkt, WeekdayRule) {
     EXPECT_EQ(Wochentag(1995, 1, 1), 7);
     EXPECT_EQ(Wochentag(1, 1, 1), 1);
     EXPECT_EQ(Wochentag(2000, 2, 29), 2);
-    EXPECT_EQ(Wochentag(2024, 12, 24), 2);
-    EXPECT_EQ(Wochentag(1900, 3, 1), 4);
     // Consecutive days cycle through 1..7 across year ends.
     int expected = Wochentag(1899, 12, 25);
     for (uint32_t tag = TagToMinutes(Z(1899, 12, 25)); tag < TagToMinutes(Z(1901, 1, 10)); tag += 1440) {
@@ -81,15 +74,11 @@ TEST(Zeitpunkt, DayOfYearCountsThroughAndWalksAcrossYears) {
     }
 }
 
+// Anchors of the minute count; the round trip below walks every day from them.
 TEST(Zeitpunkt, MinuteNumbers) {
     EXPECT_EQ(ToMinutes(Z(0, 1, 1)), 0u);
     EXPECT_EQ(ToMinutes(Z(1, 1, 1)), 527040u);  // year 0 is a leap year
-    EXPECT_EQ(ToMinutes(Z(2, 1, 1)), 527040u + 525600u);
-    EXPECT_EQ(ToMinutes(Z(1996, 3, 1)) - ToMinutes(Z(1996, 2, 28)), 2880u);
-    EXPECT_EQ(ToMinutes(Z(1995, 3, 1)) - ToMinutes(Z(1995, 2, 28)), 1440u);
     EXPECT_EQ(ToMinutes(Z(1995, 1, 1, 1, 1)) - ToMinutes(Z(1995, 1, 1)), 61u);
-    EXPECT_EQ(ToMinutes(Z(2001, 1, 1)) - ToMinutes(Z(2000, 1, 1)), 527040u);
-    EXPECT_EQ(ToMinutes(Z(2101, 1, 1)) - ToMinutes(Z(2100, 1, 1)), 525600u);
     // Out-of-range days are counted through.
     EXPECT_EQ(ToMinutes(Z(1995, 3, 33)), ToMinutes(Z(1995, 4, 2)));
     EXPECT_EQ(ToMinutes(Z(1995, 1, 0)), ToMinutes(Z(1994, 12, 31)));
@@ -98,9 +87,6 @@ TEST(Zeitpunkt, MinuteNumbers) {
     EXPECT_EQ(FromMinutes(527040u), Z(1, 1, 1));
     EXPECT_EQ(FromMinutes(31u * 1440u), Z(0, 2, 1));
     EXPECT_EQ(FromMinutes(ToMinutes(Z(1996, 2, 29, 23, 59)) + 1), Z(1996, 3, 1));
-    EXPECT_EQ(FromMinutes(ToMinutes(Z(1999, 12, 31, 23, 59)) + 1), Z(2000, 1, 1));
-    EXPECT_EQ(TagFromMinutes(ToMinutes(Z(1995, 5, 6, 13, 14))), Z(1995, 5, 6));
-    EXPECT_EQ(TagToMinutes(Z(1995, 5, 6, 13, 14)), ToMinutes(Z(1995, 5, 6)));
 }
 
 TEST(Zeitpunkt, MinuteRoundTripOverEveryDay1800To3999) {

@@ -65,8 +65,8 @@ TEST_F(CalendarHitTest, DayViewAndEmptyLayouts) {
 }
 
 TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
-    Add(2026, 12, 8, 9, 0, 10, 0, "Zahnarzt");
-    Add(2026, 12, 8, 14, 0, 15, 0, "Friseur");
+    Add(MachTermin(2026, 12, 8, 9, 0, 10, 0, 0, "Zahnarzt"));
+    Add(MachTermin(2026, 12, 8, 14, 0, 15, 0, 0, "Friseur"));
     Paint(1, 2026, 12, 9);
     const Layout& l = view.Grid;
     const HitEntry& second = view.Hits.Block[1][1];  // Tuesday, second line
@@ -103,7 +103,7 @@ TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
 }
 
 TEST_F(CalendarHitTest, DayViewRowsAndUntimedArea) {
-    Add(2026, 12, 5, 10, 0, 11, 0, "Termin");
+    Add(MachTermin(2026, 12, 5, 10, 0, 11, 0, 0, "Termin"));
     Paint(0, 2026, 12, 5);
     const Layout& l = view.Grid;
     const HitEntry& row = view.Hits.Block[0][20];  // 10:00 in the morning column

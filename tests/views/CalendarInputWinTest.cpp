@@ -1,43 +1,33 @@
 // The Win32 parts of the calendar input in-process: the context menu built from the
 // resource library's texts with its check mark and greying, and the in-place edit control.
-#include "core/ResString.h"
 #include "core/Host.h"
+#include "core/ResString.h"
+#include "store/TerminFixtures.h"
 #include "views/ClsEditTerm.h"
 #include "views/ContextMenu.h"
+#include "views/ContextMenuRules.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-Termin On(int tag, uint16_t flags = 0) {
-    Termin t;
-    t.Start = MachZeitpunkt(2026, 12, tag, 9, 0);
-    t.Ende = MachZeitpunkt(2026, 12, tag, 10, 0);
-    t.Flags = flags;
-    return t;
-}
-
-const Zeitpunkt Now = MachZeitpunkt(2026, 12, 5, 12, 0);
-
-TEST(ContextMenuWin, ItemsTextsChecksAndGreying) {
-    MenuHandle menu = BuildContextMenu(On(8), Now);
-    ASSERT_NE(menu.Get(), nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu.Get()), 6);
-    const UINT commands[] = {822, 821, 823, 824, 826, 825};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(GetMenuItemID(menu.Get(), i), commands[i]);
-        char text[64] = {};
-        GetMenuStringA(menu.Get(), UINT(i), text, sizeof text, MF_BYPOSITION);
-        EXPECT_STREQ(text, LoadResString(1301 + i));
-        EXPECT_GT(strlen(text), 3u);
-        EXPECT_EQ(GetMenuState(menu.Get(), UINT(i), MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), 0u);
+TEST(ContextMenuWin, TheMenuShowsTheItemsOfTheRules) {
+    const Zeitpunkt now = MachZeitpunkt(2026, 12, 5, 12, 0);
+    for (const Termin& t : {MachTermin(2026, 12, 8, 9, 0, 10, 0), MachTermin(2026, 12, 1, 9, 0, 10, 0),
+                            MachTermin(2026, 12, 8, 9, 0, 10, 0, FlagJaehrlich | FlagJahresKopie)}) {
+        const MenuHandle menu = BuildContextMenu(t, now);
+        const auto items = ContextMenuItems(t, now);
+        ASSERT_EQ(GetMenuItemCount(menu.Get()), int(items.size()));
+        for (UINT i = 0; i < items.size(); ++i) {
+            char text[64] = {};
+            GetMenuStringA(menu.Get(), i, text, sizeof text, MF_BYPOSITION);
+            EXPECT_EQ(GetMenuItemID(menu.Get(), int(i)), items[i].Command);
+            EXPECT_STREQ(text, LoadResString(items[i].TextId));
+            const UINT state = GetMenuState(menu.Get(), i, MF_BYPOSITION);
+            EXPECT_EQ((state & MF_GRAYED) != 0, items[i].Greyed) << items[i].Command;
+            EXPECT_EQ((state & MF_CHECKED) != 0, items[i].Checked) << items[i].Command;
+        }
     }
-    menu = BuildContextMenu(On(1), Now);  // past: shown done, no advance warning
-    EXPECT_TRUE(GetMenuState(menu.Get(), 822, MF_BYCOMMAND) & MF_CHECKED);
-    EXPECT_TRUE(GetMenuState(menu.Get(), 824, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_FALSE(GetMenuState(menu.Get(), 826, MF_BYCOMMAND) & MF_GRAYED);
-    menu = BuildContextMenu(On(8, FlagJaehrlich | FlagJahresKopie), Now);
-    for (UINT id : commands) EXPECT_TRUE(GetMenuState(menu.Get(), id, MF_BYCOMMAND) & MF_GRAYED) << id;
 }
 
 class EditTermWin : public testing::Test {

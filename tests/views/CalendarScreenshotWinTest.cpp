@@ -1,62 +1,34 @@
 // The three views of a sample December through GdiCanvas into a DIB section: screenshots
 // under build/screenshots/, pixel checks away from text, no leaked GDI objects, and the
 // time of a month paint over 100,000 appointments.
-#include "settings/Settings.h"
-#include "app/Win32Host.h"
 #include "framework/GdiCanvas.h"
 #include "holidays/FeiertagDatei.h"
 #include "holidays/FeiertagTabelle.h"
-#include "settings/Appearance.h"
-#include "store/ClsListe.h"
+#include "settings/Settings.h"
+#include "store/TerminFixtures.h"
+#include "support/FakeHost.h"
+#include "support/WinKit.h"
 #include "views/CalendarPaint.h"
-#include "views/DibSurface.h"
 #include "views/ViewState.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// The product's host with the clock pinned to 3 December 2026, 13:00.
-class PinnedClockHost : public Host {
-public:
-    int Message(int t, int c, unsigned s) override { return real_.Message(t, c, s); }
-    int MessageText(const std::string& t, const std::string& c, unsigned s) override {
-        return real_.MessageText(t, c, s);
-    }
-    void Beep() override {}
-    void WaitCursor(bool) override {}
-    void PostToMain(unsigned, uintptr_t, intptr_t) override {}
-    intptr_t SendToMain(unsigned, uintptr_t, intptr_t) override { return 0; }
-    void PostCommand(unsigned) override {}
-    LocalTime Now() override { return LocalTime{2026, 12, 3, 13, 0, 0}; }
-
-private:
-    Win32Host real_;
-};
-
 Termin Make(int tag, int h, int mi, int eh, int emi, const char* text, int prio = 0, uint16_t flags = 0) {
-    Termin t;
-    t.Start = MachZeitpunkt(2026, 12, tag, h, mi);
-    t.Ende = MachZeitpunkt(2026, 12, tag, eh, emi);
-    t.Flags = flags;
+    Termin t = MachTermin(2026, 12, tag, h, mi, eh, emi, flags, text);
     t.SetzePrioritaet(prio);
-    t.SetzeKurzbeschr(text);
     return t;
 }
 
 class CalendarScreenshotWin : public testing::Test {
 protected:
     void SetUp() override {
-        SetHost(&host_);
-        char path[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, path, MAX_PATH);
-        ASSERT_TRUE(LadeFeiertage(feiertage, FeiertagDateiPfad(path)));
+        host.now = LocalTime{2026, 12, 3, 13, 0, 0};
+        ASSERT_TRUE(LadeFeiertage(feiertage, kit::BinDir() + "\\ORDIVO.PHD"));
         view.Selected = SelectedDate{2026, 12, 3};
     }
-    void TearDown() override { SetHost(previous_); }
 
     void Sample() {
         Liste.Laedt = true;
@@ -94,7 +66,7 @@ protected:
     }
 
     // Paints the view into a fresh surface and checks that nothing leaks.
-    void Paint(DibSurface& s, ViewMode mode) {
+    void Paint(kit::Surface& s, ViewMode mode) {
         settings.Mode = mode;
         const long live = gdi::LiveObjects();
         {
@@ -105,8 +77,7 @@ protected:
     }
 
     static constexpr int Width = 1000, Height = 700;
-    PinnedClockHost host_;
-    Host* previous_ = &GetHost();
+    FakeHost host;
     ClsListe Liste;
     Feiertage feiertage;
     Settings settings;
@@ -115,14 +86,14 @@ protected:
 };
 
 // Black upper-left and white lower-right corner of the overflow marker at (x, y).
-void ExpectMarker(const DibSurface& s, int x, int y, int size) {
+void ExpectMarker(const kit::Surface& s, int x, int y, int size) {
     EXPECT_EQ(s.Pixel(x - size + 2, y - size + 2), RGB(0, 0, 0));
     EXPECT_EQ(s.Pixel(x - 2, y - 2), RGB(255, 255, 255));
 }
 
 TEST_F(CalendarScreenshotWin, DayView) {
     Sample();
-    DibSurface s(Width, Height);
+    kit::Surface s(Width, Height);
     Paint(s, ViewMode::Day);
     EXPECT_TRUE(s.SavePng("views-day"));
     const Layout& l = view.Grid;
@@ -142,7 +113,7 @@ TEST_F(CalendarScreenshotWin, DayView) {
 
 TEST_F(CalendarScreenshotWin, WeekView) {
     Sample();
-    DibSurface s(Width, Height);
+    kit::Surface s(Width, Height);
     Paint(s, ViewMode::Week);
     EXPECT_TRUE(s.SavePng("views-week"));
     EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);  // the frame on Thursday
@@ -153,7 +124,7 @@ TEST_F(CalendarScreenshotWin, WeekView) {
 
 TEST_F(CalendarScreenshotWin, MonthView) {
     Sample();
-    DibSurface s(Width, Height);
+    kit::Surface s(Width, Height);
     Paint(s, ViewMode::Month);
     EXPECT_TRUE(s.SavePng("views-month"));
     EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);
@@ -181,7 +152,7 @@ TEST_F(CalendarScreenshotWin, MonthPaintOfAHundredThousandAppointmentsTakesWellU
     Liste.Laedt = false;
     const Zeitpunkt last = Liste.Satz(Liste.Anzahl() - 1).Start;
     view.Selected = last.Monat > 1 ? SelectedDate{last.Jahr, int8_t(last.Monat - 1), 1} : SelectedDate{last.Jahr - 1, 12, 1};
-    DibSurface s(Width, Height);
+    kit::Surface s(Width, Height);
     settings.Mode = ViewMode::Month;
     LARGE_INTEGER freq, a, b;
     QueryPerformanceFrequency(&freq);

@@ -7,8 +7,8 @@ namespace {
 class ContextMenuRulesTest : public ViewFixture {
 protected:
     const Zeitpunkt jetzt = MachZeitpunkt(2026, 12, 5, 12, 0);
-    Termin future = Appointment(2026, 12, 8, 9, 0, 10, 0, "Bald");
-    Termin past = Appointment(2026, 12, 1, 9, 0, 10, 0, "Vorbei");
+    Termin future = MachTermin(2026, 12, 8, 9, 0, 10, 0, 0, "Bald");
+    Termin past = MachTermin(2026, 12, 1, 9, 0, 10, 0, 0, "Vorbei");
 };
 
 TEST_F(ContextMenuRulesTest, ItemsInOrderWithCheckAndGreying) {

@@ -27,15 +27,15 @@ protected:
 };
 
 TEST_F(DayCellTest, LineTextsByLayout) {
-    const Termin kurz = Appointment(2026, 12, 5, 9, 0, 9, 30, "Bank");
+    const Termin kurz = MachTermin(2026, 12, 5, 9, 0, 9, 30, 0, "Bank");
     EXPECT_EQ(CellLineText(kurz, true), "9:00 - 9:30 Bank");
     EXPECT_EQ(CellLineText(kurz, false), "9:00 Bank");
-    const Termin lang = Appointment(2026, 12, 5, 10, 5, 11, 0, "Bank");
+    const Termin lang = MachTermin(2026, 12, 5, 10, 5, 11, 0, 0, "Bank");
     EXPECT_EQ(CellLineText(lang, true), "10:05 - 11:00 Bank");
     EXPECT_EQ(CellLineText(lang, false), "10:05 Bank");
-    const Termin offen = Appointment(2026, 12, 5, 9, 0, 0, 0, "Bank", FlagOhneEnde);
+    const Termin offen = MachTermin(2026, 12, 5, 9, 0, 0, 0, FlagOhneEnde, "Bank");
     EXPECT_EQ(CellLineText(offen, true), "9:00              Bank");
-    const Termin ganztag = Appointment(2026, 12, 5, 0, 0, 0, 0, "Urlaub", FlagOhneZeit);
+    const Termin ganztag = MachTermin(2026, 12, 5, 0, 0, 0, 0, FlagOhneZeit, "Urlaub");
     EXPECT_EQ(CellLineText(ganztag, true), "Urlaub");
     EXPECT_EQ(CellLineText(ganztag, false), "Urlaub");
 }
@@ -85,7 +85,7 @@ TEST_F(DayCellTest, MonthCellHasNoWeekdayAndShowsTheHolidayName) {
 
 TEST_F(DayCellTest, LinesCutWithReserveAndMarkers) {
     const std::string lang(49, 'y');
-    Termin a = Appointment(2026, 12, 5, 0, 0, 0, 0, lang, FlagOhneZeit);
+    Termin a = MachTermin(2026, 12, 5, 0, 0, 0, 0, FlagOhneZeit, lang);
     Add(a);
     a.Start.Minute = 1;
     a.AdrId = 3;
@@ -107,11 +107,11 @@ TEST_F(DayCellTest, LinesCutWithReserveAndMarkers) {
 
 TEST_F(DayCellTest, OverflowAfterTheLastLineThatFitsAndTheFreeRest) {
     for (int k = 0; k < 6; ++k) {
-        Termin t = Appointment(2026, 12, 5, 13 + k, 0, 14 + k, 0, "L" + std::to_string(k));
+        Termin t = MachTermin(2026, 12, 5, 13 + k, 0, 14 + k, 0, 0, "L" + std::to_string(k));
         t.SetzePrioritaet(k % 4);
         Add(t);
     }
-    Add(2026, 12, 6, 9, 0, 10, 0, "Morgen");
+    Add(MachTermin(2026, 12, 6, 9, 0, 10, 0, 0, "Morgen"));
     Draw(ViewTarget::Month);
     const auto texts = canvas.Of(Kind::Text);
     ASSERT_EQ(texts.size(), 2u + 4u);  // number and day of year, then four lines
@@ -142,8 +142,8 @@ TEST_F(DayCellTest, OverflowAfterTheLastLineThatFitsAndTheFreeRest) {
 }
 
 TEST_F(DayCellTest, TheFirstLineIsDrawnEvenInATinyCell) {
-    Add(2026, 12, 5, 8, 0, 9, 0, "Eins");
-    Add(2026, 12, 5, 10, 0, 11, 0, "Zwei");
+    Add(MachTermin(2026, 12, 5, 8, 0, 9, 0, 0, "Eins"));
+    Add(MachTermin(2026, 12, 5, 10, 0, 11, 0, 0, "Zwei"));
     Draw(ViewTarget::Week, MachZeitpunkt(2026, 12, 5), 10);
     EXPECT_EQ(canvas.TextAt(X + 5, Y + 30)->text, "8:00 - 9:00 Eins");
     EXPECT_EQ(canvas.Count(Kind::Flood), 1);

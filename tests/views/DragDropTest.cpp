@@ -8,7 +8,7 @@ namespace {
 class DragDropTest : public ViewFixture {
 protected:
     static Termin Dentist() {
-        Termin t = Appointment(2026, 12, 8, 9, 0, 10, 30, "Zahnarzt");
+        Termin t = MachTermin(2026, 12, 8, 9, 0, 10, 30, 0, "Zahnarzt");
         t.Vorwarnung = MachZeitpunkt(2026, 12, 8, 8, 45);
         t.Beschr = std::string(400, 'B');  // a long text of its own block
         return t;
@@ -43,7 +43,7 @@ TEST_F(DragDropTest, DayViewTakesTheTargetTimeAndItsUntimedArea) {
     EXPECT_TRUE(moved.Hat(FlagOhneZeit));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(2026, 12, 8, 1, 30));
 
-    Termin untimed = Appointment(2026, 12, 8, 0, 0, 0, 0, "Ganztags", FlagOhneZeit | FlagOhneEnde);
+    Termin untimed = MachTermin(2026, 12, 8, 0, 0, 0, 0, FlagOhneZeit | FlagOhneEnde, "Ganztags");
     ASSERT_TRUE(DroppedCopy(untimed, MachZeitpunkt(2026, 12, 8, 11, 30), ViewMode(0), moved));
     EXPECT_FALSE(moved.Hat(FlagOhneZeit));
     EXPECT_TRUE(moved.Hat(FlagOhneEnde));
@@ -66,7 +66,7 @@ TEST_F(DragDropTest, YearlyMasterKeepsItsYearStep) {
 
 TEST_F(DragDropTest, MoveCopyAndVanishedOriginal) {
     Add(Dentist());
-    Add(2026, 12, 9, 8, 0, 9, 0, "Anderer");
+    Add(MachTermin(2026, 12, 9, 8, 0, 9, 0, 0, "Anderer"));
     const RecordRef original = RefTo(Liste, 0);
     Termin moved;
     ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2026, 12, 10), ViewMode(1), moved));

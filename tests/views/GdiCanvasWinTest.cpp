@@ -1,19 +1,16 @@
 // GdiCanvas on a DIB section: fonts by the view rules, fills, lines, the flood-filled
 // overflow marker, device units, and that every object and setting is given back.
 #include "framework/GdiCanvas.h"
-
-#include "views/DibSurface.h"
+#include "support/WinKit.h"
 #include "views/OverflowMarker.h"
 
-#include <gtest/gtest.h>
 
 namespace {
 
 const COLORREF White = RGB(255, 255, 255), Black = RGB(0, 0, 0);
 
 TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
-    DibSurface s(120, 80);
-    ASSERT_TRUE(s.Ok());
+    kit::Surface s(120, 80);
     const long live = gdi::LiveObjects();
     {
         GdiCanvas c(s.Dc());
@@ -45,7 +42,7 @@ TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
 }
 
 TEST(GdiCanvasWin, FontsFollowTheViewRules) {
-    DibSurface s(50, 50);
+    kit::Surface s(50, 50);
     GdiCanvas c(s.Dc());
     const FontSpec swiss{20, 700, FontFamily::Swiss};
     const TextSize bold = c.MeasureText("88:88    ", swiss);
@@ -69,7 +66,7 @@ TEST(GdiCanvasWin, FontsFollowTheViewRules) {
 }
 
 TEST(GdiCanvasWin, TheContextIsGivenBackAsItWas) {
-    DibSurface s(50, 50);
+    kit::Surface s(50, 50);
     HGDIOBJ font = GetCurrentObject(s.Dc(), OBJ_FONT), pen = GetCurrentObject(s.Dc(), OBJ_PEN),
             brush = GetCurrentObject(s.Dc(), OBJ_BRUSH);
     SetTextColor(s.Dc(), RGB(1, 2, 3));
@@ -98,7 +95,7 @@ TEST(GdiCanvasWin, TheContextIsGivenBackAsItWas) {
 }
 
 TEST(GdiCanvasWin, MetricMappingGivesUnitsOfOneDevicePixel) {
-    DibSurface s(50, 50);
+    kit::Surface s(50, 50);
     SetMapMode(s.Dc(), MM_LOMETRIC);  // 0.1 mm: a screen pixel is more than one unit
     GdiCanvas c(s.Dc());
     EXPECT_GT(c.UnitX(), 1);

@@ -22,24 +22,24 @@ std::string Times(const Termin& t) {
     return s + "|" + t.Kurzbeschr;
 }
 
-TEST(InPlaceText, TheExamplesOfTypedLines) {
-    EXPECT_EQ(Times(Parsed("Meeting")), "untimed|Meeting");
-    EXPECT_EQ(Times(Parsed("9:30 Dentist")), "9:30|Dentist");
-    EXPECT_EQ(Times(Parsed("9:30-10:15 Dentist")), "9:30-10:15|Dentist");
-    EXPECT_EQ(Times(Parsed("9:30 - 10:15 Dentist")), "9:30-10:15|Dentist");
-    EXPECT_EQ(Times(Parsed("14 Call")), "14:00|Call");
-    EXPECT_EQ(Times(Parsed("  8:05 --  9 Fr\xFChst\xFC" "ck")), "8:05-9:00|Fr\xFChst\xFC" "ck");
-}
-
-TEST(InPlaceText, OddLines) {
-    EXPECT_EQ(Times(Parsed("1430")), "-106:00|");  // 1430 kept to the 8 signed bits of the field
-    EXPECT_EQ(Times(Parsed("14:")), "14:00|");
-    EXPECT_EQ(Times(Parsed("9:30 -")), "9:30|");
-    EXPECT_EQ(Times(Parsed("9:30 -   ")), "9:30|");
-    EXPECT_EQ(Times(Parsed("10 Call   ")), "10:00|Call   ");  // trailing blanks belong to the text
-    EXPECT_EQ(Times(Parsed("9.30 Dentist")), "9:00|.30 Dentist");  // only ':' parts the minutes
-    EXPECT_EQ(Times(Parsed("99:99 x")), "99:99|x");  // no range test
-    EXPECT_EQ(Times(Parsed("-5 minus")), "untimed|-5 minus");
+TEST(InPlaceText, TypedLines) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"Meeting", "untimed|Meeting"},
+        {"9:30 Dentist", "9:30|Dentist"},
+        {"9:30-10:15 Dentist", "9:30-10:15|Dentist"},
+        {"9:30 - 10:15 Dentist", "9:30-10:15|Dentist"},
+        {"14 Call", "14:00|Call"},
+        {"  8:05 --  9 Fr\xFChst\xFC" "ck", "8:05-9:00|Fr\xFChst\xFC" "ck"},
+        {"1430", "-106:00|"},  // 1430 kept to the 8 signed bits of the field
+        {"14:", "14:00|"},
+        {"9:30 -", "9:30|"},
+        {"9:30 -   ", "9:30|"},
+        {"10 Call   ", "10:00|Call   "},  // trailing blanks belong to the text
+        {"9.30 Dentist", "9:00|.30 Dentist"},  // only ':' parts the minutes
+        {"99:99 x", "99:99|x"},  // no range test
+        {"-5 minus", "untimed|-5 minus"},
+    };
+    for (const auto& [line, parsed] : cases) EXPECT_EQ(Times(Parsed(line)), parsed) << line;
     EXPECT_TRUE(IsEmptyEditText(""));
     EXPECT_TRUE(IsEmptyEditText("    "));
     EXPECT_FALSE(IsEmptyEditText("  x"));
@@ -110,7 +110,7 @@ TEST_F(InPlaceCommitTest, ANewLineBecomesAnAppointmentOfTheDay) {
 }
 
 TEST_F(InPlaceCommitTest, AnUnchangedLineKeepsTheAppointment) {
-    Add(2026, 12, 7, 10, 0, 11, 0, "Besprechung");
+    Add(MachTermin(2026, 12, 7, 10, 0, 11, 0, 0, "Besprechung"));
     Termin& t = Liste.Satz(0);
     t.Id = 17;
     t.Beschr = std::string(300, 'L');
@@ -133,8 +133,8 @@ TEST_F(InPlaceCommitTest, AnUnchangedLineKeepsTheAppointment) {
 }
 
 TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
-    Add(2026, 12, 7, 8, 0, 9, 0, "Early");
-    Add(2026, 12, 7, 10, 0, 11, 0, "Late");
+    Add(MachTermin(2026, 12, 7, 8, 0, 9, 0, 0, "Early"));
+    Add(MachTermin(2026, 12, 7, 10, 0, 11, 0, 0, "Late"));
     Commit(EditOf(1), "7:15 Moved");
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Moved");  // sorted in front
@@ -148,8 +148,8 @@ TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
 }
 
 TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
-    Add(2026, 12, 7, 9, 0, 10, 0, "Other");
-    Add(2026, 12, 7, 12, 0, 13, 0, "Mine");
+    Add(MachTermin(2026, 12, 7, 9, 0, 10, 0, 0, "Other"));
+    Add(MachTermin(2026, 12, 7, 12, 0, 13, 0, 0, "Mine"));
     Liste.Geaendert = false;
     const RecordRef edited = EditOf(1);
     host.answers = {Mb::IdNo};
@@ -168,9 +168,9 @@ TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
 }
 
 TEST_F(InPlaceCommitTest, TheEditedRecordIsFoundAfterTheCollectionMoved) {
-    Add(2026, 12, 7, 12, 0, 13, 0, "Mine");
+    Add(MachTermin(2026, 12, 7, 12, 0, 13, 0, 0, "Mine"));
     const RecordRef edited = EditOf(0);
-    Add(2026, 12, 7, 8, 0, 9, 0, "Inserted before");  // Mine now sits in slot 1
+    Add(MachTermin(2026, 12, 7, 8, 0, 9, 0, 0, "Inserted before"));  // Mine now sits in slot 1
     Commit(edited, "");
     ASSERT_EQ(Liste.Anzahl(), 1);
     EXPECT_EQ(std::string(Liste.Satz(0).Kurzbeschr), "Inserted before");

@@ -3,6 +3,7 @@
 #pragma once
 #include "drawing/Canvas.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,7 +11,6 @@ class RecordingCanvas : public Canvas {
 public:
     enum class Kind { Text, Line, Rectangle, Fill, Flood };
     struct Call {
-        explicit Call(Kind k) : kind(k) {}
         Kind kind;
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // text: x0, y0; flood: the seed
         std::string text;
@@ -20,24 +20,44 @@ public:
         TextAlign align = TextAlign::Left;
     };
 
-    static int CharWidth(const FontSpec& f) { return f.Height > 0 ? (f.Height / 2 > 0 ? f.Height / 2 : 1) : 8; }
-
     int UnitX() const override { return 1; }
     int UnitY() const override { return 1; }
+    TextSize MeasureText(const std::string& text, const FontSpec& f) override {
+        return TextSize{int(text.size()) * (f.Height > 0 ? std::max(f.Height / 2, 1) : 8), f.Height > 0 ? f.Height : 16};
+    }
+    void DrawText(int x, int y, const std::string& text, const TextStyle& s) override {
+        calls.push_back({Kind::Text, x, y, 0, 0, text, s.Font, {}, s.Colour, s.Align});
+    }
+    void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) override {
+        calls.push_back({Kind::Line, x0, y0, x1, y1, {}, {}, pen, {}, {}});
+    }
+    void Rectangle(int l, int t, int r, int b, const PenSpec& pen) override {
+        calls.push_back({Kind::Rectangle, l, t, r, b, {}, {}, pen, {}, {}});
+    }
+    void FillRect(int l, int t, int r, int b, Rgb c) override { calls.push_back({Kind::Fill, l, t, r, b, {}, {}, {}, c, {}}); }
+    void FloodFill(int x, int y, Rgb border, Rgb fill) override {
+        calls.push_back({Kind::Flood, x, y, 0, 0, {}, {}, PenSpec{1, border}, fill, {}});
+    }
 
-    TextSize MeasureText(const std::string& text, const FontSpec& font) override;
-    void DrawText(int x, int y, const std::string& text, const TextStyle& style) override;
-    void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) override;
-    void Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) override;
-    void FillRect(int left, int top, int right, int bottom, Rgb colour) override;
-    void FloodFill(int x, int y, Rgb border, Rgb fill) override;
+    std::vector<Call> Of(Kind kind) const {
+        std::vector<Call> out;
+        for (const Call& c : calls)
+            if (c.kind == kind) out.push_back(c);
+        return out;
+    }
+    int Count(Kind kind) const { return int(Of(kind).size()); }
+    // The first text drawn at (x, y), or starting with `prefix`; nullptr for none.
+    const Call* TextAt(int x, int y) const {
+        for (const Call& c : calls)
+            if (c.kind == Kind::Text && c.x0 == x && c.y0 == y) return &c;
+        return nullptr;
+    }
+    std::string Text(int x, int y) const { return TextAt(x, y) ? TextAt(x, y)->text : "<none>"; }
+    const Call* TextStartingWith(const std::string& prefix) const {
+        for (const Call& c : calls)
+            if (c.kind == Kind::Text && c.text.compare(0, prefix.size(), prefix) == 0) return &c;
+        return nullptr;
+    }
 
     std::vector<Call> calls;
-    int measured = 0;  // MeasureText calls
-
-    // Queries over the record.
-    std::vector<Call> Of(Kind kind) const;
-    const Call* TextStartingWith(const std::string& prefix) const;  // first such text
-    const Call* TextAt(int x, int y) const;
-    int Count(Kind kind) const;
 };

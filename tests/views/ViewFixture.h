@@ -5,6 +5,7 @@
 #include "holidays/FeiertagTestHelfer.h"
 #include "settings/Settings.h"
 #include "store/DatumText.h"
+#include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 #include "views/RecordingCanvas.h"
 #include "views/ViewState.h"
@@ -20,19 +21,7 @@ protected:
         view.Now = MachZeitpunkt(2026, 12, 5, 12, 0);
     }
 
-    static Termin Appointment(int j, int m, int t, int h, int mi, int eh, int emi, const std::string& text,
-                              uint16_t flags = 0) {
-        Termin r;
-        r.Start = MachZeitpunkt(j, m, t, h, mi);
-        r.Ende = MachZeitpunkt(j, m, t, eh, emi);
-        r.Flags = flags;
-        r.SetzeKurzbeschr(text);
-        return r;
-    }
     void Add(const Termin& t) { ASSERT_TRUE(Liste.Einfuegen(t)); }
-    void Add(int j, int m, int t, int h, int mi, int eh, int emi, const std::string& text, uint16_t flags = 0) {
-        Add(Appointment(j, m, t, h, mi, eh, emi, text, flags));
-    }
     Rgb Role(int role) const { return settings.Look.Farben.Colour(role); }
     // Short text of the appointment a hit entry refers to ("" for none).
     std::string HitText(const HitEntry& e) {

@@ -1,5 +1,4 @@
 list(APPEND ORDIVO_NATIVE_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/RecordingCanvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ViewLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayViewTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayCellTest.cpp

@@ -5,24 +5,13 @@
 #include "framework/DecoratedFrame.h"
 #include "framework/Dialog.h"
 #include "framework/Dispatch.h"
-
-#include <gtest/gtest.h>
+#include "support/WinKit.h"
 
 #include <vector>
 
-namespace {
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    MSG msg;
-    do {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
+using kit::Pump;
 
+namespace {
 class Client : public Window {
 public:
     std::vector<UINT> commands;
