@@ -124,3 +124,25 @@ TEST_F(FileCommands, NewWithAutoSaveOnSwitchesItOff) {
     EXPECT_TRUE(WaitFor([] { return UserString(kGeneral, "AutoSave") == "0"; }));
     EXPECT_EQ(WindowText(frame), "Ordivo - [Unbenannt]");
 }
+
+TEST_F(FileCommands, FailedOpenLeavesNoFileName) {
+    const std::string damaged = dir + "\\kaputt.odv";
+    SchreibBytes(damaged, original.substr(0, original.size() / 2));  // cut in the records
+    PostCommand(client, 102);
+    HWND dlg = program.WaitDialog();
+    ASSERT_NE(dlg, nullptr);
+    HWND edit = GetDlgItem(dlg, 0x480);  // edt1: file name
+    if (!edit) edit = GetDlgItem(dlg, 0x47C);
+    ASSERT_NE(edit, nullptr);
+    SetText(edit, damaged);
+    ClickButton(dlg, IDOK);
+    // The damaged-file message, then the new file the refusal starts.
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        box = program.FindWindowOf("#32770");
+        return box && box != dlg && MessageBoxText(box).find("kaputt.odv\nist besch\xE4" "digt") != std::string::npos;
+    }));
+    ClickButton(box, IDOK);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(frame) == "Ordivo - [Unbenannt]"; }));
+    EXPECT_EQ(LiesBytes(damaged), original.substr(0, original.size() / 2));  // left as it was
+}
