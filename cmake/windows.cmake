@@ -27,7 +27,7 @@ target_link_options(ordivo_dll PRIVATE -nostdlib -Wl,--entry=0)
 set_property(TARGET ordivo_dll PROPERTY LINK_LIBRARIES "")
 set_target_properties(ordivo_dll PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 file(GLOB ORDIVO_RC_PARTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*.rc ${CMAKE_SOURCE_DIR}/resources/*.h
-  ${CMAKE_SOURCE_DIR}/src/core/ResourceIds.h)
+  ${CMAKE_SOURCE_DIR}/src/core/ResourceIds.h ${CMAKE_SOURCE_DIR}/src/reminders/ReminderIds.h)
 set_source_files_properties(resources/ordivo.rc PROPERTIES OBJECT_DEPENDS "${ORDIVO_RC_PARTS}")
 file(GLOB ORDIVO_APP_RES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/app/*)
 set_source_files_properties(resources/app.rc PROPERTIES OBJECT_DEPENDS "${ORDIVO_APP_RES}")

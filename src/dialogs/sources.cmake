@@ -8,6 +8,11 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TerminListe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZeitFeld.cpp
 )
+# Warning notice, warning time and remark: portable rules and the Win32 dialogs.
+list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/Vorlauf.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorwarnHinweis.cpp
+)
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp

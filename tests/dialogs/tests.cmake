@@ -3,6 +3,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/TerminAktionenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminFelderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminListeTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorwarnHinweisTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/TerminDlgWinTest.cpp

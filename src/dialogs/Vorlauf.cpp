@@ -1,0 +1,28 @@
+// Lead-time arithmetic shared by the warning notice and the warning time dialog.
+#include "dialogs/Vorlauf.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+Vorlauf TeileMinuten(long minuten) { return Vorlauf{minuten / 1440, minuten % 1440 / 60, minuten % 60}; }
+
+namespace {
+// Reads at most 11 characters like the edit fields allow; far too large values are capped.
+long Zahl(const std::string& text) {
+    const long v = std::strtol(text.substr(0, 11).c_str(), nullptr, 10);
+    return std::clamp(v, 0L, 100000000L);
+}
+}  // namespace
+
+long VorlaufMinuten(const std::string& tage, const std::string& stunden, const std::string& minuten) {
+    return Zahl(tage) * 1440 + Zahl(stunden) * 60 + Zahl(minuten);
+}
+
+Zeitpunkt WarnungVor(const Zeitpunkt& start, long minuten) {
+    const long s = long(ToMinutes(start));
+    return FromMinutes(uint32_t(std::max(0L, s - minuten)));
+}
+
+long MinutenBis(const Zeitpunkt& von, const Zeitpunkt& bis) {
+    return std::max(0L, long(ToMinutes(bis)) - long(ToMinutes(von)));
+}

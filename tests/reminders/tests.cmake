@@ -1,0 +1,3 @@
+list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/VorwarnPlanerTest.cpp
+)
