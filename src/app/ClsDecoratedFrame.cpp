@@ -89,7 +89,8 @@ void ClsDecoratedFrame::BuildControlBar(TToolTip* tip) {
 void ClsDecoratedFrame::BuildStatusBar(TToolTip* tip) {
     auto status = std::make_unique<TTipStatusBar>(tip, MessageGadget, 10);
     status->AddTextGadget(MessageGadget, 48, true);
-    status->AddTextGadget(ClockGadget, 12, true);
+    // Wide enough for the whole clock text (date, two blanks, time with seconds) in the gadget font.
+    status->AddTextGadget(ClockGadget, status->CharsFor("88.88.8888  88:88:88"), true);
     InsertBottom(std::move(status));
 }
 
@@ -99,6 +100,10 @@ void ClsDecoratedFrame::SetStatusText(const std::string& text) {
 
 void ClsDecoratedFrame::SetDefaultStatusText(const std::string& text) {
     if (auto* status = static_cast<TTipStatusBar*>(Status())) status->SetDefaultText(text);
+}
+
+void ClsDecoratedFrame::SetClockText(const std::string& text) {
+    if (Status()) Status()->SetText(ClockGadget, text);
 }
 
 void ClsDecoratedFrame::OnMenuHint(UINT id) {

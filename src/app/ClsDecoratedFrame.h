@@ -21,6 +21,7 @@ public:
     void BuildControlBar(TToolTip* tip);
     void BuildStatusBar(TToolTip* tip);
     void SetStatusText(const std::string& text);
+    void SetClockText(const std::string& text);
     // What the message gadget shows when no hint or status text is set.
     void SetDefaultStatusText(const std::string& text);
 

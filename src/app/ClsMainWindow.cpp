@@ -12,6 +12,7 @@
 #include "core/ResourceIds.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsTerminDlg.h"
+#include "reminders/ReminderIds.h"
 #include "views/Navigation.h"
 
 #include <vector>
@@ -31,16 +32,19 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_TAG, CM_MONAT, &ClsMainWindow::CmViewMode},
     {CM_MENUELEISTE, CM_MENUELEISTE, &ClsMainWindow::CmMenuOnOff},
-    {CM_FEIERTAGE, CM_ALARMTOENE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_FEIERTAGE, CM_FEIERTAGE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ALARMTOENE, CM_ALARMTOENE, &ClsMainWindow::CmAlarmSounds},
     {CM_AUTOSPEICHERN, CM_AUTOSPEICHERN, &ClsMainWindow::CmAutoSave},
     {CM_SCHRIFTHOEHEN, CM_FARBEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_EINSTELLUNGEN_SPEICHERN, CM_EINSTELLUNGEN_SPEICHERN, &ClsMainWindow::CmSaveSettings},
     {CM_TAGESRASTER, CM_TAGESRASTER, &ClsMainWindow::CmNotYetAvailable},
     {CM_GROSS_VORWAERTS, CM_GROSS_ZURUECK, &ClsMainWindow::CmNavigate},
     {CM_ADRESSBUCH, CM_NOCH_NICHT_VERFUEGBAR, &ClsMainWindow::CmNotYetAvailable},
-    {CM_ANMERKUNG, CM_ANMERKUNG, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ANMERKUNG, CM_ANMERKUNG, &ClsMainWindow::CmRemark},
     {CM_ERLEDIGT, CM_ERLEDIGT, &ClsMainWindow::CmToggleDone},
-    {CM_ADRESSE, CM_VERSCHIEBEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ADRESSE, CM_ADRESSE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_VORWARNZEIT, CM_VORWARNZEIT, &ClsMainWindow::CmWarningTime},
+    {CM_ENTFERNEN, CM_VERSCHIEBEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_HILFE, CM_HILFE_BENUTZEN, &ClsMainWindow::CmHelp},
     {CM_INFO, CM_INFO, &ClsMainWindow::CmAbout},
 };
@@ -204,7 +208,10 @@ void ClsMainWindow::CmNotYetAvailable(UINT) {
 LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {
     const char* text = reinterpret_cast<const char*>(lp);
     if (text) SetStatus(text);
-    else if (wp == 0) SetStatus(std::string());
+    else if (wp == 0) {
+        if (frame_) frame_->SetDefaultStatusText(planer_.StandardStatusText());
+        SetStatus(planer_.StandardStatusText());
+    }
     return 0;
 }
 
@@ -212,9 +219,3 @@ LRESULT ClsMainWindow::OnListChanged(WPARAM, LPARAM) {
     PlanNextWarning();
     return 0;
 }
-
-// The warning plan arrives with the reminders subsystem.
-void ClsMainWindow::PlanNextWarning() {}
-
-// Clock and warnings arrive with the reminders subsystem.
-void ClsMainWindow::TimerTick() {}

@@ -2,6 +2,7 @@
 // program, the one-second timer, the private messages and the file commands.
 #pragma once
 #include "document/Dokument.h"
+#include "reminders/VorwarnFenster.h"
 #include "settings/Settings.h"
 #include "views/ClsCalendarWindow.h"
 
@@ -67,10 +68,6 @@ private:
     void SetStatus(const std::string& text);
     LRESULT OnStatusText(WPARAM wp, LPARAM lp);
     LRESULT OnListChanged(WPARAM wp, LPARAM lp);
-    // Recomputes the next advance warning.
-    void PlanNextWarning();
-    // Work of the one-second timer: clock and due warnings.
-    void TimerTick();
 
     static const CommandEntry<ClsMainWindow> kCommands[];
     static const MessageEntry<ClsMainWindow> kMessages[];
@@ -78,4 +75,13 @@ private:
     ClsDecoratedFrame* frame_ = nullptr;
     MainWindowSettings windowSettings_;
     bool timerRunning_ = false;
+
+    // Reminders (reminders/MainWindowReminders.cpp).
+    void PlanNextWarning();
+    void TimerTick();
+    void CmAlarmSounds(UINT id);
+    void CmRemark(UINT id);
+    void CmWarningTime(UINT id);
+    VorwarnFenster reminderWindow_{*this};
+    VorwarnPlaner planer_{doc_.Liste, GetHost(), reminderWindow_, windowSettings_.Sounds};
 };

@@ -14,7 +14,10 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnHinweis.cpp
 )
 list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ClsAnmerkDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsTerminDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnZeitDlg.cpp
 )

@@ -29,6 +29,14 @@ void StatusBar::AddTextGadget(int id, int widthChars, bool recessed) {
     LayoutGadgets();
 }
 
+int StatusBar::CharsFor(const std::string& sample) const {
+    gdi::WindowDc screen(nullptr);
+    gdi::SelectGuard sel(screen.Get(), font_.Get());
+    SIZE size{};
+    GetTextExtentPoint32A(screen.Get(), sample.c_str(), int(sample.size()), &size);
+    return (size.cx + charWidth_ - 1) / charWidth_ + 1;  // rounded up, one to spare
+}
+
 int StatusBar::Height() const { return charHeight_ + 4 * kGap + 2; }
 
 void StatusBar::LayoutGadgets() {

@@ -12,6 +12,8 @@ public:
     explicit StatusBar(int fontPoints = 10);
 
     void AddTextGadget(int id, int widthChars, bool recessed);
+    // Gadget width in characters that holds `sample` in the gadget font.
+    int CharsFor(const std::string& sample) const;
     void SetText(int id, const std::string& text);
     std::string Text(int id) const;
     int Height() const;

@@ -2,3 +2,8 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnPlaner.cpp
 )
+list(APPEND ORDIVO_WIN32_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/ClsAlarmDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowReminders.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/VorwarnFenster.cpp
+)

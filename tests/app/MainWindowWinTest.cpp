@@ -140,8 +140,29 @@ TEST_F(MainWindow, MenuHintsShowTheStatusPartOfTheString) {
     Start();
     SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(103, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(frame->Handle())));
     EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "Speichert den Kalender");
-    SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // menu closed
-    EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "");
+    SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // menu closed: the plan's text
+    EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "Keine Vorwarnung ausstehend.");
+}
+
+TEST_F(MainWindow, ClockShowsDateAndTimeWithSecondsEverySecond) {
+    Start();
+    ASSERT_TRUE(main->TimerRunning());
+    host.now = LocalTime{2026, 12, 4, 21, 5, 9};
+    kit::Pump(1200);
+    EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::ClockGadget), "04.12.2026  21:05:09");
+    host.now.Sekunde = 10;
+    kit::Pump(1200);
+    EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::ClockGadget), "04.12.2026  21:05:10");
+}
+
+TEST_F(MainWindow, RemarkAndWarningTimeWithoutAClickedAppointmentOnlyBeep) {
+    Start();
+    for (UINT id : {821u, 824u}) {
+        host.beeps = 0;
+        Command(id);
+        EXPECT_EQ(host.beeps, 1) << id;
+    }
+    EXPECT_TRUE(host.messages.empty());
 }
 
 namespace {

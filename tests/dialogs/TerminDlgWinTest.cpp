@@ -3,6 +3,7 @@
 // collection after each step, saves the file and reads it back, and takes screenshots.
 #include "core/ResString.h"
 #include "dialogs/ClsTerminDlg.h"
+#include "dialogs/DlgSkript.h"
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
 #include "store/TerminFixtures.h"
@@ -13,43 +14,6 @@
 #include <functional>
 
 namespace {
-// Controls of the running dialog, used from the script (same thread, so every call is direct).
-struct Dlg {
-    HWND h;
-    HWND Item(int id) const { return GetDlgItem(h, id); }
-    // Typed text: replaces the whole content like a user would (a multi-line edit reports
-    // no change for WM_SETTEXT).
-    void Text(int id, const std::string& s) const {
-        SendMessageA(Item(id), EM_SETSEL, 0, -1);
-        SendMessageA(Item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    std::string Text(int id) const { return kit::WindowText(Item(id)); }
-    void Klick(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    void Fokus(int id) const { SendMessageA(h, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE); }
-    bool An(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-    bool Markiert(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    int Zeilen() const { return int(SendMessageA(Item(120), LB_GETCOUNT, 0, 0)); }
-    std::string Zeile(int i) const {
-        std::vector<char> buf(size_t(SendMessageA(Item(120), LB_GETTEXTLEN, i, 0)) + 1);
-        SendMessageA(Item(120), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
-        return buf.data();
-    }
-    // A user's pick of list line i.
-    void Waehle(int i) const {
-        SendMessageA(Item(120), LB_SETCURSEL, i, 0);
-        SendMessageA(h, WM_COMMAND, MAKEWPARAM(120, LBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(120)));
-    }
-    std::string Titel() const { return kit::WindowText(h); }
-    // The dialog as shown on the screen, into build/screenshots/<name>.png.
-    void Bild(const std::string& name) const {
-        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        kit::Repaint(h);
-        const kit::Surface bild(h, false);
-        EXPECT_GT(bild.Count(GetSysColor(COLOR_3DFACE)), bild.Width() * bild.Height() / 2);  // painted, not black
-        EXPECT_TRUE(bild.SavePng(name));
-    }
-};
-
 std::function<void(const Dlg&)>* skript = nullptr;
 kit::BoxAnswers* boxen = nullptr;
 

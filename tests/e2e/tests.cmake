@@ -1,4 +1,5 @@
 list(APPEND ORDIVO_E2E_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/FileCommandsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReminderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
 )

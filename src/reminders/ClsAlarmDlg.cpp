@@ -1,0 +1,57 @@
+// ClsAlarmDlg: check boxes IDC_AT_AN + i, file fields IDC_AT_DATEI + i, choose buttons
+// IDC_AT_WAEHLEN + i for priority i.
+#include "reminders/ClsAlarmDlg.h"
+
+#include "app/AppState.h"
+#include "app/FileNames.h"
+#include "app/ResString.h"
+#include "reminders/ReminderIds.h"
+
+#include <commdlg.h>
+
+ClsAlarmDlg::ClsAlarmDlg(HWND parent, AlarmSound* toene)
+    : Dialog(parent, IDD_ALARMTOENE, app::ResourceLibrary), toene_(toene) {}
+
+void ClsAlarmDlg::SetupWindow() {
+    for (int i = 0; i < AlarmKindCount; ++i) {
+        SetChecked(IDC_AT_AN + i, toene_[i].Enabled);
+        LimitText(IDC_AT_DATEI + i, sizeof toene_[i].File - 1);
+        SetItemText(IDC_AT_DATEI + i, toene_[i].File);
+    }
+}
+
+bool ClsAlarmDlg::OnCommand(int id, int notify, HWND) {
+    if (notify != BN_CLICKED || id < IDC_AT_WAEHLEN || id >= IDC_AT_WAEHLEN + AlarmKindCount) return false;
+    WaehleDatei(id - IDC_AT_WAEHLEN);
+    return true;
+}
+
+void ClsAlarmDlg::WaehleDatei(int prioritaet) {
+    const std::string filter = DialogFilter(LoadResString(IDS_WAV_FILTER));
+    char datei[80] = {};
+    char titel[256] = {};
+    OPENFILENAMEA ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = Handle();
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = datei;
+    ofn.nMaxFile = sizeof datei;
+    ofn.lpstrFileTitle = titel;
+    ofn.nMaxFileTitle = sizeof titel;
+    ofn.lpstrInitialDir = "\\windows";
+    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&ofn)) return;
+    AlarmSound& ton = toene_[prioritaet];
+    lstrcpynA(ton.File, datei, sizeof ton.File);
+    SetItemText(IDC_AT_DATEI + prioritaet, ton.File);
+    SettingsChanged = true;
+}
+
+bool ClsAlarmDlg::CanClose() {
+    for (int i = 0; i < AlarmKindCount; ++i) {
+        toene_[i].Enabled = IsChecked(IDC_AT_AN + i);
+        lstrcpynA(toene_[i].File, GetItemText(IDC_AT_DATEI + i).c_str(), sizeof toene_[i].File);
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+// The alarm sounds dialog (template IDD_ALARMTOENE, command CM_ALARMTOENE): sound on or off
+// and a WAV file for each of the four priorities.
+#pragma once
+#include "app/Settings.h"
+#include "framework/Dialog.h"
+
+class ClsAlarmDlg : public Dialog {
+public:
+    // `toene`: the four sounds by priority, changed on OK (a chosen file at once).
+    ClsAlarmDlg(HWND parent, AlarmSound* toene);
+
+protected:
+    void SetupWindow() override;
+    bool CanClose() override;
+    bool OnCommand(int id, int notify, HWND control) override;
+
+private:
+    void WaehleDatei(int prioritaet);
+
+    AlarmSound* toene_;
+};

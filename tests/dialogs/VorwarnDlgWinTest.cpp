@@ -1,0 +1,207 @@
+// The warning notice, warning time, remark and alarm sounds dialogs from their templates in
+// ORDIVO.DLL, driven in-process by a script on the dialog's thread; screenshots of each.
+#include "dialogs/ClsAnmerkDlg.h"
+#include "dialogs/ClsVorwarnDlg.h"
+#include "dialogs/ClsVorwarnZeitDlg.h"
+#include "dialogs/DlgSkript.h"
+#include "reminders/ClsAlarmDlg.h"
+#include "reminders/ReminderIds.h"
+#include "store/ClsListe.h"
+#include "support/FakeHost.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+namespace {
+std::function<void(const Dlg&)>* skript = nullptr;
+
+BOOL CALLBACK FindeDialog(HWND h, LPARAM lp) {
+    char name[16] = {};
+    GetClassNameA(h, name, sizeof name);
+    if (std::string(name) != "#32770" || !IsWindowVisible(h)) return TRUE;
+    *reinterpret_cast<HWND*>(lp) = h;
+    return FALSE;
+}
+
+// Runs the script once the dialog of this thread is shown; the script ends the dialog.
+void CALLBACK Schritt(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dialog = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &FindeDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    KillTimer(nullptr, id);
+    (*skript)(Dlg{dialog});
+}
+
+template <class Lauf>
+void Fahre(std::function<void(const Dlg&)> s, Lauf lauf) {
+    skript = &s;
+    SetTimer(nullptr, 0, 30, &Schritt);
+    lauf();
+    skript = nullptr;
+}
+
+bool Fett(const Dlg& d, int id) {
+    LOGFONTA lf{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(d.Item(id), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfWeight == FW_BOLD && std::string(lf.lfFaceName) == "Arial";
+}
+
+const Zeitpunkt Jetzt12 = MachZeitpunkt(2026, 12, 5, 12, 0);
+
+class VorwarnDlgWin : public testing::Test {
+protected:
+    void SetUp() override {
+        liste.Reserviere(ClsListe::StartKapazitaet);
+        Termin t;
+        t.Start = MachZeitpunkt(2026, 12, 7, 14, 30);
+        t.Ende = MachZeitpunkt(2026, 12, 7, 15, 45);
+        t.Vorwarnung = MachZeitpunkt(2026, 12, 5, 11, 0);
+        t.SetzeKurzbeschr("Besprechung mit Frau M\xFCller");
+        t.Beschr = "Raum 3.14, Unterlagen zum Jahresabschluss mitbringen.";
+        t.SetzePrioritaet(2);
+        liste.Einfuegen(t);
+    }
+
+    FakeHost host;
+    ClsListe liste;
+};
+}  // namespace
+
+TEST_F(VorwarnDlgWin, NoticeShowsTheAppointmentAndWarnAgainStoresTheNewLead) {
+    Fahre(
+        [](const Dlg& d) {
+            EXPECT_EQ(d.Titel(), "Vorwarnung");
+            EXPECT_EQ(d.Text(IDC_HW_KURZTEXT), "Besprechung mit Frau M\xFCller");
+            EXPECT_TRUE(Fett(d, IDC_HW_KURZTEXT));
+            EXPECT_EQ(d.Text(IDC_HW_BESCHR), "Raum 3.14, Unterlagen zum Jahresabschluss mitbringen.");
+            EXPECT_EQ(d.Text(IDC_HW_DATUM), " 7.12.2026");
+            EXPECT_EQ(d.Text(IDC_HW_ZEIT), "14:30");
+            EXPECT_EQ(d.Text(IDC_HW_PRIORITAET), "wichtig");
+            EXPECT_EQ(d.Text(IDC_HW_TAGE) + "/" + d.Text(IDC_HW_STUNDEN) + "/" + d.Text(IDC_HW_MINUTEN), "2/2/30");
+            EXPECT_FALSE(d.An(IDC_HW_TAGE));
+            EXPECT_FALSE(d.An(IDC_HW_ADRESSE));
+            EXPECT_FALSE(d.Markiert(IDC_HW_ERLEDIGT));
+            d.Bild("vorwarnung");
+            d.Klick(IDC_HW_WIEDER);
+            EXPECT_TRUE(d.An(IDC_HW_TAGE) && d.An(IDC_HW_STUNDEN) && d.An(IDC_HW_MINUTEN));
+            d.Text(IDC_HW_TAGE, "0");
+            d.Text(IDC_HW_STUNDEN, "1");
+            d.Text(IDC_HW_MINUTEN, "30");
+            d.Klick(IDOK);
+        },
+        [&] { ZeigeVorwarnung(nullptr, liste, 0, Jetzt12); });
+    ASSERT_EQ(liste.Anzahl(), 1);
+    EXPECT_EQ(liste.Satz(0).Vorwarnung, MachZeitpunkt(2026, 12, 7, 13, 0));
+    EXPECT_FALSE(liste.Satz(0).Hat(FlagErledigt));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing) {
+    const Termin vorher = liste.Satz(0);
+    bool nochOffen = false;
+    Fahre(
+        [&](const Dlg& d) {
+            d.Klick(IDC_HW_WIEDER);
+            d.Klick(IDC_HW_ERLEDIGT);
+            d.Klick(IDOK);
+            nochOffen = IsWindowVisible(d.h) != FALSE;
+            d.Klick(IDCANCEL);
+        },
+        [&] { ZeigeVorwarnung(nullptr, liste, 0, Jetzt12); });
+    EXPECT_TRUE(nochOffen);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Fehler!");
+    EXPECT_EQ(liste.Satz(0).Vorwarnung, vorher.Vorwarnung);
+    EXPECT_EQ(liste.Satz(0).Flags, vorher.Flags);
+}
+
+TEST_F(VorwarnDlgWin, ProgramThatCannotStartIsReportedAndTheAppointmentIsDoneAnyway) {
+    liste.Satz(0).Flags = FlagProgramm;
+    liste.Satz(0).Beschr = "Sicherung: #[C:\\gibt\\es\\nicht.exe /q] danach";
+    ZeigeVorwarnung(nullptr, liste, 0, Jetzt12);  // no notice: nothing to script
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].caption, "Programmstart: C:\\gibt\\es\\nicht.exe /q");
+    EXPECT_EQ(host.messages[0].style, Mb::IconExclamation);
+    EXPECT_EQ(host.messages[0].text.rfind("Das Programm konnte nicht gestartet werden", 0), 0u);
+    EXPECT_EQ(liste.Satz(0).Flags, FlagManuellErledigt | FlagErledigt);
+    EXPECT_EQ(liste.Satz(0).Vorwarnung.Jahr, 0);
+}
+
+TEST_F(VorwarnDlgWin, WarningTimeShowsTheLeadAndSetsTheNewOneInPlace) {
+    Termin t = liste.Satz(0);
+    Fahre(
+        [](const Dlg& d) {
+            EXPECT_EQ(d.Titel(), "Vorwarnzeit");
+            EXPECT_EQ(d.Text(IDC_VZ_BISHER_TAGE) + "|" + d.Text(IDC_VZ_BISHER_STUNDEN) + "|" +
+                          d.Text(IDC_VZ_BISHER_MINUTEN),
+                      "2 Tage|3 Stunden|30 Minuten");
+            EXPECT_EQ(d.Text(IDC_VZ_TAGE) + "/" + d.Text(IDC_VZ_STUNDEN) + "/" + d.Text(IDC_VZ_MINUTEN), "2/2/30");
+            d.Bild("vorwarnzeit");
+            d.Text(IDC_VZ_TAGE, "0");
+            d.Text(IDC_VZ_STUNDEN, "1");
+            d.Text(IDC_VZ_MINUTEN, "30");
+            d.Klick(IDOK);
+        },
+        [&] { ClsVorwarnZeitDlg(nullptr, t, Jetzt12).Execute(); });
+    EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2026, 12, 7, 13, 0));
+
+    t.Vorwarnung = Zeitpunkt{};
+    Fahre([](const Dlg& d) {
+        EXPECT_EQ(d.Text(IDC_VZ_BISHER_TAGE), "Keine");
+        EXPECT_EQ(d.Text(IDC_VZ_BISHER_STUNDEN), "");
+        d.Klick(IDCANCEL);
+    },
+          [&] { ClsVorwarnZeitDlg(nullptr, t, Jetzt12).Execute(); });
+    EXPECT_EQ(t.Vorwarnung.Jahr, 0);
+}
+
+TEST_F(VorwarnDlgWin, RemarkStoresLongTextsInBlocksAndShortOnesInTheRecord) {
+    Termin t = liste.Satz(0);
+    const std::string lang(300, 'x');
+    Fahre(
+        [&](const Dlg& d) {
+            EXPECT_EQ(d.Titel(), "Anmerkung");
+            EXPECT_EQ(d.Text(IDC_AM_TEXT), t.Beschr);
+            d.Text(IDC_AM_TEXT, "Zimmer 3.14\r\nBitte p\xFCnktlich.");
+            d.Bild("anmerkung");
+            d.Text(IDC_AM_TEXT, lang);
+            d.Klick(IDOK);
+        },
+        [&] { ClsAnmerkDlg(nullptr, t).Execute(); });
+    EXPECT_EQ(t.Beschr, lang);
+    EXPECT_EQ(t.Blocks(), 2);
+    Fahre(
+        [](const Dlg& d) {
+            d.Text(IDC_AM_TEXT, "nur noch zwanzig Zei");
+            d.Klick(IDOK);
+        },
+        [&] { ClsAnmerkDlg(nullptr, t).Execute(); });
+    EXPECT_EQ(t.Beschr, "nur noch zwanzig Zei");
+    EXPECT_EQ(t.Blocks(), 0);
+}
+
+TEST_F(VorwarnDlgWin, AlarmSoundsOkCopiesChecksAndFilesWithoutMarkingSettingsChanged) {
+    AlarmSound toene[AlarmKindCount];
+    toene[1].Enabled = true;
+    std::snprintf(toene[1].File, sizeof toene[1].File, "C:\\klang\\leise.wav");
+    SettingsChanged = false;
+    Fahre(
+        [](const Dlg& d) {
+            EXPECT_EQ(d.Titel(), "Alarmt\xF6ne");
+            EXPECT_TRUE(d.Markiert(IDC_AT_AN + 1));
+            EXPECT_EQ(d.Text(IDC_AT_DATEI + 1), "C:\\klang\\leise.wav");
+            d.Klick(IDC_AT_AN + 3);
+            d.Text(IDC_AT_DATEI + 3, "C:\\klang\\laut.wav");
+            d.Klick(IDC_AT_AN + 1);
+            d.Bild("alarmtoene");
+            d.Klick(IDOK);
+        },
+        [&] { ClsAlarmDlg(nullptr, toene).Execute(); });
+    EXPECT_FALSE(toene[1].Enabled);
+    EXPECT_STREQ(toene[1].File, "C:\\klang\\leise.wav");
+    EXPECT_TRUE(toene[3].Enabled);
+    EXPECT_STREQ(toene[3].File, "C:\\klang\\laut.wav");
+    EXPECT_FALSE(SettingsChanged);
+}

@@ -1,0 +1,175 @@
+// Reminders in the real program: a warning due at start opens the notice with the
+// appointment's texts and the time left; done, warn again and Cancel reach the saved file
+// and Cancel does not re-open the notice; a program reference starts its program instead.
+#include "addresses/ClsAdrListe.h"
+#include "e2e/Driver.h"
+#include "reminders/ReminderIds.h"
+#include "store/ClsListe.h"
+#include "store/KalenderDatei.h"
+
+#include <gtest/gtest.h>
+
+using namespace e2e;
+
+namespace {
+Zeitpunkt JetztLokal() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return MachZeitpunkt(st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute);
+}
+
+long Abstand(const Zeitpunkt& von, const Zeitpunkt& bis) { return long(ToMinutes(bis)) - long(ToMinutes(von)); }
+
+// An appointment starting `startIn` minutes from now, warning `warnungIn` minutes from now.
+Termin Mit(const char* text, long startIn, long warnungIn) {
+    const uint32_t jetzt = ToMinutes(JetztLokal());
+    Termin t;
+    t.Start = FromMinutes(uint32_t(long(jetzt) + startIn));
+    t.Ende = t.Start;
+    t.Flags = FlagOhneEnde;
+    t.Vorwarnung = FromMinutes(uint32_t(long(jetzt) + warnungIn));
+    t.SetzeKurzbeschr(text);
+    return t;
+}
+
+void LeereListen() {
+    Liste.Leeren();
+    Liste.Initialisieren([] { return false; });
+    AdrListe.Leeren();
+    AdrListe.Initialisieren();
+}
+
+// Written and read back by the program's own file code.
+void Schreibe(const std::string& pfad, const std::vector<Termin>& termine) {
+    LeereListen();
+    for (const Termin& t : termine) Liste.Einfuegen(t);
+    ASSERT_TRUE(SchreibeDatei(pfad, ModusKalender));
+}
+
+std::vector<Termin> Lies(const std::string& pfad) {
+    LeereListen();
+    Dateiname = pfad;
+    std::vector<Termin> termine;
+    if (Liste.Laden())
+        for (int i = 0; i < Liste.Anzahl(); ++i) termine.push_back(Liste.Satz(i));
+    return termine;
+}
+
+std::string Feld(HWND dialog, int id) { return WindowText(GetDlgItem(dialog, id)); }
+
+void Ankreuzen(HWND dialog, int id) {
+    SendMessageA(GetDlgItem(dialog, id), BM_SETCHECK, BST_CHECKED, 0);
+    ClickButton(dialog, id);  // the notification the dialog reacts to
+}
+
+bool WartetBisZu(HWND wnd, DWORD ms = 10000) {
+    for (const DWORD start = GetTickCount(); IsWindow(wnd); Sleep(50))
+        if (GetTickCount() - start > ms) return false;
+    return true;
+}
+
+class Reminders : public testing::Test {
+protected:
+    void SetUp() override {
+        DeleteOrdivoSettings();
+        SetUserString("Software\\kdw\\Ordivo\\General", "FirstStart", "0");
+        dir = MakeTempDir("remind");
+        file = dir + "\\termine.odv";
+    }
+    void TearDown() override { DeleteOrdivoSettings(); }
+
+    // The notice that the start shows (the program is started with the file).
+    HWND StarteMitHinweis() {
+        if (!program.Start(file)) return nullptr;
+        return program.WaitDialog();
+    }
+    // Saves through command 103 and ends through 109 (nothing left to ask).
+    void SpeichereUndBeende() {
+        HWND frame = program.WaitWindow("OrdivoFrame");
+        ASSERT_NE(frame, nullptr);
+        HWND client = FindChild(frame, "OrdivoCalendar");
+        SendCommand(client, 103);
+        PostCommand(client, 109);
+        EXPECT_EQ(program.Wait(), 0);
+    }
+
+    std::string dir, file;
+    Program program;
+};
+}  // namespace
+
+TEST_F(Reminders, DueWarningOpensTheNoticeWithTimeLeftAndDoneReachesTheSavedFile) {
+    Schreibe(file, {Mit("Zahnarzt", 180, -1), Mit("Morgen", 2 * 1440, 1440)});
+    HWND hinweis = StarteMitHinweis();
+    ASSERT_NE(hinweis, nullptr);
+    EXPECT_EQ(WindowText(hinweis), "Vorwarnung");
+    EXPECT_EQ(Feld(hinweis, IDC_HW_KURZTEXT), "Zahnarzt");
+    const std::string rest = Feld(hinweis, IDC_HW_TAGE) + "/" + Feld(hinweis, IDC_HW_STUNDEN) + "/" +
+                             Feld(hinweis, IDC_HW_MINUTEN);
+    EXPECT_TRUE(rest == "0/3/0" || rest == "0/2/59") << rest;  // the minute may turn meanwhile
+    SavePng(CaptureWindow(hinweis, false), "e2e-vorwarnung");
+    Ankreuzen(hinweis, IDC_HW_ERLEDIGT);
+    ClickButton(hinweis, IDOK);
+    ASSERT_TRUE(WartetBisZu(hinweis));
+    EXPECT_EQ(program.WaitDialog(2500), nullptr);  // nothing else is due
+    HWND frame = program.WaitWindow("OrdivoFrame");
+    ASSERT_NE(frame, nullptr);
+    SavePng(CaptureWindow(frame, false), "e2e-vorwarnung-kalender");
+    SpeichereUndBeende();
+
+    const std::vector<Termin> termine = Lies(file);
+    ASSERT_EQ(termine.size(), 2u);
+    EXPECT_STREQ(termine[0].Kurzbeschr, "Zahnarzt");
+    EXPECT_TRUE(termine[0].Hat(FlagErledigt) && termine[0].Hat(FlagManuellErledigt));
+    EXPECT_EQ(termine[0].Vorwarnung.Jahr, 0);
+    EXPECT_EQ(Abstand(termine[1].Vorwarnung, termine[1].Start), 1440);  // untouched
+}
+
+TEST_F(Reminders, OldestFirstWarnAgainIsStoredAndCancelWaitsFiveMinutes) {
+    Schreibe(file, {Mit("Erster Termin", 180, -1), Mit("Zweiter Termin", 120, -3)});
+    HWND erster = StarteMitHinweis();
+    ASSERT_NE(erster, nullptr);
+    EXPECT_EQ(Feld(erster, IDC_HW_KURZTEXT), "Zweiter Termin");  // its warning is older
+    Ankreuzen(erster, IDC_HW_WIEDER);
+    SetWindowTextTo(GetDlgItem(erster, IDC_HW_TAGE), "0");
+    SetWindowTextTo(GetDlgItem(erster, IDC_HW_STUNDEN), "1");
+    SetWindowTextTo(GetDlgItem(erster, IDC_HW_MINUTEN), "0");
+    ClickButton(erster, IDOK);
+    ASSERT_TRUE(WartetBisZu(erster));
+
+    HWND zweiter = program.WaitDialog();
+    ASSERT_NE(zweiter, nullptr);
+    EXPECT_EQ(Feld(zweiter, IDC_HW_KURZTEXT), "Erster Termin");
+    const Zeitpunkt abgebrochen = JetztLokal();
+    ClickButton(zweiter, IDCANCEL);
+    ASSERT_TRUE(WartetBisZu(zweiter));
+    EXPECT_EQ(program.WaitDialog(3500), nullptr);  // several ticks, no notice again
+    SpeichereUndBeende();
+
+    const std::vector<Termin> termine = Lies(file);
+    ASSERT_EQ(termine.size(), 2u);
+    EXPECT_EQ(Abstand(termine[0].Vorwarnung, termine[0].Start), 60);  // "Zweiter Termin": 1 hour before
+    const long spaeter = Abstand(abgebrochen, termine[1].Vorwarnung);
+    EXPECT_TRUE(spaeter == 5 || spaeter == 6) << spaeter;
+    EXPECT_FALSE(termine[1].Hat(FlagErledigt));
+}
+
+TEST_F(Reminders, ProgramReferenceStartsItsProgramAndMarksTheAppointmentDone) {
+    const std::string marke = dir + "\\gestartet.txt";
+    Termin t = Mit("Sicherung", 60, -1);
+    t.Flags |= FlagProgramm;
+    t.Beschr = "Sicherung starten: #[cmd.exe /c echo gestartet> " + marke + "]";
+    Schreibe(file, {t});
+    ASSERT_TRUE(program.Start(file));
+    bool gestartet = false;
+    for (const DWORD start = GetTickCount(); !gestartet && GetTickCount() - start < 15000; Sleep(100))
+        gestartet = GetFileAttributesA(marke.c_str()) != INVALID_FILE_ATTRIBUTES;
+    EXPECT_TRUE(gestartet);
+    EXPECT_EQ(program.WaitDialog(1500), nullptr);  // no notice, no message
+    SpeichereUndBeende();
+
+    const std::vector<Termin> termine = Lies(file);
+    ASSERT_EQ(termine.size(), 1u);
+    EXPECT_EQ(termine[0].Flags, FlagOhneEnde | FlagManuellErledigt | FlagErledigt);
+    EXPECT_EQ(termine[0].Vorwarnung.Jahr, 0);
+}
