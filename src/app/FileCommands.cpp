@@ -1,6 +1,7 @@
 // File commands of the calendar window: new, open, save, save as / export, and the save
 // with backup that the close query also uses.
 #include "app/ClsMainWindow.h"
+#include "app/FileDialog.h"
 #include "core/FileNames.h"
 #include "core/Host.h"
 #include "core/ProgramPath.h"
@@ -9,34 +10,11 @@
 #include "document/KalenderDatei.h"
 #include "store/Passwort.h"
 
-#include <commdlg.h>
-
 namespace {
 bool FileExists(const std::string& path) {
     const DWORD attr = GetFileAttributesA(path.c_str());
     return attr != INVALID_FILE_ATTRIBUTES && !(attr & FILE_ATTRIBUTE_DIRECTORY);
 }
-
-// File dialog buffers: 80 characters for the path, 256 for the title.
-struct FileDialog {
-    OPENFILENAMEA ofn{};
-    char file[80] = {};
-    char title[256] = {};
-    std::string filter;
-    std::string initialDir = ProgramDirectory();
-
-    FileDialog(HWND owner, const std::string& filterText) : filter(DialogFilter(filterText)) {
-        ofn.lStructSize = sizeof ofn;
-        ofn.hwndOwner = owner;
-        ofn.lpstrFilter = filter.c_str();
-        ofn.nFilterIndex = 1;
-        ofn.lpstrFile = file;
-        ofn.nMaxFile = sizeof file;
-        ofn.lpstrFileTitle = title;
-        ofn.nMaxFileTitle = sizeof title;
-        ofn.lpstrInitialDir = initialDir.c_str();
-    }
-};
 }  // namespace
 
 void ClsMainWindow::AfterFileChange() {
@@ -55,7 +33,7 @@ void ClsMainWindow::CmNew(UINT) {
 
 void ClsMainWindow::CmOpen(UINT) {
     if (!CanClose()) return;
-    FileDialog dlg(Handle(), "Ordivo (*.odv)|*.odv|");
+    FileDialog dlg(Handle(), "Ordivo (*.odv)|*.odv|", ProgramDirectory());
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
     if (!GetOpenFileNameA(&dlg.ofn)) return;
     doc_.Dateiname = dlg.file;
@@ -80,7 +58,7 @@ void ClsMainWindow::CmSaveAs(UINT) {
                 Mb::IconExclamation);
         return;
     }
-    FileDialog dlg(Handle(), LoadResString(IDS_KALENDER_FILTER));
+    FileDialog dlg(Handle(), LoadResString(IDS_KALENDER_FILTER), ProgramDirectory());
     dlg.ofn.lpstrDefExt = "odv";
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
     if (!GetSaveFileNameA(&dlg.ofn)) return;

@@ -3,11 +3,9 @@
 #include "reminders/ClsAlarmDlg.h"
 
 #include "app/AppState.h"
-#include "app/FileNames.h"
+#include "app/FileDialog.h"
 #include "app/ResString.h"
 #include "reminders/ReminderIds.h"
-
-#include <commdlg.h>
 
 ClsAlarmDlg::ClsAlarmDlg(HWND parent, AlarmSound* toene)
     : Dialog(parent, IDD_ALARMTOENE, app::ResourceLibrary), toene_(toene) {}
@@ -27,23 +25,11 @@ bool ClsAlarmDlg::OnCommand(int id, int notify, HWND) {
 }
 
 void ClsAlarmDlg::WaehleDatei(int prioritaet) {
-    const std::string filter = DialogFilter(LoadResString(IDS_WAV_FILTER));
-    char datei[80] = {};
-    char titel[256] = {};
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = Handle();
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = datei;
-    ofn.nMaxFile = sizeof datei;
-    ofn.lpstrFileTitle = titel;
-    ofn.nMaxFileTitle = sizeof titel;
-    ofn.lpstrInitialDir = "\\windows";
-    ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&ofn)) return;
+    FileDialog dlg(Handle(), LoadResString(IDS_WAV_FILTER), "\\windows");
+    dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameA(&dlg.ofn)) return;
     AlarmSound& ton = toene_[prioritaet];
-    lstrcpynA(ton.File, datei, sizeof ton.File);
+    lstrcpynA(ton.File, dlg.file, sizeof ton.File);
     SetItemText(IDC_AT_DATEI + prioritaet, ton.File);
     SettingsChanged = true;
 }

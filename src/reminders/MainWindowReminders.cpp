@@ -5,6 +5,8 @@
 #include "dialogs/ClsVorwarnZeitDlg.h"
 #include "reminders/ClsAlarmDlg.h"
 
+#include <functional>
+
 void ClsMainWindow::PlanNextWarning() { planer_.PlaneVorwarnungen(); }
 
 void ClsMainWindow::TimerTick() { planer_.Takt(); }
@@ -15,44 +17,38 @@ void ClsMainWindow::CmAlarmSounds(UINT) {
 }
 
 namespace {
-// The clicked appointment, unless it is gone or a generated yearly copy: -1 then.
-int ClickedSlot(const RecordRef& hit) {
-    if (hit.Empty() || hit.Copy.Hat(FlagJahresKopie)) return -1;
-    return Locate(Liste, hit);
+// Runs `dialog` (true on OK) on a copy of the clicked appointment, made the current record:
+// a notice may change the collection while the dialog is open. Returns the slot the record
+// has afterwards, or -1 (with a beep when nothing editable was clicked).
+int EditClicked(const RecordRef& hit, Termin& before, Termin& changed, const std::function<bool(Termin&)>& dialog) {
+    const int slot = hit.Empty() || hit.Copy.Hat(FlagJahresKopie) ? -1 : Locate(Liste, hit);
+    if (slot < 0) {
+        GetHost().Beep();
+        return -1;
+    }
+    Liste.SetzeAktuell(&Liste.Satz(slot));
+    const RecordRef ref = RefTo(Liste, slot);
+    if (ref.Empty()) return -1;
+    before = changed = ref.Copy;
+    return dialog(changed) ? Locate(Liste, ref) : -1;
 }
 }  // namespace
 
-// The dialogs work on a copy: a notice may change the collection while they are open.
 void ClsMainWindow::CmRemark(UINT) {
-    const int slot = ClickedSlot(input_.Hit);
-    if (slot < 0) {
-        GetHost().Beep();
-        return;
-    }
-    Liste.SetzeAktuell(&Liste.Satz(slot));
-    const RecordRef before = RefTo(Liste, slot);
-    Termin changed = before.Copy;
-    ClsAnmerkDlg dlg(Handle(), changed);
-    if (dlg.Execute() != IDOK) return;
-    const int now = Locate(Liste, before);
+    Termin before, changed;
+    const int now = EditClicked(input_.Hit, before, changed,
+                                [&](Termin& t) { return ClsAnmerkDlg(Handle(), t).Execute() == IDOK; });
     if (now < 0) return;
     Liste.Satz(now).Beschr = changed.Beschr;
     Liste.SetzeGeaendert();
     input_.Hit = RefTo(Liste, now);
-    if (before.Copy.Beschr.empty() != changed.Beschr.empty()) Invalidate(true);
+    if (before.Beschr.empty() != changed.Beschr.empty()) Invalidate(true);
 }
 
 void ClsMainWindow::CmWarningTime(UINT) {
-    const int slot = ClickedSlot(input_.Hit);
-    if (slot < 0) {
-        GetHost().Beep();
-        return;
-    }
-    const RecordRef before = RefTo(Liste, slot);
-    Termin changed = before.Copy;
-    ClsVorwarnZeitDlg dlg(Handle(), changed, Jetzt());
-    if (dlg.Execute() != IDOK) return;
-    const int now = Locate(Liste, before);
+    Termin before, changed;
+    const int now = EditClicked(input_.Hit, before, changed,
+                                [&](Termin& t) { return ClsVorwarnZeitDlg(Handle(), t, Jetzt()).Execute() == IDOK; });
     if (now < 0) return;
     Liste.Satz(now).Vorwarnung = changed.Vorwarnung;
     Liste.SetzeGeaendert();
