@@ -2,7 +2,7 @@
 // program, the one-second timer, the private messages and the file commands.
 #pragma once
 #include "document/Dokument.h"
-#include "reminders/VorwarnFenster.h"
+#include "reminders/VorwarnPlaner.h"
 #include "settings/Settings.h"
 #include "views/ClsCalendarWindow.h"
 
@@ -10,7 +10,7 @@
 
 class ClsDecoratedFrame;
 
-class ClsMainWindow : public ClsCalendarWindow {
+class ClsMainWindow : public ClsCalendarWindow, private VorwarnAnzeige {
 public:
     static constexpr UINT_PTR ClockTimer = 2;
 
@@ -82,6 +82,9 @@ private:
     void CmAlarmSounds(UINT id);
     void CmRemark(UINT id);
     void CmWarningTime(UINT id);
-    VorwarnFenster reminderWindow_{*this};
-    VorwarnPlaner planer_{doc_.Liste, GetHost(), reminderWindow_, windowSettings_.Sounds};
+    void Hinweis(int slot) override;
+    void Ton(const std::string& datei) override;
+    void Uhr(const std::string& text) override;
+    void Neuzeichnen() override;
+    VorwarnPlaner planer_{doc_.Liste, GetHost(), *this, windowSettings_.Sounds};
 };

@@ -2,14 +2,14 @@
 // ones in blocks (Termin::Blocks), so storing is one assignment that may run out of memory.
 #include "dialogs/ClsAnmerkDlg.h"
 
-#include "app/AppState.h"
-#include "app/Host.h"
+#include "core/ProgramPath.h"
+#include "core/Host.h"
 #include "reminders/ReminderIds.h"
 
 #include <new>
 
 ClsAnmerkDlg::ClsAnmerkDlg(HWND parent, Termin& t)
-    : Dialog(parent, IDD_ANMERKUNG, app::ResourceLibrary), termin_(t) {}
+    : Dialog(parent, IDD_ANMERKUNG, ResourceModule()), termin_(t) {}
 
 void ClsAnmerkDlg::SetupWindow() {
     LimitText(IDC_AM_TEXT, 32000);

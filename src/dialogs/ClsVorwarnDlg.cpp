@@ -1,13 +1,13 @@
 // ClsVorwarnDlg: set-up, warn again, address button, OK; and the program reference.
 #include "dialogs/ClsVorwarnDlg.h"
 
-#include "app/AppState.h"
-#include "app/Host.h"
-#include "app/ResString.h"
+#include "core/ProgramPath.h"
+#include "core/Host.h"
+#include "core/ResString.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/VorwarnHinweis.h"
 #include "reminders/ReminderIds.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 
 namespace {
 std::string Zahl(long n) { return std::to_string(n); }
@@ -26,7 +26,7 @@ void StarteProgramm(Termin& t) {
 }  // namespace
 
 ClsVorwarnDlg::ClsVorwarnDlg(HWND parent, ClsListe& liste, int slot, const Zeitpunkt& jetzt)
-    : Dialog(parent, IDD_VORWARNUNG, app::ResourceLibrary), liste_(liste), termin_(RefTo(liste, slot)), jetzt_(jetzt) {}
+    : Dialog(parent, IDD_VORWARNUNG, ResourceModule()), liste_(liste), termin_(RefTo(liste, slot)), jetzt_(jetzt) {}
 
 void ClsVorwarnDlg::SetupWindow() {
     LOGFONTA lf{};

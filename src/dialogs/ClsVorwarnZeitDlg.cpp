@@ -1,14 +1,14 @@
 // ClsVorwarnZeitDlg: the current lead in three labels, the time left in three edits.
 #include "dialogs/ClsVorwarnZeitDlg.h"
 
-#include "app/AppState.h"
-#include "app/ResString.h"
+#include "core/ProgramPath.h"
+#include "core/ResString.h"
 #include "dialogs/Vorlauf.h"
 #include "reminders/ReminderIds.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 
 ClsVorwarnZeitDlg::ClsVorwarnZeitDlg(HWND parent, Termin& t, const Zeitpunkt& jetzt)
-    : Dialog(parent, IDD_VORWARNZEIT, app::ResourceLibrary), termin_(t), jetzt_(jetzt) {}
+    : Dialog(parent, IDD_VORWARNZEIT, ResourceModule()), termin_(t), jetzt_(jetzt) {}
 
 void ClsVorwarnZeitDlg::SetupWindow() {
     if (termin_.Vorwarnung.Jahr < 1) {

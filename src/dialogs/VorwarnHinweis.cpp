@@ -24,7 +24,7 @@ std::vector<std::string> Teile(const std::string& text, char trenner) {
 // Day, month and year of the notice's date field; false when a part is missing or the
 // date does not exist. Two-digit years: 80-99 are 1980-1999, below 80 2000 onwards.
 bool LeseDatum(const std::string& text, Zeitpunkt& z) {
-    const std::vector<std::string> teile = Teile(text.substr(0, 79), DatumTrenner);
+    const std::vector<std::string> teile = Teile(text.substr(0, 79), DatumTrenner());
     if (teile.size() < 3) return false;
     for (int i = 0; i < 3; ++i)
         if (teile[i].find_first_of("0123456789") == std::string::npos) return false;
@@ -32,7 +32,7 @@ bool LeseDatum(const std::string& text, Zeitpunkt& z) {
     long jahr = std::atol(teile[2].c_str());
     if (jahr >= 80 && jahr <= 99) jahr += 1900;
     else if (jahr < 80) jahr += 2000;
-    const long tag = TagZuerst ? erste : zweite, monat = TagZuerst ? zweite : erste;
+    const long tag = TagZuerst() ? erste : zweite, monat = TagZuerst() ? zweite : erste;
     if (jahr > 3999 || monat < 1 || monat > 12 || tag < 1 || tag > TageImMonat(int(jahr), int(monat))) return false;
     z.Jahr = int16_t(jahr);
     z.Monat = int8_t(monat);

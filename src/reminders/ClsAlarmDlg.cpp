@@ -2,13 +2,13 @@
 // IDC_AT_WAEHLEN + i for priority i.
 #include "reminders/ClsAlarmDlg.h"
 
-#include "app/AppState.h"
+#include "core/ProgramPath.h"
 #include "app/FileDialog.h"
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "reminders/ReminderIds.h"
 
-ClsAlarmDlg::ClsAlarmDlg(HWND parent, AlarmSound* toene)
-    : Dialog(parent, IDD_ALARMTOENE, app::ResourceLibrary), toene_(toene) {}
+ClsAlarmDlg::ClsAlarmDlg(HWND parent, AlarmSound* toene, bool& settingsChanged)
+    : Dialog(parent, IDD_ALARMTOENE, ResourceModule()), toene_(toene), settingsChanged_(settingsChanged) {}
 
 void ClsAlarmDlg::SetupWindow() {
     for (int i = 0; i < AlarmKindCount; ++i) {
@@ -31,7 +31,7 @@ void ClsAlarmDlg::WaehleDatei(int prioritaet) {
     AlarmSound& ton = toene_[prioritaet];
     lstrcpynA(ton.File, dlg.file, sizeof ton.File);
     SetItemText(IDC_AT_DATEI + prioritaet, ton.File);
-    SettingsChanged = true;
+    settingsChanged_ = true;
 }
 
 bool ClsAlarmDlg::CanClose() {

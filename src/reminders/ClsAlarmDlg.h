@@ -1,13 +1,14 @@
 // The alarm sounds dialog (template IDD_ALARMTOENE, command CM_ALARMTOENE): sound on or off
 // and a WAV file for each of the four priorities.
 #pragma once
-#include "app/Settings.h"
+#include "settings/Settings.h"
 #include "framework/Dialog.h"
 
 class ClsAlarmDlg : public Dialog {
 public:
-    // `toene`: the four sounds by priority, changed on OK (a chosen file at once).
-    ClsAlarmDlg(HWND parent, AlarmSound* toene);
+    // `toene`: the four sounds by priority, changed on OK (a chosen file at once, which also
+    // sets `settingsChanged`).
+    ClsAlarmDlg(HWND parent, AlarmSound* toene, bool& settingsChanged);
 
 protected:
     void SetupWindow() override;
@@ -18,4 +19,5 @@ private:
     void WaehleDatei(int prioritaet);
 
     AlarmSound* toene_;
+    bool& settingsChanged_;
 };

@@ -1,9 +1,14 @@
-// The calendar window's part in the reminders: warning plan and tick, and the commands for
-// alarm sounds (404), the remark (821) and the warning time (824) of the clicked appointment.
+// The calendar window's part in the reminders: warning plan and tick, what the scheduler
+// shows (notice, sound, clock, repaint), and the commands for alarm sounds (404), the
+// remark (821) and the warning time (824) of the clicked appointment.
+#include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
 #include "dialogs/ClsAnmerkDlg.h"
+#include "dialogs/ClsVorwarnDlg.h"
 #include "dialogs/ClsVorwarnZeitDlg.h"
 #include "reminders/ClsAlarmDlg.h"
+
+#include <mmsystem.h>
 
 #include <functional>
 
@@ -11,8 +16,28 @@ void ClsMainWindow::PlanNextWarning() { planer_.PlaneVorwarnungen(); }
 
 void ClsMainWindow::TimerTick() { planer_.Takt(); }
 
+void ClsMainWindow::Hinweis(int slot) { ZeigeVorwarnung(Handle(), doc_.Liste, slot, Jetzt()); }
+
+void ClsMainWindow::Ton(const std::string& datei) {
+    if (datei.empty()) {
+        for (int i = 0; i < 3; ++i) MessageBeep(0);
+        return;
+    }
+    // Synchronous; a file that cannot be played gives the system's default sound.
+    sndPlaySoundA(datei.c_str(), SND_SYNC);
+}
+
+void ClsMainWindow::Uhr(const std::string& text) {
+    if (frame_) frame_->SetClockText(text);
+}
+
+void ClsMainWindow::Neuzeichnen() {
+    CommitEdit();
+    Invalidate(true);
+}
+
 void ClsMainWindow::CmAlarmSounds(UINT) {
-    ClsAlarmDlg dlg(Handle(), settings_.Sounds);
+    ClsAlarmDlg dlg(Handle(), windowSettings_.Sounds, settings_.SettingsChanged);
     dlg.Execute();
 }
 
@@ -20,39 +45,40 @@ namespace {
 // Runs `dialog` (true on OK) on a copy of the clicked appointment, made the current record:
 // a notice may change the collection while the dialog is open. Returns the slot the record
 // has afterwards, or -1 (with a beep when nothing editable was clicked).
-int EditClicked(const RecordRef& hit, Termin& before, Termin& changed, const std::function<bool(Termin&)>& dialog) {
-    const int slot = hit.Empty() || hit.Copy.Hat(FlagJahresKopie) ? -1 : Locate(Liste, hit);
+int EditClicked(ClsListe& liste, const RecordRef& hit, Termin& before, Termin& changed,
+                const std::function<bool(Termin&)>& dialog) {
+    const int slot = hit.Empty() || hit.Copy.Hat(FlagJahresKopie) ? -1 : Locate(liste, hit);
     if (slot < 0) {
         GetHost().Beep();
         return -1;
     }
-    Liste.SetzeAktuell(&Liste.Satz(slot));
-    const RecordRef ref = RefTo(Liste, slot);
+    liste.SetzeAktuell(&liste.Satz(slot));
+    const RecordRef ref = RefTo(liste, slot);
     if (ref.Empty()) return -1;
     before = changed = ref.Copy;
-    return dialog(changed) ? Locate(Liste, ref) : -1;
+    return dialog(changed) ? Locate(liste, ref) : -1;
 }
 }  // namespace
 
 void ClsMainWindow::CmRemark(UINT) {
     Termin before, changed;
-    const int now = EditClicked(input_.Hit, before, changed,
+    const int now = EditClicked(doc_.Liste, HitAppointment(), before, changed,
                                 [&](Termin& t) { return ClsAnmerkDlg(Handle(), t).Execute() == IDOK; });
     if (now < 0) return;
-    Liste.Satz(now).Beschr = changed.Beschr;
-    Liste.SetzeGeaendert();
-    input_.Hit = RefTo(Liste, now);
+    doc_.Liste.Satz(now).Beschr = changed.Beschr;
+    doc_.Liste.SetzeGeaendert();
+    HitAppointment() = RefTo(doc_.Liste, now);
     if (before.Beschr.empty() != changed.Beschr.empty()) Invalidate(true);
 }
 
 void ClsMainWindow::CmWarningTime(UINT) {
     Termin before, changed;
-    const int now = EditClicked(input_.Hit, before, changed,
+    const int now = EditClicked(doc_.Liste, HitAppointment(), before, changed,
                                 [&](Termin& t) { return ClsVorwarnZeitDlg(Handle(), t, Jetzt()).Execute() == IDOK; });
     if (now < 0) return;
-    Liste.Satz(now).Vorwarnung = changed.Vorwarnung;
-    Liste.SetzeGeaendert();
-    input_.Hit = RefTo(Liste, now);
+    doc_.Liste.Satz(now).Vorwarnung = changed.Vorwarnung;
+    doc_.Liste.SetzeGeaendert();
+    HitAppointment() = RefTo(doc_.Liste, now);
     PlanNextWarning();
     Invalidate(true);
 }

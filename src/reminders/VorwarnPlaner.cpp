@@ -1,10 +1,10 @@
 // VorwarnPlaner: the warning plan, the catch-up of due warnings and the one-second tick.
 #include "reminders/VorwarnPlaner.h"
 
-#include "app/ResString.h"
+#include "core/ResString.h"
 #include "reminders/ReminderIds.h"
 #include "store/DatumText.h"
-#include "store/TextFormat.h"
+#include "core/TextFormat.h"
 #include "views/RecordRef.h"
 
 #include <cstring>

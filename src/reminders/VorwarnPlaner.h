@@ -2,8 +2,8 @@
 // warning, shows due warnings (oldest first, each once per due time), runs the one-second
 // tick with the clock text and plays the priority's sound on the second tick of a notice.
 #pragma once
-#include "app/Host.h"
-#include "app/Settings.h"
+#include "core/Host.h"
+#include "settings/Settings.h"
 #include "store/ClsListe.h"
 
 #include <string>

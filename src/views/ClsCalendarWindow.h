@@ -37,6 +37,9 @@ protected:
     // An appointment changed in place (not through insert or delete): warnings are replanned.
     virtual void AppointmentChanged() {}
 
+    // The appointment under the last left or right click (its commands act on it).
+    RecordRef& HitAppointment() { return input_.Hit; }
+
     Dokument& doc_;
     Settings& settings_;
     Feiertage& feiertage_;

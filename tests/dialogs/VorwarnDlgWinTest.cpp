@@ -186,7 +186,7 @@ TEST_F(VorwarnDlgWin, AlarmSoundsOkCopiesChecksAndFilesWithoutMarkingSettingsCha
     AlarmSound toene[AlarmKindCount];
     toene[1].Enabled = true;
     std::snprintf(toene[1].File, sizeof toene[1].File, "C:\\klang\\leise.wav");
-    SettingsChanged = false;
+    bool settingsChanged = false;
     Fahre(
         [](const Dlg& d) {
             EXPECT_EQ(d.Titel(), "Alarmt\xF6ne");
@@ -198,10 +198,10 @@ TEST_F(VorwarnDlgWin, AlarmSoundsOkCopiesChecksAndFilesWithoutMarkingSettingsCha
             d.Bild("alarmtoene");
             d.Klick(IDOK);
         },
-        [&] { ClsAlarmDlg(nullptr, toene).Execute(); });
+        [&] { ClsAlarmDlg(nullptr, toene, settingsChanged).Execute(); });
     EXPECT_FALSE(toene[1].Enabled);
     EXPECT_STREQ(toene[1].File, "C:\\klang\\leise.wav");
     EXPECT_TRUE(toene[3].Enabled);
     EXPECT_STREQ(toene[3].File, "C:\\klang\\laut.wav");
-    EXPECT_FALSE(SettingsChanged);
+    EXPECT_FALSE(settingsChanged);
 }

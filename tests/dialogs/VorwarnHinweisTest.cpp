@@ -146,12 +146,10 @@ TEST(VorwarnHinweis, DoneSetsBothFlagsAndUncheckedClearsOnlyTheDoneFlag) {
 }
 
 TEST(VorwarnHinweis, MonthFirstOrderReadsTheMonthFirst) {
-    DatumTrenner = '/';
-    TagZuerst = false;
+    SetzeDatumsformat('/', false);
     Termin neu;
     const HinweisOk ok = UebernimmHinweis(Beispiel(), Eingabe("12/8/2026", "14:30"), Jetzt12, neu);
-    DatumTrenner = '.';
-    TagZuerst = true;
+    SetzeDatumsformat('.', true);
     ASSERT_EQ(ok, HinweisOk::Gespeichert);
     EXPECT_EQ(neu.Start, MachZeitpunkt(2026, 12, 8, 14, 30));
 }

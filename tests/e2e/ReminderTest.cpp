@@ -1,11 +1,10 @@
 // Reminders in the real program: a warning due at start opens the notice with the
 // appointment's texts and the time left; done, warn again and Cancel reach the saved file
 // and Cancel does not re-open the notice; a program reference starts its program instead.
-#include "addresses/ClsAdrListe.h"
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
 #include "e2e/Driver.h"
 #include "reminders/ReminderIds.h"
-#include "store/ClsListe.h"
-#include "store/KalenderDatei.h"
 
 #include <gtest/gtest.h>
 
@@ -32,26 +31,20 @@ Termin Mit(const char* text, long startIn, long warnungIn) {
     return t;
 }
 
-void LeereListen() {
-    Liste.Leeren();
-    Liste.Initialisieren([] { return false; });
-    AdrListe.Leeren();
-    AdrListe.Initialisieren();
-}
-
 // Written and read back by the program's own file code.
 void Schreibe(const std::string& pfad, const std::vector<Termin>& termine) {
-    LeereListen();
-    for (const Termin& t : termine) Liste.Einfuegen(t);
-    ASSERT_TRUE(SchreibeDatei(pfad, ModusKalender));
+    Dokument doc;
+    doc.Neu();
+    for (const Termin& t : termine) doc.Liste.Einfuegen(t);
+    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
 }
 
 std::vector<Termin> Lies(const std::string& pfad) {
-    LeereListen();
-    Dateiname = pfad;
+    Dokument doc;
+    doc.Dateiname = pfad;
     std::vector<Termin> termine;
-    if (Liste.Laden())
-        for (int i = 0; i < Liste.Anzahl(); ++i) termine.push_back(Liste.Satz(i));
+    if (doc.Laden() == Ladeausgang::Ok)
+        for (int i = 0; i < doc.Liste.Anzahl(); ++i) termine.push_back(doc.Liste.Satz(i));
     return termine;
 }
 

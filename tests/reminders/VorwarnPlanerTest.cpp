@@ -267,14 +267,12 @@ TEST_F(VorwarnPlanerTest, ClockTextFollowsTheRegionalOrderEverySecond) {
     };
     const Fall faelle[] = {{'.', true, "07.12.2026  08:00:09"}, {'/', false, "12/07/2026  08:00:09"}};
     for (const Fall& f : faelle) {
-        DatumTrenner = f.trenner;
-        TagZuerst = f.tagZuerst;
+        SetzeDatumsformat(f.trenner, f.tagZuerst);
         fenster.sekunde = 9;
         planer.Takt();
         EXPECT_EQ(fenster.uhr, f.text);
     }
-    DatumTrenner = '.';
-    TagZuerst = true;
+    SetzeDatumsformat('.', true);
 }
 
 // 1,000 warnings over a week, ticks every 20 seconds, the program closed for ten hours
