@@ -1,7 +1,7 @@
 // File commands of the calendar window: new, open, save, save as / export, and the save
 // with backup that the close query also uses.
 #include "app/ClsMainWindow.h"
-#include "app/FileDialog.h"
+#include "core/FileDialog.h"
 #include "core/FileNames.h"
 #include "core/Host.h"
 #include "core/ProgramPath.h"

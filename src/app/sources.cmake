@@ -3,6 +3,7 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsApplication.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsDecoratedFrame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsMainWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsMainWindowReminders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsStartWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp

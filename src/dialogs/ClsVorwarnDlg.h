@@ -3,7 +3,7 @@
 #pragma once
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 class ClsVorwarnDlg : public Dialog {
 public:

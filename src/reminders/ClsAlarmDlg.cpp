@@ -3,7 +3,7 @@
 #include "reminders/ClsAlarmDlg.h"
 
 #include "core/ProgramPath.h"
-#include "app/FileDialog.h"
+#include "core/FileDialog.h"
 #include "core/ResString.h"
 #include "reminders/ReminderIds.h"
 

@@ -2,10 +2,10 @@
 #include "reminders/VorwarnPlaner.h"
 
 #include "core/ResString.h"
+#include "core/TextFormat.h"
 #include "reminders/ReminderIds.h"
 #include "store/DatumText.h"
-#include "core/TextFormat.h"
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 #include <cstring>
 

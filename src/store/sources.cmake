@@ -12,4 +12,5 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/TerminTabelle.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichern.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Passwort.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecordRef.cpp
 )

@@ -5,7 +5,7 @@
 #include "views/ArrowKeys.h"
 #include "views/ClsEditTerm.h"
 #include "views/HitTest.h"
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 struct CalendarInput {
     ClsEditTerm Editor;       // EditWindow: open while IsOpen()

@@ -2,7 +2,7 @@
 // day view's untimed area making it untimed) and putting it into the collection.
 #pragma once
 #include "settings/ViewMode.h"
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 // The copy of `dragged` as dropped on `target` in view `mode`; false when the drop changes
 // nothing (its own start, or in the week and month views its own day) or the copy cannot

@@ -1,7 +1,7 @@
 // What committing the in-place editor does to the collection: the typed line becomes a
 // new appointment, replaces the edited one, or (cleared) deletes it.
 #pragma once
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 #include <string>
 

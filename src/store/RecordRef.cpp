@@ -1,5 +1,5 @@
 // RecordRef: taking, comparing and finding again.
-#include "views/RecordRef.h"
+#include "store/RecordRef.h"
 
 #include <cstring>
 #include <new>

@@ -1,4 +1,4 @@
-// The calendar window's part in the reminders: warning plan and tick, what the scheduler
+// ClsMainWindow, reminders: warning plan and tick, what the scheduler
 // shows (notice, sound, clock, repaint), and the commands for alarm sounds (404), the
 // remark (821) and the warning time (824) of the clicked appointment.
 #include "app/ClsDecoratedFrame.h"
