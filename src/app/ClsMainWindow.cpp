@@ -208,10 +208,7 @@ void ClsMainWindow::CmNotYetAvailable(UINT) {
 LRESULT ClsMainWindow::OnStatusText(WPARAM wp, LPARAM lp) {
     const char* text = reinterpret_cast<const char*>(lp);
     if (text) SetStatus(text);
-    else if (wp == 0) {
-        if (frame_) frame_->SetDefaultStatusText(planer_.StandardStatusText());
-        SetStatus(planer_.StandardStatusText());
-    }
+    else if (wp == 0) SetStatus(planer_.StandardStatusText());
     return 0;
 }
 

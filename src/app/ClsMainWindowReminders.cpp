@@ -12,9 +12,16 @@
 
 #include <functional>
 
-void ClsMainWindow::PlanNextWarning() { planer_.PlaneVorwarnungen(); }
+// The message gadget falls back to the plan's text when a menu hint ends.
+void ClsMainWindow::PlanNextWarning() {
+    planer_.PlaneVorwarnungen();
+    if (frame_) frame_->SetDefaultStatusText(planer_.StandardStatusText());
+}
 
-void ClsMainWindow::TimerTick() { planer_.Takt(); }
+void ClsMainWindow::TimerTick() {
+    planer_.Takt();
+    if (frame_) frame_->SetDefaultStatusText(planer_.StandardStatusText());
+}
 
 void ClsMainWindow::Hinweis(int slot) { ZeigeVorwarnung(Handle(), doc_.Liste, slot, Jetzt()); }
 
