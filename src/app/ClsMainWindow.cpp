@@ -12,7 +12,6 @@
 #include "core/ResourceIds.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsTerminDlg.h"
-#include "reminders/ReminderIds.h"
 #include "views/Navigation.h"
 
 #include <vector>

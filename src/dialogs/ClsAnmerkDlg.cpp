@@ -2,8 +2,9 @@
 // ones in blocks (Termin::Blocks), so storing is one assignment that may run out of memory.
 #include "dialogs/ClsAnmerkDlg.h"
 
-#include "core/ProgramPath.h"
 #include "core/Host.h"
+#include "core/ProgramPath.h"
+#include "core/ResourceIds.h"
 #include "reminders/ReminderIds.h"
 
 #include <new>

@@ -1,13 +1,14 @@
 // ClsVorwarnDlg: set-up, warn again, address button, OK; and the program reference.
 #include "dialogs/ClsVorwarnDlg.h"
 
-#include "core/ProgramPath.h"
 #include "core/Host.h"
+#include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/ResourceIds.h"
+#include "core/TextFormat.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/VorwarnHinweis.h"
 #include "reminders/ReminderIds.h"
-#include "core/TextFormat.h"
 
 namespace {
 std::string Zahl(long n) { return std::to_string(n); }

@@ -3,9 +3,9 @@
 
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
+#include "core/TextFormat.h"
 #include "dialogs/Vorlauf.h"
 #include "reminders/ReminderIds.h"
-#include "core/TextFormat.h"
 
 ClsVorwarnZeitDlg::ClsVorwarnZeitDlg(HWND parent, Termin& t, const Zeitpunkt& jetzt)
     : Dialog(parent, IDD_VORWARNZEIT, ResourceModule()), termin_(t), jetzt_(jetzt) {}

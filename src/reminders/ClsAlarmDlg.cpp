@@ -2,8 +2,8 @@
 // IDC_AT_WAEHLEN + i for priority i.
 #include "reminders/ClsAlarmDlg.h"
 
-#include "core/ProgramPath.h"
 #include "core/FileDialog.h"
+#include "core/ProgramPath.h"
 #include "core/ResString.h"
 #include "reminders/ReminderIds.h"
 

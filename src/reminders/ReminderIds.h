@@ -1,13 +1,7 @@
-// Named numbers of the reminders and of the notice, warning-time and remark dialogs:
-// commands, dialog templates, control ids and strings of ORDIVO.DLL. Plain #defines, so
-// that the resource scripts can include this header too.
+// Named numbers of the reminders and of the notice, warning-time and remark dialogs: dialog
+// templates, control ids and strings of ORDIVO.DLL (their commands are in core/ResourceIds.h).
+// Plain #defines, so that the resource scripts can include this header too.
 #pragma once
-
-// Commands of the calendar window.
-#define CM_ALARMTOENE 404
-#define CM_NOCH_NICHT_VERFUEGBAR 751
-#define CM_ANMERKUNG 821
-#define CM_VORWARNZEIT 824
 
 // Dialog templates.
 #define IDD_VORWARNZEIT 2273
@@ -45,7 +39,6 @@
 #define IDC_AT_AN 120
 
 // Strings.
-#define IDS_SPEICHERMANGEL 1106
 #define IDS_NAECHSTE_VORWARNUNG 1114
 #define IDS_KEINE_VORWARNUNG 1115
 #define IDS_HW_DATUM_UNGUELTIG 1131

@@ -46,25 +46,3 @@ TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
             ADD_FAILURE() << e.path().filename().string() << ": string by number: " << it->str();
     }
 }
-
-// Every named string id (IDS_...) of the id headers must exist as well.
-TEST(ResourceStrings, EveryNamedStringIdExists) {
-    const RcStrings strings = ReadRcStrings(ORDIVO_SOURCE_DIR);
-    std::vector<std::string> files;
-    CollectSources(std::string(ORDIVO_SOURCE_DIR) + "/src", files);
-    RcDefines defines;
-    for (const auto& f : files) {
-        if (!std::regex_search(f, std::regex("Ids\\.h$"))) continue;
-        std::ifstream in(f);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        ReadRcDefines(ss.str(), defines);
-    }
-    size_t named = 0;
-    for (const auto& [name, id] : defines) {
-        if (name.rfind("IDS_", 0) != 0) continue;
-        ++named;
-        EXPECT_TRUE(strings.count(id)) << name << " = " << id;
-    }
-    EXPECT_GT(named, 0u);
-}
