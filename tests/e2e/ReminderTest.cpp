@@ -3,12 +3,10 @@
 // and Cancel does not re-open the notice; a program reference starts its program instead.
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
-#include "e2e/Driver.h"
 #include "reminders/ReminderIds.h"
+#include "support/WinKit.h"
 
-#include <gtest/gtest.h>
-
-using namespace e2e;
+using namespace kit;
 
 namespace {
 Zeitpunkt JetztLokal() {
@@ -64,8 +62,7 @@ bool WartetBisZu(HWND wnd, DWORD ms = 10000) {
 class Reminders : public testing::Test {
 protected:
     void SetUp() override {
-        DeleteOrdivoSettings();
-        SetUserString("Software\\kdw\\Ordivo\\General", "FirstStart", "0");
+        FreshOrdivoSettings();
         dir = MakeTempDir("remind");
         file = dir + "\\termine.odv";
     }
@@ -100,14 +97,14 @@ TEST_F(Reminders, DueWarningOpensTheNoticeWithTimeLeftAndDoneReachesTheSavedFile
     const std::string rest = Feld(hinweis, IDC_HW_TAGE) + "/" + Feld(hinweis, IDC_HW_STUNDEN) + "/" +
                              Feld(hinweis, IDC_HW_MINUTEN);
     EXPECT_TRUE(rest == "0/3/0" || rest == "0/2/59") << rest;  // the minute may turn meanwhile
-    SavePng(CaptureWindow(hinweis, false), "e2e-vorwarnung");
+    Surface(hinweis, false).SavePng("e2e-vorwarnung");
     Ankreuzen(hinweis, IDC_HW_ERLEDIGT);
     ClickButton(hinweis, IDOK);
     ASSERT_TRUE(WartetBisZu(hinweis));
     EXPECT_EQ(program.WaitDialog(2500), nullptr);  // nothing else is due
     HWND frame = program.WaitWindow("OrdivoFrame");
     ASSERT_NE(frame, nullptr);
-    SavePng(CaptureWindow(frame, false), "e2e-vorwarnung-kalender");
+    Surface(frame, false).SavePng("e2e-vorwarnung-kalender");
     SpeichereUndBeende();
 
     const std::vector<Termin> termine = Lies(file);
@@ -124,9 +121,9 @@ TEST_F(Reminders, OldestFirstWarnAgainIsStoredAndCancelWaitsFiveMinutes) {
     ASSERT_NE(erster, nullptr);
     EXPECT_EQ(Feld(erster, IDC_HW_KURZTEXT), "Zweiter Termin");  // its warning is older
     Ankreuzen(erster, IDC_HW_WIEDER);
-    SetWindowTextTo(GetDlgItem(erster, IDC_HW_TAGE), "0");
-    SetWindowTextTo(GetDlgItem(erster, IDC_HW_STUNDEN), "1");
-    SetWindowTextTo(GetDlgItem(erster, IDC_HW_MINUTEN), "0");
+    SetText(GetDlgItem(erster, IDC_HW_TAGE), "0");
+    SetText(GetDlgItem(erster, IDC_HW_STUNDEN), "1");
+    SetText(GetDlgItem(erster, IDC_HW_MINUTEN), "0");
     ClickButton(erster, IDOK);
     ASSERT_TRUE(WartetBisZu(erster));
 
