@@ -3,10 +3,14 @@
 #include "addresses/ClsAdrListe.h"
 
 #include "core/Host.h"
+#include "core/ResString.h"
 #include "core/ResourceIds.h"
+#include "core/TextFormat.h"
 #include "store/DateiSchreiber.h"
 #include "store/DbaseTabelle.h"
 #include "store/Oem.h"
+
+#include <new>
 
 namespace {
 // The eleven text columns, in file order.
@@ -15,7 +19,7 @@ struct TextSpalte {
     char* (*Feld)(Adresse&);
     bool Oem;  // converted in the export
 };
-const TextSpalte Texte[] = {
+constexpr TextSpalte Texte[] = {
     {{"FIRMA", 'C', 39}, [](Adresse& a) { return a.FIRMA; }, true},
     {{"ANREDE", 'C', 19}, [](Adresse& a) { return a.ANREDE; }, true},
     {{"NAME1", 'C', 39}, [](Adresse& a) { return a.NAME1; }, true},
@@ -32,8 +36,8 @@ constexpr int TextAnzahl = int(sizeof Texte / sizeof Texte[0]);
 constexpr int BlockGroesse = 256;
 
 struct Spaltenliste {
-    DbaseSpalte Spalte[TextAnzahl + 4];
-    Spaltenliste() {
+    DbaseSpalte Spalte[TextAnzahl + 4] = {};
+    constexpr Spaltenliste() {
         for (int i = 0; i < TextAnzahl; ++i) Spalte[i] = Texte[i].Spalte;
         Spalte[TextAnzahl] = {"ID", 'N', 5};
         Spalte[TextAnzahl + 1] = {"FLAGS", 'N', 5};
@@ -41,9 +45,16 @@ struct Spaltenliste {
         Spalte[TextAnzahl + 3] = {"BEMERK", 'C', int(Adresse::BemerkInline)};
     }
 };
-const Spaltenliste Spalten;
+constexpr Spaltenliste Spalten;
 constexpr int SpaltenAnzahl = TextAnzahl + 4;
-const int SatzLaenge = Dbase::SatzLaenge(Spalten.Spalte, SpaltenAnzahl);  // 509
+constexpr int SatzLaenge = Dbase::SatzLaenge(Spalten.Spalte, SpaltenAnzahl);
+// The record as it goes to disk, the same in the 32- and the 64-bit build.
+static_assert(Dbase::KopfLaenge(SpaltenAnzahl) == 513, "address header: 32 bytes, 15 descriptors, 0x0D");
+static_assert(SatzLaenge == 509, "address record: 509 bytes");
+static_assert(Dbase::SpaltenOffset(Spalten.Spalte, TextAnzahl) == 300 &&
+                  Dbase::SpaltenOffset(Spalten.Spalte, TextAnzahl + 2) == 310 &&
+                  Dbase::SpaltenOffset(Spalten.Spalte, TextAnzahl + 3) == 313,
+              "ID at 300, BLOCKS at 310, BEMERK at 313");
 
 void SchreibeSatz(std::string& satz, Adresse& a, bool alsExport) {
     satz += Dbase::NichtGeloescht;
@@ -99,9 +110,7 @@ LeseErgebnis ClsAdrListe::LiesAbschnitt(DateiLeser& datei) {
     Leeren();
     unsigned char kopf[Dbase::KopfGroesse];
     const size_t da = datei.Lies(kopf, sizeof kopf);
-    // No section at all: an empty book. A cut-off header is damage, not an empty book.
-    if (da == 0) return Initialisieren() ? LeseErgebnis::Ok : LeseErgebnis::Gemeldet;
-    if (da < sizeof kopf) return LeseErgebnis::Beschaedigt;
+    if (da < sizeof kopf) return Initialisieren() ? LeseErgebnis::Ok : LeseErgebnis::Gemeldet;
     const uint32_t anzahl = Dbase::U32(kopf + Dbase::AnzahlOffset);
     const int kopfLaenge = Dbase::U16(kopf + 8);
     if (kopfLaenge < Dbase::KopfGroesse || !datei.Ueberspringe(uint64_t(kopfLaenge - Dbase::KopfGroesse)) ||
@@ -120,4 +129,20 @@ LeseErgebnis ClsAdrListe::LiesAbschnitt(DateiLeser& datei) {
     }
     Geaendert = false;
     return LeseErgebnis::Ok;
+}
+
+void ClsAdrListe::LiesAbschnittOderLeer(DateiLeser& datei, const std::string& dateiname) {
+    constexpr unsigned Hinweis = Mb::Ok | Mb::IconExclamation | Mb::TaskModal;
+    LeseErgebnis ergebnis;
+    try {
+        ergebnis = LiesAbschnitt(datei);
+    } catch (const std::bad_alloc&) {
+        Message(IDS_SPEICHERMANGEL, 0, Hinweis);
+        ergebnis = LeseErgebnis::Gemeldet;
+    }
+    if (ergebnis == LeseErgebnis::Ok) return;
+    if (ergebnis == LeseErgebnis::Beschaedigt)
+        GetHost().MessageText(Format(LoadResString(IDS_ADRESSEN_BESCHAEDIGT), dateiname.c_str()), "Ordivo",
+                              Hinweis);
+    Initialisieren();
 }

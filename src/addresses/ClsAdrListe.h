@@ -48,8 +48,13 @@ public:
     // "FIRMA, NAME1, NAME2" or, long, with street, town, country and "Tel. " TELEFON.
     static std::string Zeile(const Adresse& a, bool lang);
 
-    // The address section at the reader's position: no bytes at all give an empty list.
+    // The address section at the reader's position: fewer bytes than a header (none at all,
+    // or up to 31 left over) mean there is no section and give an empty list.
     LeseErgebnis LiesAbschnitt(DateiLeser& datei);
+    // The loader's address step: LiesAbschnitt, and on failure an empty list after the
+    // report (IDS_ADRESSEN_BESCHAEDIGT naming `dateiname`, or 1106 for memory), so that
+    // the appointments already read are kept.
+    void LiesAbschnittOderLeer(DateiLeser& datei, const std::string& dateiname);
     // Writes nothing for an empty list. Native form clears Geaendert on success; the export
     // converts the texts except TELEFON, FAX and BTX to OEM and cuts remarks to 196.
     bool SchreibeAbschnitt(DateiSchreiber& datei, bool alsExport);

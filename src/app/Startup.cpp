@@ -6,6 +6,7 @@
 #include "dialogs/ClsPasswortDlg.h"
 #include "holidays/FeiertagDatei.h"
 #include "settings/Settings.h"
+#include "store/DateiSchreiber.h"
 #include "store/DatumText.h"
 
 #include <windows.h>
@@ -24,6 +25,7 @@ int ApplyRegionalSettings() {
 void InstallDialogSeams() {
     InstallierePasswortDialog();
     InstalliereLstrcmp();
+    InstalliereDateiErsetzer();
 }
 
 void LoadHolidayFile(Feiertage& feiertage) {

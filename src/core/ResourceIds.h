@@ -127,7 +127,6 @@
 #define IDS_ERLEDIGT_ZURUECKNEHMEN 1123
 #define IDS_KENNWORT_UNGLEICH 1133
 #define IDS_TITEL_FEHLER 1134
-#define IDS_KENNWORT_NICHT_SPEICHERBAR 1135
 #define IDS_AENDERUNGEN_VERWERFEN 1152
 #define IDS_TITEL_TERMIN 1153
 #define IDS_LISTE_VOLL 1154
@@ -154,8 +153,6 @@
 #define IDS_UEBERSCHNEIDUNG_FRAGE 1183
 #define IDS_SICHERUNG_FRAGE 1184
 #define IDS_FEIERTAGSDATEI_FEHLT 1185
-#define IDS_DATEI_BESCHAEDIGT 1186
-#define IDS_SCHREIBFEHLER 1187
 #define IDS_EINSTELLUNGEN_GEAENDERT 1192
 
 // Names, labels, formats and filters.
@@ -208,6 +205,13 @@
 #define IDS_ERNTEDANK_LANG 31037
 #define IDS_BUSSTAG_KURZ 31044
 #define IDS_BUSSTAG_LANG 31045
+
+// The program's own file and password messages, in a block above every number that is
+// shared with the rest of the resource library.
+#define IDS_DATEI_BESCHAEDIGT 32001           // %s: the file that cannot be read
+#define IDS_SCHREIBFEHLER 32002               // %s: the file that was not written
+#define IDS_KENNWORT_NICHT_SPEICHERBAR 32003  // a character that scrambles to a zero byte
+#define IDS_ADRESSEN_BESCHAEDIGT 32004        // %s: appointments read, address book not
 
 // Resources of ordivo.exe: button bitmaps, the program icon and the drag cursors.
 #define IDB_GROSS_ZURUECK 701

@@ -7,8 +7,6 @@
 #include "store/ClsListe.h"
 #include "store/Passwort.h"
 
-#include <cstring>
-
 ClsNeuesPasswortDlg::ClsNeuesPasswortDlg(HWND parent, HMODULE module, ClsListe& liste)
     : Dialog(parent, IDD_NEUES_KENNWORT, module), liste_(liste) {}
 
@@ -28,8 +26,7 @@ bool ClsNeuesPasswortDlg::CanClose() {
         Message(IDS_KENNWORT_NICHT_SPEICHERBAR, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation);
         return false;
     }
-    std::memset(liste_.Passwort, 0, sizeof liste_.Passwort);
-    std::memcpy(liste_.Passwort, neu.data(), neu.size());
+    SetzePasswort(liste_.Passwort, neu);
     liste_.SetzeGeaendert();
     return true;
 }

@@ -24,8 +24,9 @@ public:
     bool Leer() const { return Liste.Anzahl() == 0 && AdrListe.Anzahl() == 0; }
 
     // Reads the file named by Dateiname (appointments, then the address section) into
-    // emptied lists; asks before converting older formats and for the password. Anything
-    // but Ok leaves both lists empty and freshly initialised.
+    // emptied lists, starting from an empty password; asks before converting older formats
+    // and for the password. Anything but Ok leaves both lists empty and freshly initialised;
+    // a damaged address section is reported and only empties the address list.
     Ladeausgang Laden();
     // Start-up: fresh lists, then the named file if there is one. On failure the name is
     // cleared.

@@ -120,7 +120,7 @@ LeseErgebnis LiesTermine(ClsListe& liste, std::string& dateiname, DateiLeser& da
 
     if (nativ && kopf[Dbase::PasswortOffset] != 0) {
         const std::string passwort = Entschluessele(kopf + Dbase::PasswortOffset);
-        std::memcpy(liste.Passwort, passwort.data(), passwort.size());
+        SetzePasswort(liste.Passwort, passwort);
         if (!FragePasswort(passwort)) {
             dateiname.clear();
             Message(IDS_KENNWORT_FALSCH, 0, Hinweis);
@@ -152,6 +152,7 @@ Ladeausgang Dokument::Laden() {
     DateiLeser datei;
     const bool offen = datei.Oeffne(Dateiname);
     Liste.Leeren();
+    SetzePasswort(Liste.Passwort, "");  // a file without password must not keep the previous one
     LeseErgebnis ergebnis = LeseErgebnis::Gemeldet;
     bool abgelehnt = false;
     bool statusGezeigt = false;
@@ -162,7 +163,7 @@ Ladeausgang Dokument::Laden() {
         if (version > 0) {
             ergebnis = LiesTermine(Liste, Dateiname, datei, kopf, version);
             statusGezeigt = Liste.Laedt;
-            if (ergebnis == LeseErgebnis::Ok) ergebnis = AdrListe.LiesAbschnitt(datei);
+            if (ergebnis == LeseErgebnis::Ok) AdrListe.LiesAbschnittOderLeer(datei, Dateiname);
         }
     } catch (const std::bad_alloc&) {
         Message(IDS_SPEICHERMANGEL, 0, Hinweis);
@@ -176,7 +177,7 @@ Ladeausgang Dokument::Laden() {
     if (ergebnis != LeseErgebnis::Ok) {
         // As a fresh start without a file: empty, no password, nothing from this file.
         Liste.Leeren();
-        std::fill(std::begin(Liste.Passwort), std::end(Liste.Passwort), '\0');
+        SetzePasswort(Liste.Passwort, "");
         Liste.Reserviere(ClsListe::StartKapazitaet);
         AdrListe.Initialisieren();
     }

@@ -1,6 +1,7 @@
 // One rule of the holiday table, byte for byte as it is stored in ORDIVO.PHD, and the
 // packing of its rule parameter. The product runs on little-endian x86 only.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 // Rule kinds (`Art`); any other value computes no date.
@@ -31,7 +32,13 @@ struct Feiertag {
     int16_t BisJahr2;
 };
 #pragma pack(pop)
+// The file record, the same in the 32- and the 64-bit build.
 static_assert(sizeof(Feiertag) == 52, "Feiertag is a 52-byte file record");
+static_assert(offsetof(Feiertag, Langname) == 13 && offsetof(Feiertag, Art) == 37 && offsetof(Feiertag, Regel) == 39 &&
+                  offsetof(Feiertag, Tag) == 41 && offsetof(Feiertag, Status) == 43 &&
+                  offsetof(Feiertag, VonJahr) == 44 && offsetof(Feiertag, BisJahr) == 46 &&
+                  offsetof(Feiertag, VonJahr2) == 48 && offsetof(Feiertag, BisJahr2) == 50,
+              "Feiertag field offsets");
 
 constexpr int KurznameMax = 12;
 constexpr int LangnameMax = 23;

@@ -6,7 +6,13 @@
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 
+#include <cerrno>
 #include <cstring>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 constexpr size_t PufferGroesse = 256 * 1024;
@@ -16,17 +22,40 @@ bool SeamSchlaegtZu() {
     if (fehlerNach <= 0) return false;
     return --fehlerNach == 0;
 }
+
+bool Umbenennen(const char* von, const char* nach) { return std::rename(von, nach) == 0; }
+DateiErsetzer ersetzer = Umbenennen;
+
+// The written bytes on the disk before the file takes the place of the previous version.
+// A device that cannot be synced (EINVAL) has nothing to wait for.
+bool AufPlatte(std::FILE* f) {
+#ifdef _WIN32
+    return _commit(_fileno(f)) == 0;
+#else
+    return fsync(fileno(f)) == 0 || errno == EINVAL;
+#endif
+}
 }  // namespace
 
 void DateiSchreiber::FehlerBeiVorgang(int n) { fehlerNach = n; }
+void SetzeDateiErsetzer(DateiErsetzer e) { ersetzer = e ? e : Umbenennen; }
+
+void MeldeSchreibfehler(const std::string& pfad) {
+    GetHost().MessageText(Format(LoadResString(IDS_SCHREIBFEHLER), pfad.c_str()), "Ordivo",
+                          Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+}
+
+bool DateiSchreiber::Ersetze(const std::string& von, const std::string& nach) {
+    return !SeamSchlaegtZu() && ersetzer(von.c_str(), nach.c_str());
+}
 
 DateiSchreiber::~DateiSchreiber() {
     if (datei_) std::fclose(datei_);
 }
 
-bool DateiSchreiber::Erzeuge(const std::string& pfad) {
+bool DateiSchreiber::Erzeuge(const std::string& pfad, const std::string& meldeName) {
     if (datei_) std::fclose(datei_);
-    pfad_ = pfad;
+    meldeName_ = meldeName.empty() ? pfad : meldeName;
     ok_ = true;
     datei_ = std::fopen(pfad.c_str(), "wb");
     if (!datei_) return ok_ = false;
@@ -43,8 +72,7 @@ bool DateiSchreiber::Erzeuge(const std::string& pfad) {
 bool DateiSchreiber::Fehler() {
     if (ok_) {
         ok_ = false;
-        GetHost().MessageText(Format(LoadResString(IDS_SCHREIBFEHLER), pfad_.c_str()), "Ordivo",
-                              Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
+        MeldeSchreibfehler(meldeName_);
     }
     return false;
 }
@@ -72,6 +100,7 @@ bool DateiSchreiber::Schliessen() {
     if (!datei_) return false;
     if (ok_ && SeamSchlaegtZu()) Fehler();
     if (ok_) Leere();
+    if (ok_ && !AufPlatte(datei_)) Fehler();
     const bool zu = std::fclose(datei_) == 0;
     datei_ = nullptr;
     if (!zu) Fehler();

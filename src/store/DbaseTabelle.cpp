@@ -9,12 +9,6 @@
 
 namespace Dbase {
 
-int SatzLaenge(const DbaseSpalte* spalten, int anzahl) {
-    int laenge = 1;
-    for (int i = 0; i < anzahl; ++i) laenge += spalten[i].Laenge;
-    return laenge;
-}
-
 std::string Kopf(const unsigned char kennung[4], uint32_t saetze, const DbaseSpalte* spalten, int anzahl) {
     std::string k(size_t(KopfLaenge(anzahl)), '\0');
     std::memcpy(&k[0], kennung, 4);

@@ -21,7 +21,14 @@ constexpr int AnzahlOffset = 4, HinweisOffset = 14, VersionOffset = 16, Passwort
 
 // Header length of a table with n columns: 32 + 32 n + 1.
 constexpr int KopfLaenge(int spalten) { return KopfGroesse + SpaltenGroesse * spalten + 1; }
-int SatzLaenge(const DbaseSpalte* spalten, int anzahl);  // 1 + the column lengths
+// 1 + the column lengths.
+constexpr int SatzLaenge(const DbaseSpalte* spalten, int anzahl) {
+    int laenge = 1;
+    for (int i = 0; i < anzahl; ++i) laenge += spalten[i].Laenge;
+    return laenge;
+}
+// Offset of column `spalte` in the record, the deletion byte being at 0.
+constexpr int SpaltenOffset(const DbaseSpalte* spalten, int spalte) { return SatzLaenge(spalten, spalte); }
 
 // Header and descriptors up to the 0x0D: `kennung` in bytes 0-3, the 32-bit count at 4,
 // header and record length at 8 and 10, zeros elsewhere (callers fill 12-31 as needed).

@@ -7,6 +7,7 @@
 #include "store/DateiLeser.h"
 #include "store/DbaseTabelle.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -29,6 +30,11 @@ std::string Entschluessele(const unsigned char quelle[PasswortBytes]) {
     return p;
 }
 
+void SetzePasswort(char (&ziel)[PasswortBytes], const std::string& passwort) {
+    std::memset(ziel, 0, PasswortBytes);
+    std::memcpy(ziel, passwort.data(), std::min(passwort.size(), size_t(PasswortBytes - 1)));
+}
+
 bool PasswortSpeicherbar(const std::string& passwort) {
     if (passwort.size() > size_t(PasswortBytes - 1)) return false;
     for (size_t i = 0; i < passwort.size(); ++i)
@@ -49,7 +55,6 @@ bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste) {
         Message(IDS_KENNWORT_FALSCH, 0, Mb::Ok | Mb::IconExclamation | Mb::TaskModal);
         return false;
     }
-    std::memset(liste.Passwort, 0, sizeof liste.Passwort);
-    std::memcpy(liste.Passwort, passwort.data(), passwort.size());
+    SetzePasswort(liste.Passwort, passwort);
     return true;
 }

@@ -12,6 +12,9 @@ constexpr int PasswortBytes = 14;       // header bytes 18-31: up to 13 characte
 void Verschluessele(const char* passwort, unsigned char ziel[PasswortBytes]);
 // p[i] = (s[i] - i - 128) mod 256 up to the first zero byte (at most 13 characters).
 std::string Entschluessele(const unsigned char quelle[PasswortBytes]);
+// Replaces the whole of `ziel` (ClsListe::Passwort): `passwort`, cut to 13 characters, then
+// zeros, so nothing of an earlier, longer password remains.
+void SetzePasswort(char (&ziel)[PasswortBytes], const std::string& passwort);
 // False when a character would scramble to a zero byte (code 128 - i at position i),
 // which would cut the stored password short, or when it is longer than 13 characters.
 bool PasswortSpeicherbar(const std::string& passwort);

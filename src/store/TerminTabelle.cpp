@@ -3,18 +3,6 @@
 
 #include "store/Oem.h"
 
-namespace TerminTabelle {
-const DbaseSpalte Spalte[Spalten] = {
-    {"JAHR", 'N', 4},    {"MONAT", 'N', 2},   {"TAG", 'N', 2},         {"STUNDE", 'N', 2},
-    {"MINUTE", 'N', 2},  {"JAHR2", 'N', 4},   {"MONAT2", 'N', 2},      {"TAG2", 'N', 2},
-    {"STUNDE2", 'N', 2}, {"MINUTE2", 'N', 2}, {"KURZBESCHR", 'C', 49}, {"ADRID", 'N', 5},
-    {"BLOCKS", 'C', 3},  {"BESCHR", 'C', 174}, {"JAHRV", 'N', 4},      {"MONATV", 'N', 2},
-    {"TAGV", 'N', 2},    {"STUNDEV", 'N', 2}, {"MINUTEV", 'N', 2},     {"JAHRH", 'N', 4},
-    {"MONATH", 'N', 2},  {"TAGH", 'N', 2},    {"STUNDEH", 'N', 2},     {"MINUTEH", 'N', 2},
-    {"ID", 'N', 5},      {"FLAGS", 'N', 5},
-};
-}  // namespace TerminTabelle
-
 namespace {
 constexpr int ZeitLaenge = 12;  // JAHR 4, MONAT, TAG, STUNDE, MINUTE 2 each
 const size_t BeschrMax = size_t(TerminTabelle::Spalte[TerminTabelle::BeschrSpalte].Laenge);
@@ -39,18 +27,15 @@ bool MinusEins(int8_t& wert) {
     return true;
 }
 
-bool UhrzeitGueltig(const Zeitpunkt& z) { return z.Stunde >= 0 && z.Stunde <= 23 && z.Minute >= 0 && z.Minute <= 59; }
-
-// The fields the views and the warning plan index by: a real start date and time, the
-// other three within their fields' ranges (Ende's date may hold the yearly step 1-0-0).
+// What the views and the warning plan rely on: a start date that is not the end marker,
+// with month and day in their fields' ranges (a yearly copy keeps 29 February in a common
+// year), and warning dates within the same ranges. Hours and minutes are left as written:
+// typed times such as 24:00, 9:75 or 25:00 are the user's and the program handles them.
 bool Plausibel(const Termin& t) {
     const Zeitpunkt& s = t.Start;
-    if (s.Jahr < 1 || s.Monat < 1 || s.Monat > 12 || s.Tag < 1 || s.Tag > TageImMonat(s.Jahr, s.Monat) ||
-        !UhrzeitGueltig(s) || !UhrzeitGueltig(t.Ende))
-        return false;
+    if (s.Jahr < 1 || s.Monat < 1 || s.Monat > 12 || s.Tag < 1 || s.Tag > 31) return false;
     for (const Zeitpunkt* z : {&t.Vorwarnung, &t.VorwarnBasis})
-        if (z->Jahr > 0 && (z->Monat < 0 || z->Monat > 12 || z->Tag < 0 || z->Tag > 31 || !UhrzeitGueltig(*z)))
-            return false;
+        if (z->Jahr > 0 && (z->Monat < 0 || z->Monat > 12 || z->Tag < 0 || z->Tag > 31)) return false;
     return true;
 }
 

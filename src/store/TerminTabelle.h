@@ -8,11 +8,25 @@
 
 namespace TerminTabelle {
 constexpr int Spalten = 26;
-extern const DbaseSpalte Spalte[Spalten];
+inline constexpr DbaseSpalte Spalte[Spalten] = {
+    {"JAHR", 'N', 4},    {"MONAT", 'N', 2},   {"TAG", 'N', 2},         {"STUNDE", 'N', 2},
+    {"MINUTE", 'N', 2},  {"JAHR2", 'N', 4},   {"MONAT2", 'N', 2},      {"TAG2", 'N', 2},
+    {"STUNDE2", 'N', 2}, {"MINUTE2", 'N', 2}, {"KURZBESCHR", 'C', 49}, {"ADRID", 'N', 5},
+    {"BLOCKS", 'C', 3},  {"BESCHR", 'C', 174}, {"JAHRV", 'N', 4},      {"MONATV", 'N', 2},
+    {"TAGV", 'N', 2},    {"STUNDEV", 'N', 2}, {"MINUTEV", 'N', 2},     {"JAHRH", 'N', 4},
+    {"MONATH", 'N', 2},  {"TAGH", 'N', 2},    {"STUNDEH", 'N', 2},     {"MINUTEH", 'N', 2},
+    {"ID", 'N', 5},      {"FLAGS", 'N', 5},
+};
 constexpr int AktuelleVersion = 500;
 constexpr int KurzSpalte = 10, BeschrSpalteAlt = 11, BeschrSpalte = 13;
-constexpr int KopfLaenge = Dbase::KopfLaenge(Spalten);  // 865
+constexpr int KopfLaenge = Dbase::KopfLaenge(Spalten);
 constexpr int BlockGroesse = 256;
+// The record as it goes to disk, the same in the 32- and the 64-bit build.
+static_assert(KopfLaenge == 865, "appointment header: 32 bytes, 26 descriptors, 0x0D");
+static_assert(Dbase::SatzLaenge(Spalte, Spalten) == 290, "appointment record: 290 bytes");
+static_assert(Dbase::SpaltenOffset(Spalte, KurzSpalte) == 25 && Dbase::SpaltenOffset(Spalte, BeschrSpalte) == 82 &&
+                  Dbase::SpaltenOffset(Spalte, Spalten - 1) == 285,
+              "short text at 25, description at 82, FLAGS at 285");
 }  // namespace TerminTabelle
 
 // Appends the record of t. Native: texts as stored, a long text as Blocks × 256 bytes in

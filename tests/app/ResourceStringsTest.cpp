@@ -1,4 +1,6 @@
 // The string table of the resource library: parsing and the ids the code relies on.
+#include "core/ResourceIds.h"
+#include "core/ResString.h"
 #include "support/RcStringTable.h"
 #include "support/TempDir.h"
 
@@ -44,5 +46,29 @@ TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
         const std::string text = e.is_regular_file() ? LiesBytes(e.path().string()) : "";
         for (std::sregex_iterator it(text.begin(), text.end(), number), end; it != end; ++it)
             ADD_FAILURE() << e.path().filename().string() << ": string by number: " << it->str();
+    }
+}
+
+// The file messages, referred to by name: present, with the file name as their only
+// argument where they take one, and short enough for the 256-character buffer.
+TEST(ResourceStrings, FileMessagesByName) {
+    const struct {
+        int id;
+        size_t dateinamen;
+    } meldungen[] = {
+        {IDS_DATEI_BESCHAEDIGT, 1},
+        {IDS_SCHREIBFEHLER, 1},
+        {IDS_KENNWORT_NICHT_SPEICHERBAR, 0},
+        {IDS_ADRESSEN_BESCHAEDIGT, 1},
+    };
+    for (const auto& m : meldungen) {
+        SCOPED_TRACE(m.id);
+        const std::string text = LoadResString(m.id);
+        EXPECT_FALSE(text.empty());
+        EXPECT_LT(text.size(), 256u);
+        size_t prozent = 0;
+        for (size_t p = text.find('%'); p != std::string::npos; p = text.find('%', p + 1)) ++prozent;
+        EXPECT_EQ(prozent, m.dateinamen);
+        EXPECT_EQ(text.find("%s") != std::string::npos, m.dateinamen == 1);
     }
 }

@@ -1,5 +1,6 @@
 // The two password dialogs built from their templates in ORDIVO.DLL and driven by posted
 // input: controls, the one-attempt check, mismatch and unstorable passwords.
+#include "core/ResourceIds.h"
 #include "core/ProgramPath.h"
 #include "store/ClsListe.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
@@ -85,7 +86,7 @@ TEST(PasswortDlgWin, NewPasswordMustMatchAndBeStorable) {
     Getippt<ClsNeuesPasswortDlg> nullbyte({{101, "\x80"}, {102, "\x80"}}, {IDOK, IDCANCEL}, nullptr,
                                           ResourceModule(), Liste);
     EXPECT_EQ(nullbyte.Execute(), IDCANCEL);
-    EXPECT_EQ(host.messages.back().textId, 1135);
+    EXPECT_EQ(host.messages.back().textId, IDS_KENNWORT_NICHT_SPEICHERBAR);
     EXPECT_FALSE(Liste.Geaendert);
 
     Getippt<ClsNeuesPasswortDlg> neu({{101, "Neu"}, {102, "Neu"}}, {IDOK}, nullptr, ResourceModule(), Liste);

@@ -1,5 +1,7 @@
 // The appointment reader: round trips, the older layouts, the password step and damaged
 // files, which must leave the collection as a fresh start.
+#include "core/ResourceIds.h"
+#include "core/ResString.h"
 #include "document/KalenderDatei.h"
 #include "store/DateiTestHilfe.h"
 #include "store/JahresKopien.h"
@@ -42,6 +44,12 @@ protected:
         AdrListe.Leeren();
         return LiesBytes(pfad);
     }
+    // Offset of the address section in the file Beispiel writes.
+    static size_t Adressen(const std::string& datei) {
+        const size_t adressen = datei.size() - (513 + 509 - 196 + 512 + 1);
+        EXPECT_EQ(datei[adressen], '\x03');
+        return adressen;
+    }
     void ErwarteFrischenStart() {
         EXPECT_EQ(Liste.Anzahl(), 0);
         EXPECT_EQ(Liste.Kapazitaet(), ClsListe::StartKapazitaet);
@@ -52,11 +60,16 @@ protected:
         EXPECT_EQ(AdrListe.Kapazitaet(), ClsAdrListe::StartKapazitaet);
         EXPECT_EQ(host.waitDepth, 0);
     }
+    // The number of the last message; formatted texts are recognised by their first part.
     int LetzteMeldung() const {
         if (host.messages.empty()) return -1;
         const FakeHost::Shown& m = host.messages.back();
         if (m.textId) return m.textId;
-        return m.text.find("nicht gelesen") != std::string::npos ? 1186 : 0;
+        for (int id : {IDS_DATEI_BESCHAEDIGT, IDS_ADRESSEN_BESCHAEDIGT}) {
+            const std::string format = LoadResString(id);
+            if (m.text.compare(0, format.find("%s"), format, 0, format.find("%s")) == 0) return id;
+        }
+        return 0;
     }
 
     std::string pfad;
@@ -120,6 +133,38 @@ TEST_F(ListeLaden, NativeRoundTripIsByteIdentical) {
     EXPECT_EQ(wieder.substr(14, 2), std::string("\x02\0", 2));
     wieder.replace(14, 2, std::string(2, '\0'));
     EXPECT_EQ(wieder, erste);
+}
+
+// Values the program produces itself reopen: times taken as typed, and a yearly series on
+// 29 February that the save moves on into a common year.
+TEST_F(ListeLaden, TypedTimesAndA29FebruaryMovedOnReopen) {
+    Termin master = MachTermin(2024, 2, 29, 8, 0, 9, 0, FlagJaehrlich, "Schalttag");
+    master.Ende = MachZeitpunkt(1, 0, 0, 9, 0);
+    master.Id = 2;
+    const Termin faelle[] = {
+        MachTermin(2026, 5, 4, 23, 0, 24, 0, 0, "bis 24:00"),
+        MachTermin(2026, 5, 4, 9, 75, 10, 0, 0, "9:75"),
+        MachTermin(2026, 5, 4, 25, 0, 25, 0, 0, "25:00"),
+        MachTermin(2026, 5, 4, 99, 99, 0, 0, FlagOhneEnde, "99:99"),
+        master,
+    };
+    for (const Termin& t : faelle) {
+        SCOPED_TRACE(t.Kurzbeschr);
+        Liste.Leeren();
+        Liste.Reserviere(ClsListe::StartKapazitaet);
+        ASSERT_TRUE(Liste.Einfuegen(t));
+        ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
+        host.messages.clear();
+        ASSERT_EQ(Lade(pfad), Ladeausgang::Ok);
+        EXPECT_TRUE(host.messages.empty());
+        const Termin& wieder = Liste.Satz(0);
+        EXPECT_STREQ(wieder.Kurzbeschr, t.Kurzbeschr);
+        EXPECT_EQ(wieder.Start.Stunde, t.Start.Stunde);
+        EXPECT_EQ(wieder.Start.Minute, t.Start.Minute);
+        EXPECT_EQ(wieder.Ende, t.Ende);
+        // The series is written from its first day after the cutoff (5 December 2025).
+        EXPECT_EQ(wieder.Start.Jahr, t.Hat(FlagJaehrlich) ? 2026 : t.Start.Jahr);
+    }
 }
 
 TEST_F(ListeLaden, Version300AsksConvertsAndKeepsANumberedBackup) {
@@ -257,8 +302,6 @@ TEST_F(ListeLaden, OverwriteCheckTakesThePasswordOfTheOverwrittenFile) {
 TEST_F(ListeLaden, DamagedFilesAreRefusedAndLeaveAFreshStart) {
     const std::string gut = Beispiel();
     const size_t satz1 = 865, satz2 = 865 + 290;  // the all-day record comes first
-    const size_t adressen = gut.size() - (513 + 509 - 196 + 512 + 1);
-    ASSERT_EQ(gut[adressen], '\x03');
     struct Fall {
         const char* name;
         std::string bytes;
@@ -272,34 +315,95 @@ TEST_F(ListeLaden, DamagedFilesAreRefusedAndLeaveAFreshStart) {
         {"negative BLOCKS", mit(satz2 + 79, "-01")},
         {"huge BLOCKS", mit(satz2 + 79, "999")},
         {"garbage digits", mit(satz1 + 1, "19x5")},
+        {"year 0, the end marker", mit(satz1 + 1, "0000")},
         {"month 13", mit(satz1 + 5, "13")},
+        {"day 32", mit(satz1 + 7, "32")},
         {"number beyond 16 bits", mit(satz1 + 280, "70000")},
         {"cut in a record", gut.substr(0, satz2 + 100)},
         {"cut in a long text", gut.substr(0, satz2 + 300)},
-        {"wrong end byte", mit(adressen - 1, "X")},
-        {"cut address header", gut.substr(0, adressen + 20)},
-        {"address count beyond the data", mit(adressen + 4, "\x09")},
-        {"address BLOCKS negative", mit(adressen + 513 + 1 + 310, "-02")},
-        {"cut address remark", gut.substr(0, gut.size() - 100)},
+        {"wrong end byte", mit(Adressen(gut) - 1, "X")},
     };
     for (const Fall& fall : faelle) {
         SCOPED_TRACE(fall.name);
         host.messages.clear();
         SchreibBytes(pfad, fall.bytes);
         EXPECT_EQ(Lade(pfad), Ladeausgang::NeueDatei);
-        EXPECT_EQ(LetzteMeldung(), 1186);
+        EXPECT_EQ(LetzteMeldung(), IDS_DATEI_BESCHAEDIGT);
         ErwarteFrischenStart();
         EXPECT_EQ(LiesBytes(pfad), fall.bytes);  // the file itself is left alone
     }
     SchreibBytes(pfad, gut.substr(0, 20));
     EXPECT_EQ(Lade(pfad), Ladeausgang::NeueDatei);
     EXPECT_EQ(LetzteMeldung(), 1180);
+}
 
-    // A file that ends right after the appointments has an empty address book.
-    SchreibBytes(pfad, gut.substr(0, adressen));
-    host.messages.clear();
-    EXPECT_EQ(Lade(pfad), Ladeausgang::Ok);
-    EXPECT_EQ(Liste.Anzahl(), 2);
-    EXPECT_EQ(AdrListe.Anzahl(), 0);
-    EXPECT_TRUE(host.messages.empty());
+// Fewer bytes than an address header after the appointments: no address section.
+TEST_F(ListeLaden, UpTo31BytesAfterTheAppointmentsAreNoAddressSection) {
+    const std::string gut = Beispiel();
+    for (size_t rest : {0, 1, 20, 31}) {
+        SCOPED_TRACE(rest);
+        host.messages.clear();
+        SchreibBytes(pfad, gut.substr(0, Adressen(gut) + rest));
+        EXPECT_EQ(Lade(pfad), Ladeausgang::Ok);
+        EXPECT_EQ(Liste.Anzahl(), 2);
+        EXPECT_EQ(AdrListe.Anzahl(), 0);
+        EXPECT_EQ(AdrListe.Kapazitaet(), ClsAdrListe::StartKapazitaet);
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+// A damaged address section costs the addresses, never the appointments read before it.
+TEST_F(ListeLaden, DamagedAddressSectionKeepsTheAppointments) {
+    const std::string gut = Beispiel();
+    const size_t adressen = Adressen(gut);
+    auto mit = [&](size_t pos, const std::string& neu) { return std::string(gut).replace(pos, neu.size(), neu); };
+    const std::pair<const char*, std::string> faelle[] = {
+        {"cut address header", gut.substr(0, adressen + 32)},
+        {"address count beyond the data", mit(adressen + 4, "\x09")},
+        {"address header length below 32", mit(adressen + 8, std::string("\x10\0", 2))},
+        {"address BLOCKS negative", mit(adressen + 513 + 310, "-02")},
+        {"address ID beyond 16 bits", mit(adressen + 513 + 300, "70000")},
+        {"cut address remark", gut.substr(0, gut.size() - 100)},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.first);
+        host.messages.clear();
+        SchreibBytes(pfad, fall.second);
+        EXPECT_EQ(Lade(pfad), Ladeausgang::Ok);
+        EXPECT_EQ(Texte(Liste), (std::vector<std::string>{"Ganztags", "Programm"}));
+        EXPECT_FALSE(Liste.Geaendert);
+        EXPECT_EQ(AdrListe.Anzahl(), 0);
+        EXPECT_EQ(AdrListe.Kapazitaet(), ClsAdrListe::StartKapazitaet);
+        ASSERT_EQ(host.messages.size(), 1u);
+        EXPECT_EQ(LetzteMeldung(), IDS_ADRESSEN_BESCHAEDIGT);
+        EXPECT_NE(host.messages[0].text.find(Dateiname), std::string::npos);
+        EXPECT_FALSE(Liste.Laedt);
+        EXPECT_EQ(host.waitDepth, 0);
+    }
+}
+
+// Each file gets exactly its own password: none is left over from the file opened before.
+TEST_F(ListeLaden, EachFileOpensWithItsOwnPassword) {
+    const std::string a = dir.Datei("a.odv"), b = dir.Datei("b.odv"), c = dir.Datei("c.odv");
+    const std::pair<std::string, const char*> dateien[] = {{a, "geheimnis"}, {b, "abc"}, {c, ""}};
+    for (const auto& d : dateien) {
+        Liste.Leeren();
+        Liste.Reserviere(ClsListe::StartKapazitaet);
+        ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 4, 1, 9, 0, 10, 0, 0, d.first)));
+        SetzePasswort(Liste.Passwort, d.second);
+        ASSERT_TRUE(SchreibeDatei(doc, d.first, ModusKalender));
+    }
+    // Open each in turn after the longer protected one, save it, and reopen it.
+    for (int runde = 0; runde < 2; ++runde)
+        for (const auto& d : dateien) {
+            SCOPED_TRACE(d.first + " round " + std::to_string(runde));
+            PasswortEingaben::Texte() = {d.second};
+            ASSERT_EQ(Lade(d.first), Ladeausgang::Ok);
+            EXPECT_STREQ(Liste.Passwort, d.second);
+            EXPECT_EQ(std::memcmp(Liste.Passwort + std::strlen(d.second), std::string(14, '\0').data(),
+                                  14 - std::strlen(d.second)),
+                      0);
+            ASSERT_TRUE(SpeichereMitSicherung(doc, d.first, ModusKalender));
+        }
+    EXPECT_EQ(PasswortEingaben::Fragen(), 4);  // only the two protected files ask, twice each
 }

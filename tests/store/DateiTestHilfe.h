@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <deque>
 #include <string>
 
@@ -24,6 +25,18 @@ protected:
     ClsAdrListe& AdrListe = doc.AdrListe;
     std::string& Dateiname = doc.Dateiname;
 };
+
+// What a shell command prints on stdout and stderr.
+inline std::string Ausgabe(const std::string& befehl) {
+    std::string ausgabe;
+    std::FILE* p = popen((befehl + " 2>&1").c_str(), "r");
+    if (!p) return "popen failed";
+    char puffer[65536];
+    size_t n;
+    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) ausgabe.append(puffer, n);
+    pclose(p);
+    return ausgabe;
+}
 
 // Answers of the password dialog, one text per question (empty queue: cancelled).
 struct PasswortEingaben {

@@ -19,15 +19,8 @@ std::string MitDbfread(const std::string& pfad) {
         "/usr/bin/python3 -c 'import sys, dbfread\n"
         "t = dbfread.DBF(sys.argv[1], encoding=\"cp850\", char_decode_errors=\"strict\")\n"
         "print(\",\".join(t.field_names))\n"
-        "for r in t: print(\"|\".join(str(v) for v in r.values()))' " + pfad + " 2>&1";
-    std::string ausgabe;
-    std::FILE* p = popen(befehl.c_str(), "r");
-    if (!p) return "popen failed";
-    char puffer[4096];
-    size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) ausgabe.append(puffer, n);
-    pclose(p);
-    return ausgabe;
+        "for r in t: print(\"|\".join(str(v) for v in r.values()))' " + pfad;
+    return Ausgabe(befehl);
 }
 
 class DbfRead : public DateiTest {};

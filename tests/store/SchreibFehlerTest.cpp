@@ -1,5 +1,5 @@
-// A failing disk during a save: every write position in turn fails; the previous version
-// must survive as .BAK, the save must fail with one message, and the data stay modified.
+// A failing disk during a save: every step in turn fails; the previous version must survive
+// as the file or its .BAK, the save must fail with one message, and the data stay modified.
 #include "addresses/ClsAdrListe.h"
 #include "store/ClsListe.h"
 #include "store/DateiSchreiber.h"
@@ -10,7 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <filesystem>
+#include <vector>
+#ifdef __linux__
+#include <sys/resource.h>
+#endif
 
 namespace {
 class SchreibFehler : public DateiTest {
@@ -31,11 +37,16 @@ protected:
         DateiSchreiber::FehlerBeiVorgang(0);
         DateiTest::TearDown();
     }
+    void JederSchrittScheitert(const std::string& name, int schritte);
 };
 }  // namespace
 
-TEST_F(SchreibFehler, EveryFailingWriteKeepsTheBackupAndTheModifiedData) {
-    const std::string pfad = dir.Datei("kal.odv"), bak = dir.Datei("kal.BAK");
+// Every write, the close and the renames fail in turn: the previous version is always the
+// file or its backup, no temporary file is left, one message names the file, and the data
+// stay modified. `schritte`: header, 6 records, end byte, address header, 1 record, end
+// byte, the close and the renames.
+void SchreibFehler::JederSchrittScheitert(const std::string& name, int schritte) {
+    const std::string pfad = dir.Datei(name), bak = dir.Datei("kal.BAK");
     ASSERT_TRUE(SpeichereMitSicherung(doc, pfad, ModusKalender));
     const std::string vorher = LiesBytes(pfad);
     ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 3, 9, 9, 0, 10, 0, 0, "neu")));
@@ -48,19 +59,67 @@ TEST_F(SchreibFehler, EveryFailingWriteKeepsTheBackupAndTheModifiedData) {
         Liste.Geaendert = AdrListe.Geaendert = false;  // as after auto-save of an unchanged file
         DateiSchreiber::FehlerBeiVorgang(n);
         if (SpeichereMitSicherung(doc, pfad, ModusKalender)) break;
-        EXPECT_EQ(LiesBytes(bak), vorher);
+        EXPECT_TRUE(LiesBytes(pfad) == vorher || LiesBytes(bak) == vorher);
+        EXPECT_FALSE(std::filesystem::exists(pfad + TempEndung));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_NE(host.messages[0].text.find(pfad), std::string::npos);
         EXPECT_TRUE(Liste.Geaendert);
         EXPECT_TRUE(AdrListe.Geaendert);
         EXPECT_EQ(Liste.Anzahl(), 6);
     }
-    // Header, 6 records, end byte, address header, 1 record, end byte: 11 writes and the close.
-    EXPECT_EQ(n, 13);
+    EXPECT_EQ(n, schritte + 1);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_FALSE(Liste.Geaendert);
+    EXPECT_FALSE(std::filesystem::exists(pfad + TempEndung));
+    const std::string nachher = LiesBytes(pfad);
+    EXPECT_EQ(nachher.size(), vorher.size() + 290);
+    if (pfad != bak) {
+        EXPECT_EQ(LiesBytes(bak), vorher);
+    }
+}
+
+TEST_F(SchreibFehler, EveryFailingStepKeepsThePreviousVersion) { JederSchrittScheitert("kal.odv", 14); }
+
+// Its own backup name: no backup is made, the file is replaced in one step.
+TEST_F(SchreibFehler, EveryFailingStepKeepsAFileNamedLikeItsBackup) { JederSchrittScheitert("kal.BAK", 13); }
+
+#ifdef __linux__
+// A disk that fills at any byte of the new file (a file size limit makes the write fail
+// there): the save fails with one message and the previous file is untouched.
+TEST_F(SchreibFehler, DiskFullAnywhereInTheNewFileKeepsThePreviousFile) {
+    const std::string pfad = dir.Datei("kal.odv"), bak = dir.Datei("kal.BAK");
+    ASSERT_TRUE(SpeichereMitSicherung(doc, pfad, ModusKalender));
+    ASSERT_TRUE(SpeichereMitSicherung(doc, pfad, ModusKalender));
+    const std::string vorher = LiesBytes(pfad);
+    ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 3, 9, 9, 0, 10, 0, 0, "neu")));
+    ASSERT_TRUE(SchreibeDatei(doc, dir.Datei("neu.odv"), ModusKalender));
+    const rlim_t neuGroesse = LiesBytes(dir.Datei("neu.odv")).size();
+
+    rlimit alt{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &alt), 0);
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead
+    // Every byte would repeat the same single short write at the close; ~100 spread positions
+    // and the last byte cover the header, the records, the address section and the end.
+    std::vector<rlim_t> grenzen;
+    for (rlim_t g = 0; g < neuGroesse; g += neuGroesse / 97 + 1) grenzen.push_back(g);
+    grenzen.push_back(neuGroesse - 1);
+    for (rlim_t grenze : grenzen) {
+        host.messages.clear();
+        rlimit r{grenze, alt.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &r);
+        const bool gespeichert = SpeichereMitSicherung(doc, pfad, ModusKalender);
+        setrlimit(RLIMIT_FSIZE, &alt);
+        if (gespeichert || host.messages.size() != 1 || LiesBytes(pfad) != vorher || LiesBytes(bak) != vorher ||
+            std::filesystem::exists(pfad + TempEndung)) {
+            ADD_FAILURE() << "disk full at byte " << grenze;
+            break;
+        }
+    }
+    std::signal(SIGXFSZ, signal);
+    EXPECT_TRUE(SpeichereMitSicherung(doc, pfad, ModusKalender));
     EXPECT_EQ(LiesBytes(bak), vorher);
 }
+#endif
 
 TEST_F(SchreibFehler, ExportFailureLeavesTheModifiedFlagsAlone) {
     Liste.Geaendert = false;

@@ -8,8 +8,12 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/FakePasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichernTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfReadTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RundreiseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchreibFehlerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzKorpusTest.cpp
+)
+list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/DateiErsetzerWinTest.cpp
 )
 
 if(NOT WIN32)
