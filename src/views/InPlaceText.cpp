@@ -3,6 +3,8 @@
 
 #include "store/DatumText.h"
 
+#include <algorithm>
+
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -15,11 +17,12 @@ public:
         while (p_ < s_.size() && (s_[p_] == ' ' || (dashesToo && s_[p_] == '-'))) ++p_;
     }
     bool AtDigit() const { return p_ < s_.size() && IsDigit(s_[p_]); }
-    // The decimal value of the digits here, kept to its low 8 bits as the record field does.
+    // The decimal value of the digits here. Decision: at most 99, the most the file's
+    // two-digit field keeps, so that what the calendar shows is what reopens.
     int8_t Number() {
         unsigned value = 0;
-        for (; AtDigit(); ++p_) value = (value * 10 + unsigned(s_[p_] - '0')) & 0xFFu;
-        return static_cast<int8_t>(static_cast<uint8_t>(value));
+        for (; AtDigit(); ++p_) value = std::min(value * 10 + unsigned(s_[p_] - '0'), 99u);
+        return static_cast<int8_t>(value);
     }
     void SkipColon() {
         if (p_ < s_.size() && s_[p_] == ':') ++p_;

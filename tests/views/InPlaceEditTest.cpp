@@ -30,7 +30,7 @@ TEST(InPlaceText, TypedLines) {
         {"9:30 - 10:15 Dentist", "9:30-10:15|Dentist"},
         {"14 Call", "14:00|Call"},
         {"  8:05 --  9 Fr\xFChst\xFC" "ck", "8:05-9:00|Fr\xFChst\xFC" "ck"},
-        {"1430", "-106:00|"},  // 1430 kept to the 8 signed bits of the field
+        {"1430", "99:00|"},  // kept at 99, the most the file keeps
         {"14:", "14:00|"},
         {"9:30 -", "9:30|"},
         {"9:30 -   ", "9:30|"},
