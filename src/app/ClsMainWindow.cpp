@@ -10,8 +10,13 @@
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
+#include "dialogs/ClsAlteEntfDlg.h"
+#include "dialogs/ClsEntfernenDlg.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
+#include "dialogs/ClsSuchenDlg.h"
 #include "dialogs/ClsTerminDlg.h"
+#include "dialogs/ClsVerschiebenDlg.h"
+#include "store/RecordRef.h"
 #include "views/Navigation.h"
 
 #include <vector>
@@ -26,7 +31,8 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_KENNWORT, CM_KENNWORT, &ClsMainWindow::CmNewPassword},
     {CM_BEENDEN, CM_BEENDEN, &ClsMainWindow::CmExit},
     {CM_NEUER_TERMIN, CM_NEUER_TERMIN, &ClsMainWindow::CmNewAppointment},
-    {CM_ALTE_LOESCHEN, CM_SUCHEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ALTE_LOESCHEN, CM_ALTE_LOESCHEN, &ClsMainWindow::CmDeleteOld},
+    {CM_SUCHEN, CM_SUCHEN, &ClsMainWindow::CmSearch},
     {CM_HEUTE, CM_ZURUECK, &ClsMainWindow::CmNavigate},
     {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_TAG, CM_MONAT, &ClsMainWindow::CmViewMode},
@@ -43,7 +49,8 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_ERLEDIGT, CM_ERLEDIGT, &ClsMainWindow::CmToggleDone},
     {CM_ADRESSE, CM_ADRESSE, &ClsMainWindow::CmNotYetAvailable},
     {CM_VORWARNZEIT, CM_VORWARNZEIT, &ClsMainWindow::CmWarningTime},
-    {CM_ENTFERNEN, CM_VERSCHIEBEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ENTFERNEN, CM_ENTFERNEN, &ClsMainWindow::CmRemove},
+    {CM_VERSCHIEBEN, CM_VERSCHIEBEN, &ClsMainWindow::CmMove},
     {CM_HILFE, CM_HILFE_BENUTZEN, &ClsMainWindow::CmHelp},
     {CM_INFO, CM_INFO, &ClsMainWindow::CmAbout},
 };
@@ -199,6 +206,47 @@ void ClsMainWindow::CmNewAppointment(UINT) {
 void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle(), doc_.Liste); }
 
 void ClsMainWindow::CmToggleDone(UINT) { ToggleDone(); }
+
+void ClsMainWindow::CmSearch(UINT) {
+    if (doc_.Liste.Anzahl() == 0) {
+        Message(IDS_KALENDER_LEER, IDS_TITEL_SUCHEN, Mb::Ok | Mb::IconExclamation);
+        return;
+    }
+    const Zeitpunkt ziel = RunSuchenDlg(Handle(), doc_.Liste);
+    if (ziel.Jahr == 0) return;
+    View().Selected = SelectedDate{ziel.Jahr, ziel.Monat, ziel.Tag};
+    SetTitle();
+    Invalidate(true);
+}
+
+void ClsMainWindow::CmDeleteOld(UINT) {
+    if (doc_.Liste.Anzahl() == 0) {
+        Message(IDS_KALENDER_LEER, IDS_TITEL_ALTE_LOESCHEN, Mb::Ok | Mb::IconExclamation);
+        return;
+    }
+    if (RunAlteEntfDlg(Handle(), doc_.Liste)) Invalidate(true);
+}
+
+int ClsMainWindow::ClickedSlot() {
+    const RecordRef& hit = HitAppointment();
+    const int slot = hit.Empty() || hit.Copy.Hat(FlagJahresKopie) ? -1 : Locate(doc_.Liste, hit);
+    if (slot < 0) GetHost().Beep();
+    else doc_.Liste.SetzeAktuell(&doc_.Liste.Satz(slot));
+    return slot;
+}
+
+void ClsMainWindow::CmMove(UINT) {
+    if (ClickedSlot() < 0 || !RunVerschiebenDlg(Handle(), doc_.Liste)) return;
+    doc_.Liste.SetzeGeaendert();
+    Invalidate(true);
+}
+
+void ClsMainWindow::CmRemove(UINT) {
+    const int slot = ClickedSlot();
+    if (slot < 0 || !RunEntfernenDlg(Handle(), doc_.Liste, slot)) return;
+    doc_.Liste.SetzeGeaendert();
+    Invalidate(true);
+}
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);

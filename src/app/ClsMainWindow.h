@@ -54,6 +54,13 @@ private:
     void CmNewAppointment(UINT id);
     void CmNewPassword(UINT id);
     void CmToggleDone(UINT id);
+    void CmSearch(UINT id);
+    void CmDeleteOld(UINT id);
+    void CmMove(UINT id);
+    void CmRemove(UINT id);
+    // The clicked appointment made the current record: its slot, or -1 after a beep when
+    // nothing or a generated yearly copy was clicked.
+    int ClickedSlot();
     void CmNotYetAvailable(UINT id);
 
     // File commands (FileCommands.cpp).

@@ -10,6 +10,7 @@
 #include "core/TextFormat.h"
 #include "core/WarteCursor.h"
 #include "document/Dokument.h"
+#include "dialogs/ClsEntfernenDlg.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/TerminAktionen.h"
 #include "dialogs/TerminFreigaben.h"
@@ -318,24 +319,19 @@ void ClsTerminDlg::Aendern() {
     Freigeben();
 }
 
-// Until the remove dialog exists, Delete removes the selected record alone after a question.
+// The remove dialog runs for the selected line's record; the list is refilled for its date.
 void ClsTerminDlg::Loeschen() {
     const int zeile = ListSelection(IDC_TERMIN_LISTE);
     const int slot = anker_ + zeile;
     if (zeile < 0 || anker_ < 0 || !Gueltig(slot)) return;
     liste_.SetzeAktuell(&liste_.Satz(slot));
     const Zeitpunkt start = liste_.Satz(slot).Start;
-    if (Message(IDS_TERMIN_LOESCHEN, IDS_TITEL_TERMIN, Mb::YesNo | Mb::IconQuestion) != Mb::IdYes) return;
-    liste_.LoescheAktuell();
+    if (!RunEntfernenDlg(Handle(), liste_, slot)) return;
     sammlungGeaendert_ = true;
-    // Choice: a deleted loaded record leaves nothing loaded, so Change cannot hit its successor.
-    if (aktuell_ == slot) {
-        aktuell_ = -1;
-        geladen_ = false;
-    } else if (aktuell_ > slot) {
-        --aktuell_;
-    }
-    if (Gueltig(aktuell_)) liste_.SetzeAktuell(&liste_.Satz(aktuell_));
+    // Choice: after a removal nothing stays loaded (several records may have moved), so
+    // Change cannot hit another record.
+    aktuell_ = -1;
+    geladen_ = false;
     tag_ = MachZeitpunkt(start.Jahr, start.Monat, start.Tag);
     FuelleListe();
     Freigeben();

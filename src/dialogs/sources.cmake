@@ -1,4 +1,5 @@
-# Appointment dialog: portable logic (fields, series, list lines, enable rules) and the Win32 dialog.
+# Appointment dialog: portable logic (fields, series, list lines, enable rules) and the Win32 dialogs
+# (appointment, password, search, move, remove, delete old).
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ProgrammVerweis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Serie.cpp
@@ -15,9 +16,13 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
 )
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsAnmerkDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsAlteEntfDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsEntfernenDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsSuchenDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsTerminDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnZeitDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsVerschiebenDlg.cpp
 )

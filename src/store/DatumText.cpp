@@ -124,13 +124,28 @@ Datum ParseDatum(const std::string& text, char trenner) {
     int jahr = uint16_t(Zahl(tok.t[2]));
     if (jahr < 80) jahr += 2000;
     else if (jahr < 100) jahr += 1900;
-    if (monat < 1 || monat > 12 || jahr < 1800 || jahr > 3999) return Abgelehnt();
-    if (tag < 1 || tag > uint32_t(TageImMonat(jahr, int(monat)))) return Abgelehnt();
+    if (monat > 12 || tag > 31 || !IstKalenderDatum(int(tag), int(monat), jahr)) return Abgelehnt();
     Datum d;
     d.Jahr = jahr;
     d.Tag = int8_t(tag);
     d.Monat = int8_t(monat);
     return d;
+}
+
+bool ZerlegeDatum(const std::string& text, DatumTeile& out, char trenner) {
+    const char trennText[2] = {trenner, '\0'};
+    Tokens tok = Zerlege(text, trennText, 3);
+    if (tok.anzahl < 3) return false;
+    if (!TagZuerst()) std::swap(tok.t[0], tok.t[1]);
+    // Wrapped to int: an absurd number stays outside every range check.
+    out.Tag = int(Zahl(tok.t[0]) & 0x7FFFFFFF);
+    out.Monat = int(Zahl(tok.t[1]) & 0x7FFFFFFF);
+    out.Jahr = int(Zahl(tok.t[2]) & 0x7FFFFFFF);
+    return true;
+}
+
+bool IstKalenderDatum(int tag, int monat, int jahr) {
+    return jahr >= 1800 && jahr <= 3999 && monat >= 1 && monat <= 12 && tag >= 1 && tag <= TageImMonat(jahr, monat);
 }
 
 Uhrzeit ZerlegeZeit(const std::string& text) {

@@ -45,6 +45,15 @@ struct Datum {
 // message 1113 (caption 1134) and gives Jahr -1.
 Datum ParseDatum(const std::string& text, char trenner = DatumTrenner());
 
+// Day, month and year exactly as typed: the text split at the separator, in the regional
+// order. False when a part is missing; no message.
+struct DatumTeile {
+    int Tag = 0, Monat = 0, Jahr = 0;
+};
+bool ZerlegeDatum(const std::string& text, DatumTeile& out, char trenner = DatumTrenner());
+// A day of the calendar: month 1-12, a day the month has, year 1800-3999.
+bool IstKalenderDatum(int tag, int monat, int jahr);
+
 // Time text split at '.', ':' and '-'. No hour token = no time of day (hour and minute 0).
 struct Uhrzeit {
     bool OhneZeit = true;

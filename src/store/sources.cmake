@@ -13,6 +13,10 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichern.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Passwort.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RecordRef.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Suche.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Verschieben.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SerienEntfernen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/AlteTermine.cpp
 )
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/DateiErsetzerWin32.cpp

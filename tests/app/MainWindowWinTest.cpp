@@ -122,6 +122,24 @@ TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
     }
 }
 
+TEST_F(MainWindow, EmptyCalendarAndNoHitAppointmentAnswerInsteadOfADialog) {
+    Start();
+    const struct {
+        UINT id;
+        int caption;
+    } leer[] = {{202, 1120}, {203, 1121}};
+    for (const auto& f : leer) {
+        host.messages.clear();
+        Command(f.id);
+        ASSERT_EQ(host.messages.size(), 1u) << f.id;
+        EXPECT_EQ(host.messages[0].textId, 1119);
+        EXPECT_EQ(host.messages[0].captionId, f.caption);
+    }
+    Command(825);
+    Command(826);
+    EXPECT_EQ(host.beeps, 2);
+}
+
 TEST_F(MainWindow, SaveWithNothingToSaveSaysSoAndNewClearsTheTitle) {
     Start();
     Command(103);

@@ -9,4 +9,5 @@ list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/TerminDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PasswortDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnDlgWinTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SammelDialogeWinTest.cpp
 )

@@ -11,6 +11,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/RundreiseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchreibFehlerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FuzzKorpusTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SammelAktionenTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/DateiErsetzerWinTest.cpp

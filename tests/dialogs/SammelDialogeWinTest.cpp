@@ -1,0 +1,226 @@
+// Search, move, remove and delete-old dialogs from their templates, driven in-process: a
+// thread timer plays a script on the running dialog, a WH_CBT hook answers the message
+// boxes. Each change is checked in the file written afterwards and read back.
+#include "dialogs/ClsAlteEntfDlg.h"
+#include "dialogs/ClsEntfernenDlg.h"
+#include "dialogs/ClsSuchenDlg.h"
+#include "dialogs/ClsVerschiebenDlg.h"
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
+#include "store/DatumText.h"
+#include "store/JahresKopien.h"
+#include "store/TerminFixtures.h"
+#include "support/TempDir.h"
+#include "support/WinKit.h"
+
+#include <functional>
+
+namespace {
+using Skript = std::function<void(HWND)>;
+Skript* skript = nullptr;
+kit::BoxAnswers* boxen = nullptr;
+
+void CALLBACK Takt(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!boxen->dialog) return;
+    KillTimer(nullptr, id);
+    (*skript)(boxen->dialog);
+}
+
+void Text(HWND d, int id, const std::string& s) { SetDlgItemTextA(d, id, s.c_str()); }
+void Befehl(HWND d, int id, int notify = BN_CLICKED) {
+    SendMessageA(d, WM_COMMAND, MAKEWPARAM(id, notify), reinterpret_cast<LPARAM>(GetDlgItem(d, id)));
+}
+void Doppelklick(HWND d, int liste, int zeile) {
+    SendDlgItemMessageA(d, liste, LB_SETCURSEL, zeile, 0);
+    Befehl(d, liste, LBN_DBLCLK);
+}
+std::vector<std::string> Zeilen(HWND d, int liste) {
+    std::vector<std::string> out;
+    const int n = int(SendDlgItemMessageA(d, liste, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+        std::vector<char> buf(size_t(SendDlgItemMessageA(d, liste, LB_GETTEXTLEN, i, 0)) + 1);
+        SendDlgItemMessageA(d, liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
+        out.push_back(buf.data());
+    }
+    return out;
+}
+void Bild(HWND d, const std::string& name) {
+    SetWindowPos(d, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    kit::Pump(300);  // Wine: a dialog just shown is mapped on the X screen a little later
+    kit::Repaint(d);
+    const kit::Surface bild(d, false);
+    EXPECT_GT(bild.Count(GetSysColor(COLOR_3DFACE)), bild.Width() * bild.Height() / 3);  // painted, not black
+    EXPECT_TRUE(bild.SavePng(name));
+}
+
+class SammelDialoge : public testing::Test {
+protected:
+    void SetUp() override {
+        Liste.Reserviere(ClsListe::StartKapazitaet);
+        doc.AdrListe.Initialisieren();
+    }
+    // Runs `dialog` while `s` plays on it; the script ends the dialog itself.
+    template <class Lauf>
+    auto Fahre(Skript s, Lauf dialog) {
+        boxen_.dialog = nullptr;
+        boxen_.takeDialog = true;
+        skript = &s;
+        boxen = &boxen_;
+        SetTimer(nullptr, 0, 30, &Takt);
+        return dialog();
+    }
+    bool Verschiebe(int slot, const std::string& datum, const std::string& zeit) {
+        Liste.SetzeAktuell(&Liste.Satz(slot));
+        return Fahre([&](HWND d) {
+            Text(d, 101, datum);
+            Text(d, 102, zeit);
+            Befehl(d, IDOK);
+        }, [&] { return RunVerschiebenDlg(nullptr, Liste); });
+    }
+    bool LoescheAlte(const std::string& von, const std::string& bis) {
+        return Fahre([&](HWND d) {
+            Text(d, 101, von);
+            Text(d, 102, bis);
+            Befehl(d, IDOK);
+            PostMessageA(d, WM_COMMAND, IDCANCEL, 0);  // for a dialog that stayed open
+        }, [&] { return RunAlteEntfDlg(nullptr, Liste); });
+    }
+    // Writes the file and reads it back (yearly copies are made again).
+    void SpeichernUndLaden() {
+        const std::string pfad = dir.Datei("sammel.odv");
+        ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
+        Liste.Leeren();
+        doc.Dateiname = pfad;
+        ASSERT_EQ(doc.Laden(), Ladeausgang::Ok);
+    }
+    // A yearly master on 10 June of `jahr`, 9:00-10:00, with its 19 copies.
+    void Jaehrlich(int jahr) {
+        Termin t = MachTermin(jahr, 6, 10, 9, 0, 10, 0, FlagJaehrlich, "Jahrestag");
+        t.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
+        Liste.Einfuegen(t);
+        ASSERT_TRUE(ErzeugeJahresKopien(Liste));
+    }
+
+    kit::BoxAnswers boxen_;
+    TempDir dir;
+    Dokument doc;
+    ClsListe& Liste = doc.Liste;
+};
+}  // namespace
+
+TEST_F(SammelDialoge, MoveCarriesEndAndWarningAlong) {
+    Termin t = MachTermin(1995, 5, 3, 10, 0, 11, 0, 0, "Zahnarzt");
+    t.Vorwarnung = MachZeitpunkt(1995, 5, 3, 9, 45);
+    Liste.Einfuegen(t);
+    Liste.Einfuegen(MachTermin(1995, 5, 4, 8, 0, 9, 0, 0, "Davor"));
+    Liste.SetzeAktuell(&Liste.Satz(0));
+    EXPECT_TRUE(Fahre([&](HWND d) {
+        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "03.05.1995");
+        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 102)), "10:00");
+        Bild(d, "verschieben");
+        Text(d, 101, "5.5.95");
+        Text(d, 102, "14");
+        Befehl(d, IDOK);
+    }, [&] { return RunVerschiebenDlg(nullptr, Liste); }));
+    EXPECT_TRUE(boxen_.Showed({}));
+    SpeichernUndLaden();
+    ASSERT_EQ(Texte(Liste), (std::vector<std::string>{"Davor", "Zahnarzt"}));  // in its sorted place
+    EXPECT_EQ(Liste.Satz(1).Start, MachZeitpunkt(1995, 5, 5, 14, 0));
+    EXPECT_EQ(Liste.Satz(1).Ende, MachZeitpunkt(1995, 5, 5, 15, 0));
+    EXPECT_EQ(Liste.Satz(1).Vorwarnung, MachZeitpunkt(1995, 5, 5, 13, 45));
+
+    EXPECT_TRUE(Verschiebe(1, "6.5.1995", ""));  // no time of day: the end moves by the difference to midnight
+    SpeichernUndLaden();
+    EXPECT_EQ(Liste.Satz(1).Start, MachZeitpunkt(1995, 5, 6, 0, 0));
+    EXPECT_EQ(Liste.Satz(1).Flags, FlagOhneZeit);
+    EXPECT_EQ(Liste.Satz(1).Ende, MachZeitpunkt(1995, 5, 6, 1, 0));
+
+    EXPECT_FALSE(Verschiebe(1, "31.02.1995", "9"));  // closes with the message, nothing moves
+    EXPECT_TRUE(boxen_.Showed({1131}));
+    EXPECT_EQ(Liste.Satz(1).Start, MachZeitpunkt(1995, 5, 6, 0, 0));
+}
+
+TEST_F(SammelDialoge, RemoveSingleAndYearlyMasterWithTheCopiesAfterIt) {
+    Liste.Einfuegen(MachTermin(2026, 3, 1, 8, 0, 9, 0, 0, "Einzeln"));
+    Jaehrlich(2026);
+    Liste.Einfuegen(MachTermin(2027, 1, 1, 8, 0, 9, 0, 0, "Bleibt"));
+    EXPECT_TRUE(Fahre([&](HWND d) {
+        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "1.03.2026   8:00 -  9:00");
+        EXPECT_TRUE(Zeilen(d, 103).empty() && Zeilen(d, 104).empty());
+        Befehl(d, IDOK);
+    }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
+    ASSERT_EQ(Liste.Anzahl(), 21);
+
+    EXPECT_TRUE(Fahre([&](HWND d) {
+        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 102)), "Jahrestag");
+        ASSERT_EQ(Zeilen(d, 104).size(), 19u);
+        EXPECT_EQ(Zeilen(d, 104)[0], "10.06.2027   9:00 - 10:00");
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 106)));
+        Doppelklick(d, 104, 0);  // refused with a beep
+        EXPECT_EQ(Zeilen(d, 104).size(), 19u);
+        Bild(d, "entfernen-jaehrlich");
+        Befehl(d, IDOK);
+    }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
+    SpeichernUndLaden();
+    EXPECT_EQ(Texte(Liste), std::vector<std::string>{"Bleibt"});
+}
+
+TEST_F(SammelDialoge, DeleteOldKeepsWhatEndsAfterTheLastDayAndHandsYearlySeriesOn) {
+    Liste.Einfuegen(MachTermin(1995, 3, 1, 9, 0, 10, 0, 0, "Alt"));
+    Liste.Einfuegen(MachTermin(1995, 12, 31, 21, 0, 22, 0, 0, "Endet 22 Uhr"));
+    Liste.Einfuegen(MachTermin(1995, 12, 31, 23, 59, 23, 59, 0, "Beginnt 23:59"));
+    Liste.Einfuegen(MachTermin(1996, 1, 2, 9, 0, 10, 0, 0, "Danach"));
+    EXPECT_FALSE(LoescheAlte("1.1.1995", "31.12"));  // stays open with 1147
+    EXPECT_TRUE(boxen_.Showed({1147}));
+    EXPECT_TRUE(Fahre([&](HWND d) {
+        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "01.03.1995");
+        Bild(d, "alte-loeschen");
+        Text(d, 101, "1.1.1995");
+        Text(d, 102, "31.12.1995");
+        Befehl(d, IDOK);
+    }, [&] { return RunAlteEntfDlg(nullptr, Liste); }));
+    ASSERT_EQ(boxen_.texts.size(), 1u);
+    EXPECT_EQ(boxen_.texts[0], "Sollen alle Termine vom 01.01.1995 bis zum 31.12.1995 gel\xF6scht werden?");
+    boxen_.texts.clear();
+    SpeichernUndLaden();
+    EXPECT_EQ(Texte(Liste), (std::vector<std::string>{"Beginnt 23:59", "Danach"}));
+
+    Liste.Leeren();
+    Jaehrlich(2026);
+    EXPECT_TRUE(LoescheAlte("1.1.2026", "31.12.2026"));
+    EXPECT_TRUE(Liste.Satz(0).IstJahresMaster());
+    EXPECT_EQ(Liste.Satz(0).Start.Jahr, 2027);
+    SpeichernUndLaden();
+    ASSERT_EQ(Liste.Anzahl(), 20);  // the new master and its copies
+    EXPECT_EQ(Liste.Satz(0).Start, MachZeitpunkt(2027, 6, 10, 9, 0));
+    EXPECT_TRUE(Liste.Satz(0).IstJahresMaster());
+}
+
+TEST_F(SammelDialoge, SearchListsMatchesSortsAndGoesToTheChosenLine) {
+    SetzeDatumsformat('/', false);
+    Liste.Einfuegen(MachTermin(1995, 12, 24, 18, 0, 19, 0, 0, "bescherung"));
+    Liste.Einfuegen(MachTermin(1995, 12, 1, 9, 0, 10, 0, 0, "Zahnarzt"));
+    Liste.Einfuegen(MachTermin(1995, 11, 5, 9, 0, 10, 0, 0, "Bescherung"));
+    Liste.Einfuegen(MachTermin(1996, 1, 7, 9, 0, 10, 0, 0, "Bescherung"));
+    const Zeitpunkt ziel = Fahre([&](HWND d) {
+        Befehl(d, 102);  // the empty text matches every appointment
+        EXPECT_EQ(Zeilen(d, 104).size(), 4u);
+        Text(d, 101, "Besch");
+        Befehl(d, 102);  // case-sensitive: not "bescherung"
+        EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "01/07/1996  Bescherung"}));
+        Text(d, 101, "e");
+        Befehl(d, 102);
+        SendDlgItemMessageA(d, 105, BM_CLICK, 0, 0);  // re-sorted by text; equal texts keep date order
+        EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "12/24/1995  bescherung",
+                                                            "01/07/1996  Bescherung"}));
+        Text(d, 101, "Urlaub");
+        Befehl(d, 102);
+        EXPECT_TRUE(boxen_.Showed({1151}));
+        Text(d, 101, "Besch");
+        Befehl(d, 102);
+        Bild(d, "suchen");
+        Doppelklick(d, 104, 1);  // the second "Bescherung": its own date
+    }, [&] { return RunSuchenDlg(nullptr, Liste); });
+    SetzeDatumsformat('.', true);
+    EXPECT_EQ(ziel, MachZeitpunkt(1996, 1, 7));
+}
