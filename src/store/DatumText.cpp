@@ -137,7 +137,7 @@ bool ZerlegeDatum(const std::string& text, DatumTeile& out, char trenner) {
     Tokens tok = Zerlege(text, trennText, 3);
     if (tok.anzahl < 3) return false;
     if (!TagZuerst()) std::swap(tok.t[0], tok.t[1]);
-    // Wrapped to int: an absurd number stays outside every range check.
+    // Kept non-negative; the range checks of the callers refuse what is too large.
     out.Tag = int(Zahl(tok.t[0]) & 0x7FFFFFFF);
     out.Monat = int(Zahl(tok.t[1]) & 0x7FFFFFFF);
     out.Jahr = int(Zahl(tok.t[2]) & 0x7FFFFFFF);
