@@ -5,6 +5,7 @@
 #include "dialogs/ClsEntfernenDlg.h"
 #include "dialogs/ClsSuchenDlg.h"
 #include "dialogs/ClsVerschiebenDlg.h"
+#include "dialogs/DlgSkript.h"
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
 #include "store/DatumText.h"
@@ -16,41 +17,32 @@
 #include <functional>
 
 namespace {
-using Skript = std::function<void(HWND)>;
+using Skript = std::function<void(const Dlg&)>;
 Skript* skript = nullptr;
 kit::BoxAnswers* boxen = nullptr;
 
 void CALLBACK Takt(HWND, UINT, UINT_PTR id, DWORD) {
     if (!boxen->dialog) return;
     KillTimer(nullptr, id);
-    (*skript)(boxen->dialog);
+    (*skript)(Dlg{boxen->dialog});
 }
 
-void Text(HWND d, int id, const std::string& s) { SetDlgItemTextA(d, id, s.c_str()); }
-void Befehl(HWND d, int id, int notify = BN_CLICKED) {
-    SendMessageA(d, WM_COMMAND, MAKEWPARAM(id, notify), reinterpret_cast<LPARAM>(GetDlgItem(d, id)));
+void Befehl(const Dlg& d, int id, int notify = BN_CLICKED) {
+    SendMessageA(d.h, WM_COMMAND, MAKEWPARAM(id, notify), reinterpret_cast<LPARAM>(d.Item(id)));
 }
-void Doppelklick(HWND d, int liste, int zeile) {
-    SendDlgItemMessageA(d, liste, LB_SETCURSEL, zeile, 0);
+void Doppelklick(const Dlg& d, int liste, int zeile) {
+    SendMessageA(d.Item(liste), LB_SETCURSEL, zeile, 0);
     Befehl(d, liste, LBN_DBLCLK);
 }
-std::vector<std::string> Zeilen(HWND d, int liste) {
+std::vector<std::string> Zeilen(const Dlg& d, int liste) {
     std::vector<std::string> out;
-    const int n = int(SendDlgItemMessageA(d, liste, LB_GETCOUNT, 0, 0));
+    const int n = int(SendMessageA(d.Item(liste), LB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
-        std::vector<char> buf(size_t(SendDlgItemMessageA(d, liste, LB_GETTEXTLEN, i, 0)) + 1);
-        SendDlgItemMessageA(d, liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
+        std::vector<char> buf(size_t(SendMessageA(d.Item(liste), LB_GETTEXTLEN, i, 0)) + 1);
+        SendMessageA(d.Item(liste), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
         out.push_back(buf.data());
     }
     return out;
-}
-void Bild(HWND d, const std::string& name) {
-    SetWindowPos(d, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    kit::Pump(300);  // Wine: a dialog just shown is mapped on the X screen a little later
-    kit::Repaint(d);
-    const kit::Surface bild(d, false);
-    EXPECT_GT(bild.Count(GetSysColor(COLOR_3DFACE)), bild.Width() * bild.Height() / 3);  // painted, not black
-    EXPECT_TRUE(bild.SavePng(name));
 }
 
 class SammelDialoge : public testing::Test {
@@ -71,18 +63,18 @@ protected:
     }
     bool Verschiebe(int slot, const std::string& datum, const std::string& zeit) {
         Liste.SetzeAktuell(&Liste.Satz(slot));
-        return Fahre([&](HWND d) {
-            Text(d, 101, datum);
-            Text(d, 102, zeit);
+        return Fahre([&](const Dlg& d) {
+            d.Text(101, datum);
+            d.Text(102, zeit);
             Befehl(d, IDOK);
         }, [&] { return RunVerschiebenDlg(nullptr, Liste); });
     }
     bool LoescheAlte(const std::string& von, const std::string& bis) {
-        return Fahre([&](HWND d) {
-            Text(d, 101, von);
-            Text(d, 102, bis);
+        return Fahre([&](const Dlg& d) {
+            d.Text(101, von);
+            d.Text(102, bis);
             Befehl(d, IDOK);
-            PostMessageA(d, WM_COMMAND, IDCANCEL, 0);  // for a dialog that stayed open
+            PostMessageA(d.h, WM_COMMAND, IDCANCEL, 0);  // for a dialog that stayed open
         }, [&] { return RunAlteEntfDlg(nullptr, Liste); });
     }
     // Writes the file and reads it back (yearly copies are made again).
@@ -114,12 +106,12 @@ TEST_F(SammelDialoge, MoveCarriesEndAndWarningAlong) {
     Liste.Einfuegen(t);
     Liste.Einfuegen(MachTermin(1995, 5, 4, 8, 0, 9, 0, 0, "Davor"));
     Liste.SetzeAktuell(&Liste.Satz(0));
-    EXPECT_TRUE(Fahre([&](HWND d) {
-        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "03.05.1995");
-        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 102)), "10:00");
-        Bild(d, "verschieben");
-        Text(d, 101, "5.5.95");
-        Text(d, 102, "14");
+    EXPECT_TRUE(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(101), "03.05.1995");
+        EXPECT_EQ(d.Text(102), "10:00");
+        d.Bild("verschieben");
+        d.Text(101, "5.5.95");
+        d.Text(102, "14");
         Befehl(d, IDOK);
     }, [&] { return RunVerschiebenDlg(nullptr, Liste); }));
     EXPECT_TRUE(boxen_.Showed({}));
@@ -144,21 +136,21 @@ TEST_F(SammelDialoge, RemoveSingleAndYearlyMasterWithTheCopiesAfterIt) {
     Liste.Einfuegen(MachTermin(2026, 3, 1, 8, 0, 9, 0, 0, "Einzeln"));
     Jaehrlich(2026);
     Liste.Einfuegen(MachTermin(2027, 1, 1, 8, 0, 9, 0, 0, "Bleibt"));
-    EXPECT_TRUE(Fahre([&](HWND d) {
-        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "1.03.2026   8:00 -  9:00");
+    EXPECT_TRUE(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(101), "1.03.2026   8:00 -  9:00");
         EXPECT_TRUE(Zeilen(d, 103).empty() && Zeilen(d, 104).empty());
         Befehl(d, IDOK);
     }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
     ASSERT_EQ(Liste.Anzahl(), 21);
 
-    EXPECT_TRUE(Fahre([&](HWND d) {
-        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 102)), "Jahrestag");
+    EXPECT_TRUE(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(102), "Jahrestag");
         ASSERT_EQ(Zeilen(d, 104).size(), 19u);
         EXPECT_EQ(Zeilen(d, 104)[0], "10.06.2027   9:00 - 10:00");
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 106)));
+        EXPECT_FALSE(d.An(106));
         Doppelklick(d, 104, 0);  // refused with a beep
         EXPECT_EQ(Zeilen(d, 104).size(), 19u);
-        Bild(d, "entfernen-jaehrlich");
+        d.Bild("entfernen-jaehrlich");
         Befehl(d, IDOK);
     }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
     SpeichernUndLaden();
@@ -172,11 +164,11 @@ TEST_F(SammelDialoge, DeleteOldKeepsWhatEndsAfterTheLastDayAndHandsYearlySeriesO
     Liste.Einfuegen(MachTermin(1996, 1, 2, 9, 0, 10, 0, 0, "Danach"));
     EXPECT_FALSE(LoescheAlte("1.1.1995", "31.12"));  // stays open with 1147
     EXPECT_TRUE(boxen_.Showed({1147}));
-    EXPECT_TRUE(Fahre([&](HWND d) {
-        EXPECT_EQ(kit::WindowText(GetDlgItem(d, 101)), "01.03.1995");
-        Bild(d, "alte-loeschen");
-        Text(d, 101, "1.1.1995");
-        Text(d, 102, "31.12.1995");
+    EXPECT_TRUE(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(101), "01.03.1995");
+        d.Bild("alte-loeschen");
+        d.Text(101, "1.1.1995");
+        d.Text(102, "31.12.1995");
         Befehl(d, IDOK);
     }, [&] { return RunAlteEntfDlg(nullptr, Liste); }));
     ASSERT_EQ(boxen_.texts.size(), 1u);
@@ -202,23 +194,23 @@ TEST_F(SammelDialoge, SearchListsMatchesSortsAndGoesToTheChosenLine) {
     Liste.Einfuegen(MachTermin(1995, 12, 1, 9, 0, 10, 0, 0, "Zahnarzt"));
     Liste.Einfuegen(MachTermin(1995, 11, 5, 9, 0, 10, 0, 0, "Bescherung"));
     Liste.Einfuegen(MachTermin(1996, 1, 7, 9, 0, 10, 0, 0, "Bescherung"));
-    const Zeitpunkt ziel = Fahre([&](HWND d) {
+    const Zeitpunkt ziel = Fahre([&](const Dlg& d) {
         Befehl(d, 102);  // the empty text matches every appointment
         EXPECT_EQ(Zeilen(d, 104).size(), 4u);
-        Text(d, 101, "Besch");
+        d.Text(101, "Besch");
         Befehl(d, 102);  // case-sensitive: not "bescherung"
         EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "01/07/1996  Bescherung"}));
-        Text(d, 101, "e");
+        d.Text(101, "e");
         Befehl(d, 102);
-        SendDlgItemMessageA(d, 105, BM_CLICK, 0, 0);  // re-sorted by text; equal texts keep date order
+        d.Klick(105);  // re-sorted by text; equal texts keep date order
         EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "12/24/1995  bescherung",
                                                             "01/07/1996  Bescherung"}));
-        Text(d, 101, "Urlaub");
+        d.Text(101, "Urlaub");
         Befehl(d, 102);
         EXPECT_TRUE(boxen_.Showed({1151}));
-        Text(d, 101, "Besch");
+        d.Text(101, "Besch");
         Befehl(d, 102);
-        Bild(d, "suchen");
+        d.Bild("suchen");
         Doppelklick(d, 104, 1);  // the second "Bescherung": its own date
     }, [&] { return RunSuchenDlg(nullptr, Liste); });
     SetzeDatumsformat('.', true);
