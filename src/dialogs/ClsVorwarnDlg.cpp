@@ -93,7 +93,7 @@ bool ClsVorwarnDlg::CanClose() {
     Termin neu;
     switch (UebernimmHinweis(termin_.Copy, e, jetzt_, neu)) {
     case HinweisOk::Ungueltig:
-        Message(IDS_HW_DATUM_UNGUELTIG, IDS_HW_DATUM_TITEL, Mb::IconExclamation | Mb::TaskModal);
+        Message(IDS_NEUES_DATUM_UNGUELTIG, IDS_TITEL_VERSCHIEBEN, Mb::IconExclamation | Mb::TaskModal);
         CloseDialog(0);
         return false;
     case HinweisOk::WiederUndErledigt:

@@ -39,7 +39,7 @@ bool VerschiebeAktuell(ClsListe& liste, const std::string& datum, const std::str
     // Choice: a date outside the calendar or an hour/minute beyond 23:59 is refused like a
     // missing part, so nothing impossible reaches the collection.
     if (!alt || alt->IstEndmarke() || !datumOk || u.Stunde > 23 || u.Minute > 59) {
-        Message(IDS_VERSCHIEBEN_DATUM_FEHLT, IDS_TITEL_VERSCHIEBEN, Mb::Ok | Mb::IconExclamation);
+        Message(IDS_NEUES_DATUM_UNGUELTIG, IDS_TITEL_VERSCHIEBEN, Mb::Ok | Mb::IconExclamation);
         return false;
     }
     const Termin vorher = *alt;
