@@ -3,6 +3,7 @@
 
 #include "reminders/ReminderIds.h"
 #include "store/DatumText.h"
+#include "store/Verschieben.h"
 
 #include <cstdlib>
 #include <vector>
@@ -54,29 +55,14 @@ HinweisAnzeige ZeigeHinweis(const Termin& t, const Zeitpunkt& jetzt) {
 }
 
 HinweisOk UebernimmHinweis(const Termin& alt, const HinweisEingabe& e, const Zeitpunkt& jetzt, Termin& neu) {
-    Termin kopie = alt;
-    if (!LeseDatum(e.Datum, kopie.Start)) return HinweisOk::Ungueltig;
+    Zeitpunkt start = alt.Start;
+    if (!LeseDatum(e.Datum, start)) return HinweisOk::Ungueltig;
     const Uhrzeit zeit = ZerlegeZeit(e.Zeit);
     if (zeit.Stunde > 23 || zeit.Minute > 59) return HinweisOk::Ungueltig;
-    kopie.Start.Stunde = int8_t(zeit.Stunde);
-    kopie.Start.Minute = int8_t(zeit.Minute);
-    kopie.Flags = uint16_t(zeit.OhneZeit ? kopie.Flags | FlagOhneZeit : kopie.Flags & ~FlagOhneZeit);
-
+    start.Stunde = int8_t(zeit.Stunde);
+    start.Minute = int8_t(zeit.Minute);
     // Moving shifts the end and a pending warning by as much as the start.
-    const long d = long(ToMinutes(kopie.Start)) - long(ToMinutes(alt.Start));
-    if (!kopie.Hat(FlagOhneEnde)) {
-        // The end counts on the start day; yearly records keep their step as the end's date.
-        const Zeitpunkt ende = MachZeitpunkt(alt.Start.Jahr, alt.Start.Monat, alt.Start.Tag, alt.Ende.Stunde,
-                                             alt.Ende.Minute);
-        Zeitpunkt verschoben = FromMinutes(uint32_t(long(ToMinutes(ende)) + d));
-        if (kopie.Hat(FlagJaehrlich)) {
-            verschoben.Jahr = alt.Ende.Jahr;
-            verschoben.Monat = alt.Ende.Monat;
-            verschoben.Tag = alt.Ende.Tag;
-        }
-        kopie.Ende = verschoben;
-    }
-    if (kopie.Vorwarnung.Jahr > 0) kopie.Vorwarnung = FromMinutes(uint32_t(long(ToMinutes(alt.Vorwarnung)) + d));
+    Termin kopie = Verschoben(alt, start, zeit.OhneZeit);
 
     if (e.Wieder) {
         if (e.Erledigt) return HinweisOk::WiederUndErledigt;

@@ -17,15 +17,11 @@ Termin Verschoben(const Termin& t, const Zeitpunkt& start, bool ohneZeit) {
     neu.Flags = uint16_t(ohneZeit ? t.Flags | FlagOhneZeit : t.Flags & ~FlagOhneZeit);
     const int64_t delta = int64_t(ToMinutes(start)) - int64_t(ToMinutes(t.Start));
     if (!t.Hat(FlagOhneEnde)) {
-        if (t.Hat(FlagJaehrlich)) {
-            // Choice: Ende's date is the repetition step; only the end time moves.
-            const Zeitpunkt ende = Verschiebe(
-                MachZeitpunkt(t.Start.Jahr, t.Start.Monat, t.Start.Tag, t.Ende.Stunde, t.Ende.Minute), delta);
-            neu.Ende.Stunde = ende.Stunde;
-            neu.Ende.Minute = ende.Minute;
-        } else {
-            neu.Ende = Verschiebe(t.Ende, delta);
-        }
+        // The end counts on the start day; a yearly record keeps the step in Ende's date.
+        const Zeitpunkt ende = Verschiebe(
+            MachZeitpunkt(t.Start.Jahr, t.Start.Monat, t.Start.Tag, t.Ende.Stunde, t.Ende.Minute), delta);
+        neu.Ende = t.Hat(FlagJaehrlich) ? MachZeitpunkt(t.Ende.Jahr, t.Ende.Monat, t.Ende.Tag, ende.Stunde, ende.Minute)
+                                        : ende;
     }
     if (t.Vorwarnung.Jahr > 0) neu.Vorwarnung = Verschiebe(t.Vorwarnung, delta);
     return neu;

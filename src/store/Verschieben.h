@@ -4,9 +4,9 @@
 
 #include <string>
 
-// The record moved to `start` (FlagOhneZeit as given): Ende and a set Vorwarnung shift by the
-// same minutes, VorwarnBasis stays. A yearly record keeps the step in Ende's date; only its
-// end time moves.
+// The record moved to `start` (FlagOhneZeit as given): the end (on the start day) and a set
+// Vorwarnung shift by the same minutes, VorwarnBasis stays. A yearly record keeps the step in
+// Ende's date; only its end time moves. Shared by the move dialog and the warning notice.
 Termin Verschoben(const Termin& t, const Zeitpunkt& start, bool ohneZeit);
 
 // Moves the record at the cursor to the typed date (two-digit years: 80-99 → 19xx, below
