@@ -214,6 +214,11 @@ TEST_F(CalendarInputE2e, WeekViewDragMovesCopiesAndKeysWalkTheWeek) {
         Sync(client_);
         EXPECT_EQ(FramedWeekCell(cell), cell) << key;
     }
+    // A right click selects its day like a left click (an empty line: no menu).
+    const CellRect monday2 = WeekCell(layout_, 0);
+    Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(monday2.X + monday2.Width / 2, monday2.Y + monday2.Height - 5));
+    Sync(client_);
+    EXPECT_EQ(FramedWeekCell(0), 0);
 }
 
 TEST_F(CalendarInputE2e, MonthViewTypesIntoADayCell) {
