@@ -1,5 +1,6 @@
-# Ordivo: `make run` starts the planner under Wine, `make test` builds and runs every test.
-.PHONY: all bootstrap build test run clean
+# Ordivo: `make run` starts the planner under Wine, `make test` builds and runs every test,
+# `make bench` prints the performance figures of a large calendar.
+.PHONY: all bootstrap build test run bench clean
 
 all: build
 
@@ -14,6 +15,9 @@ test: build
 
 run: build
 	@bash scripts/run.sh
+
+bench: bootstrap
+	@bash scripts/bench.sh
 
 clean:
 	rm -rf build

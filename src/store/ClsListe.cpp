@@ -78,6 +78,13 @@ Termin* ClsListe::Hole(Termin& out, bool nurTag) {
     return nullptr;
 }
 
+void ClsListe::SucheTag(const Zeitpunkt& tag) {
+    const int64_t key = DatumKey(tag);
+    const auto it = std::lower_bound(saetze_.begin(), saetze_.end(), key,
+                                     [](const Termin& e, int64_t k) { return DatumKey(e.Start) < k; });
+    cursor_ = int(it - saetze_.begin());
+}
+
 // The first record not earlier than t (the list is sorted, so a binary search finds the
 // same slot as a walk from the front); one further past an equal start without end time.
 int ClsListe::EinfuegePosition(const Termin& t) const {

@@ -38,6 +38,9 @@ public:
     // nurTag false: the record at the cursor. nurTag true: the next record on out.Start's
     // date; null at a later day (cursor left on it) or at the end.
     Termin* Hole(Termin& out, bool nurTag);
+    // The cursor to the first record dated `tag` or later, found by halving: the place a walk
+    // of Hole from the first record reaches, without passing every earlier record.
+    void SucheTag(const Zeitpunkt& tag);
     // Slot i (0 .. Anzahl; Anzahl is the end marker), for whole-list passes.
     Termin& Satz(int i);
 

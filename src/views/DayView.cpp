@@ -97,7 +97,7 @@ void DayPainter::Paint() {
         ctx_.View.Hits.Set(UntimedBlock, HitGrid::WholeCell, x_, tgb_, w_, h_ - (tgb_ - y_), day_);
     }
     const bool saved = liste_.MerkePosition();
-    liste_.Erster();
+    liste_.SucheTag(day_);
     untimedX_ = x_ + 4 * ux_;
     untimedY_ = tgb_ + uy_;
     hasCarry_ = false;

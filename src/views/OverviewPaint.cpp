@@ -74,7 +74,7 @@ void PaintWeekView(PaintContext& ctx, Canvas& canvas, const ClientRect& client) 
 
     const Zeitpunkt sel = DayOf(s);
     const uint32_t monday = ToMinutes(sel) - uint32_t(Wochentag(sel.Jahr, sel.Monat, sel.Tag) - 1) * 1440u;
-    ctx.Liste.Erster();
+    ctx.Liste.SucheTag(FromMinutes(monday));
     for (int i = 0; i < 7; ++i) {
         const Zeitpunkt date = FromMinutes(monday + uint32_t(i) * 1440u);
         const CellRect cell = WeekCell(l, i);
@@ -108,7 +108,7 @@ void PaintMonthView(PaintContext& ctx, Canvas& canvas, const ClientRect& client)
     }
 
     const int firstWeekday = Wochentag(jahr, monat, 1);
-    ctx.Liste.Erster();
+    ctx.Liste.SucheTag(MachZeitpunkt(jahr, monat, 1));
     for (int d = 1; d <= TageImMonat(jahr, monat); ++d) {
         const CellRect cell = MonthCell(l, firstWeekday, d);
         Day(ctx, canvas, cell, d - 1, MachZeitpunkt(jahr, monat, d), cell.Y + l.CellHeight, ViewTarget::Month);

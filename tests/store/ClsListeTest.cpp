@@ -287,3 +287,17 @@ TEST(ClsListe, BulkInsertEqualsSingleInsertsOnRandomData) {
         ASSERT_EQ(gesammelt.Kapazitaet(), einzeln.Kapazitaet());
     }
 }
+
+TEST_F(ListeTest, SucheTagStopsWhereTheWalkFromTheFrontStops) {
+    for (int tag : {3, 3, 5, 8}) liste.Einfuegen(MachTermin(2026, 12, tag, 9, 0, 10, 0));
+    for (int tag = 1; tag <= 9; ++tag) {
+        Termin probe;
+        probe.Start = MachZeitpunkt(2026, 12, tag);
+        liste.Erster();
+        while (liste.Hole(probe, true)) {}
+        const Termin* nachWalk = liste.Aktuell();
+        liste.SucheTag(probe.Start);
+        while (liste.Hole(probe, true)) {}
+        EXPECT_EQ(liste.Aktuell(), nachWalk) << tag;
+    }
+}

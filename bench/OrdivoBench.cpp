@@ -1,0 +1,271 @@
+// The performance figures of a large calendar, side by side in one run: 100,000 appointments
+// (5 % yearly masters, so 95,000 copies more in memory) and 5,000 addresses, measured against
+// the I/O floor, against std::sort and against libical parsing the same appointments as .ics.
+// Prints each figure and, last, one line of ratios.
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
+#include "drawing/Canvas.h"
+#include "holidays/FeiertagTabelle.h"
+#include "reminders/VorwarnPlaner.h"
+#include "settings/Settings.h"
+#include "store/JahresKopien.h"
+#include "store/Suche.h"
+#include "support/FakeHost.h"
+#include "support/TempDir.h"
+#include "views/CalendarPaint.h"
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#ifdef ORDIVO_LIBICAL
+#include <libical/ical.h>
+#endif
+
+namespace {
+constexpr int Termine = 100000, Adressen = 5000, JaehrlichJeder = 20;
+
+using Uhr = std::chrono::steady_clock;
+
+// Best of `runs` wall-clock times of `f`, in milliseconds.
+double Best(int runs, const std::function<void()>& f) {
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const auto t0 = Uhr::now();
+        f();
+        best = std::min(best, std::chrono::duration<double, std::milli>(Uhr::now() - t0).count());
+    }
+    return best;
+}
+
+long PeakRssKiB() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+// n appointments from 1995 on, about 28 a day at n = 100,000, in start order; every 20th a
+// yearly master; texts of several lengths, every 50th with a long description.
+void Fuelle(ClsListe& liste, int n) {
+    liste.Leeren();
+    liste.Reserviere(n + JahresKopienAnzahl * (n / JaehrlichJeder) + 51);
+    liste.Laedt = true;
+    const uint32_t anfang = ToMinutes(MachZeitpunkt(1995, 1, 1, 7, 0));
+    const uint32_t schritt = uint32_t(int64_t(10) * 525949 / n);
+    for (int i = 0; i < n; ++i) {
+        Termin t;
+        t.Start = FromMinutes(anfang + uint32_t(i) * schritt);
+        t.Ende = t.Start;
+        t.Ende.Stunde = int8_t(std::min(23, t.Start.Stunde + 1));
+        t.SetzePrioritaet(i % 4);
+        t.SetzeKurzbeschr("Termin " + std::to_string(i) + std::string(size_t(i % 30), 'x'));
+        if (i % 50 == 0) t.Beschr = std::string(size_t(100 + i % 400), 'b');
+        if (i % 7 == 0) t.Vorwarnung = FromMinutes(ToMinutes(t.Start) - 15);
+        if (i % JaehrlichJeder == 0) {
+            t.Flags = FlagJaehrlich;
+            t.Id = uint16_t(2 + i / JaehrlichJeder);
+            t.Ende = MachZeitpunkt(1, 0, 0, t.Ende.Stunde, t.Ende.Minute);
+        }
+        liste.Anhaengen(std::move(t));
+    }
+    liste.Laedt = false;
+}
+
+void FuelleAdressen(ClsAdrListe& adressen) {
+    adressen.Initialisieren();
+    for (int i = 0; i < Adressen; ++i) {
+        Adresse a;
+        Adresse::Setze(a.FIRMA, "Firma " + std::to_string(i));
+        Adresse::Setze(a.NAME1, "Name " + std::to_string(i));
+        Adresse::Setze(a.SORT, "S" + std::to_string(100000 + i));
+        a.ID = uint16_t(i + 1);
+        if (i % 10 == 0) a.BEMERK = std::string(300, 'r');
+        adressen.EinfuegenSortiert(a);
+    }
+}
+
+std::string LiesAlles(const std::string& pfad) {
+    std::string bytes;
+    if (std::FILE* f = std::fopen(pfad.c_str(), "rb")) {
+        std::fseek(f, 0, SEEK_END);
+        bytes.resize(size_t(std::ftell(f)));
+        std::fseek(f, 0, SEEK_SET);
+        bytes.resize(std::fread(&bytes[0], 1, bytes.size(), f));
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+void SchreibAlles(const std::string& pfad, const std::string& bytes) {
+    if (std::FILE* f = std::fopen(pfad.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fflush(f);
+        std::fclose(f);
+    }
+}
+
+// The same appointments as an iCalendar file: one VEVENT each, yearly ones with an RRULE.
+std::string AlsIcs(ClsListe& liste) {
+    std::string ics = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Ordivo//Bench//DE\r\n";
+    char zeit[32];
+    for (int i = 0; i < liste.Anzahl(); ++i) {
+        const Termin& t = liste.Satz(i);
+        if (t.Hat(FlagJahresKopie)) continue;
+        ics += "BEGIN:VEVENT\r\nUID:" + std::to_string(i) + "@ordivo\r\n";
+        std::snprintf(zeit, sizeof zeit, "%04d%02d%02dT%02d%02d00", t.Start.Jahr, t.Start.Monat, t.Start.Tag,
+                      t.Start.Stunde, t.Start.Minute);
+        ics += std::string("DTSTART:") + zeit + "\r\nSUMMARY:" + t.Kurzbeschr + "\r\n";
+        if (!t.Beschr.empty()) ics += "DESCRIPTION:" + t.Beschr.substr(0, 60) + "\r\n";
+        if (t.Hat(FlagJaehrlich)) ics += "RRULE:FREQ=YEARLY\r\n";
+        ics += "END:VEVENT\r\n";
+    }
+    return ics + "END:VCALENDAR\r\n";
+}
+
+// A canvas that draws nothing: the paint walk without GDI.
+class LeereLeinwand : public Canvas {
+public:
+    int UnitX() const override { return 1; }
+    int UnitY() const override { return 1; }
+    TextSize MeasureText(const std::string& text, const FontSpec& font) override {
+        return TextSize{int(text.size()) * std::max(1, font.Height / 2), font.Height};
+    }
+    void DrawText(int, int, const std::string&, const TextStyle&) override {}
+    void Line(int, int, int, int, const PenSpec&) override {}
+    void Rectangle(int, int, int, int, const PenSpec&) override {}
+    void FillRect(int, int, int, int, Rgb) override {}
+    void FloodFill(int, int, Rgb, Rgb) override {}
+};
+
+// Best time of painting the month view of the middle month of a list of n appointments.
+double MonatMalen(int n) {
+    Dokument doc;
+    Fuelle(doc.Liste, n);
+    ErzeugeJahresKopien(doc.Liste);
+    Feiertage feiertage;
+    Settings settings;
+    settings.Mode = ViewMode::Month;
+    ViewState view;
+    const Zeitpunkt mitte = doc.Liste.Satz(doc.Liste.Anzahl() / 2).Start;
+    view.Selected = SelectedDate{mitte.Jahr, mitte.Monat, 15};
+    PaintContext ctx{doc.Liste, feiertage, settings, view};
+    LeereLeinwand leinwand;
+    return Best(20, [&] { PaintCalendarView(ctx, leinwand, ClientRect{0, 0, 1000, 700}); });
+}
+
+class StilleAnzeige : public VorwarnAnzeige {
+public:
+    void Hinweis(int) override {}
+    void Ton(const std::string&) override {}
+    void Uhr(const std::string&) override {}
+    void Neuzeichnen() override {}
+};
+
+void Zeile(const char* was, double ms) { std::printf("%-44s %10.2f ms\n", was, ms); }
+}  // namespace
+
+int main() {
+    FakeHost host;
+    host.now = LocalTime{2026, 12, 5, 12, 0, 0};
+    TempDir dir;
+    const std::string pfad = dir.Datei("gross.odv"), kopie = dir.Datei("kopie.odv");
+
+    Dokument quelle;
+    Fuelle(quelle.Liste, Termine);
+    FuelleAdressen(quelle.AdrListe);
+    if (!SchreibeDatei(quelle, pfad, ModusKalender)) {
+        std::fprintf(stderr, "cannot write %s\n", pfad.c_str());
+        return 1;
+    }
+    const std::string bytes = LiesAlles(pfad);
+    std::printf("file: %d appointments (%d yearly), %d addresses, %zu bytes\n", Termine, Termine / JaehrlichJeder,
+                Adressen, bytes.size());
+
+    const double lesen = Best(5, [&] { LiesAlles(pfad); });
+    const long rssVorher = PeakRssKiB();
+    Dokument doc;
+    double laden = 1e300, bytesJeTermin = 0;
+    for (int i = 0; i < 3; ++i) {
+        doc.Dateiname = pfad;  // the load writes it in capitals, which Linux does not find again
+        doc.Liste.Leeren();
+        doc.AdrListe.Leeren();
+        bool ok = true;
+        laden = std::min(laden, Best(1, [&] { ok = doc.Laden() == Ladeausgang::Ok; }));
+        if (!ok) {
+            std::fprintf(stderr, "load failed\n");
+            return 1;
+        }
+        if (i == 0) bytesJeTermin = double(PeakRssKiB() - rssVorher) * 1024.0 / doc.Liste.Anzahl();
+    }
+    const double speichern = Best(3, [&] { SchreibeDatei(doc, kopie, ModusKalender); });
+    const double schreiben = Best(3, [&] { SchreibAlles(kopie, bytes); });
+
+    // Yearly copies against sorting as many records.
+    ClsListe masterListe;
+    Fuelle(masterListe, Termine);
+    std::vector<Termin> sortiert;
+    for (int i = 0; i < doc.Liste.Anzahl(); ++i) sortiert.push_back(doc.Liste.Satz(i));
+    double erzeugen = 1e300;
+    for (int i = 0; i < 3; ++i) {
+        Fuelle(masterListe, Termine);
+        erzeugen = std::min(erzeugen, Best(1, [&] { ErzeugeJahresKopien(masterListe); }));
+    }
+    std::mt19937 zufall(7);
+    const double sortieren = Best(3, [&] {
+        std::vector<Termin> v = sortiert;
+        std::shuffle(v.begin(), v.end(), zufall);
+        std::stable_sort(v.begin(), v.end(),
+                         [](const Termin& a, const Termin& b) { return CompareZeitpunkt(a.Start, b.Start) < 0; });
+    });
+
+    const double malen1k = MonatMalen(1000), malen100k = MonatMalen(Termine);
+
+    StilleAnzeige anzeige;
+    AlarmSound toene[AlarmKindCount];
+    VorwarnPlaner planer(doc.Liste, host, anzeige, toene);
+    Termin neu;
+    neu.Start = MachZeitpunkt(2026, 12, 24, 18, 0);
+    neu.Ende = neu.Start;
+    neu.Vorwarnung = MachZeitpunkt(2026, 12, 24, 17, 0);
+    neu.SetzeKurzbeschr("Bescherung");
+    const double einfuegen = Best(5, [&] {
+        doc.Liste.Einfuegen(neu);
+        planer.PlaneVorwarnungen();
+        doc.Liste.LoescheAktuell();
+    });
+    const double suchen = Best(3, [&] { Suche(doc.Liste, "Termin 4711", true); });
+
+    double libical = 0;
+#ifdef ORDIVO_LIBICAL
+    const std::string ics = AlsIcs(doc.Liste);
+    libical = Best(3, [&] {
+        icalcomponent* c = icalparser_parse_string(ics.c_str());
+        icalcomponent_free(c);
+    });
+#endif
+
+    Zeile("read the file's bytes (floor)", lesen);
+    Zeile("load", laden);
+    Zeile("save", speichern);
+    Zeile("write the same bytes (floor)", schreiben);
+    Zeile("yearly-copy generation", erzeugen);
+    Zeile("std::stable_sort of as many records", sortieren);
+    Zeile("month paint walk, 1,000 appointments", malen1k);
+    Zeile("month paint walk, 100,000 appointments", malen100k);
+    Zeile("insert one appointment + replan warnings", einfuegen);
+    Zeile("search over all short texts", suchen);
+    if (libical > 0) Zeile("libical parses the same as .ics", libical);
+    else std::printf("libical: not built in (install libical-dev)\n");
+    std::printf("%-44s %10.0f bytes\n", "peak RSS growth of the load per record", bytesJeTermin);
+    std::printf("ratios load/read=%.1f libical/load=%.1f save/write=%.1f gen/sort=%.2f paint100k/paint1k=%.2f "
+                "bytes/appt=%.0f\n",
+                laden / lesen, libical / laden, speichern / schreiben, erzeugen / sortieren, malen100k / malen1k,
+                bytesJeTermin);
+    return 0;
+}
