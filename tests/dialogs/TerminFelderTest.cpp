@@ -4,6 +4,7 @@
 #include "dialogs/TerminFelder.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
+#include "store/RecordRef.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"
@@ -22,12 +23,6 @@ TerminFelder Felder(const std::string& beginn, const std::string& ende) {
 
 class TerminFelderTest : public testing::Test {
 protected:
-    // The message ids shown so far (0 for formatted texts).
-    std::vector<int> Gezeigt() const {
-        std::vector<int> ids;
-        for (const auto& m : host.messages) ids.push_back(m.textId);
-        return ids;
-    }
     bool Lies(const TerminFelder& f) { return LeseTermin(f, liste, t); }
 
     FakeHost host;
@@ -37,15 +32,10 @@ protected:
 }  // namespace
 
 TEST(ZeitFeld, CompletionWhenTheFieldIsLeft) {
-    EXPECT_EQ(ErgaenzeZeit("7"), "07:00");
-    EXPECT_EQ(ErgaenzeZeit("14"), "14:00");
-    EXPECT_EQ(ErgaenzeZeit("730"), "730");
-    EXPECT_EQ(ErgaenzeZeit("9:30"), "9:30");
-    EXPECT_EQ(ErgaenzeZeit(""), "");
-    EXPECT_TRUE(ZeitZeichenGueltig("23:59"));
-    EXPECT_TRUE(ZeitZeichenGueltig(""));
-    EXPECT_FALSE(ZeitZeichenGueltig("9.30"));
-    EXPECT_FALSE(ZeitZeichenGueltig("9 30"));
+    const std::pair<const char*, const char*> faelle[] = {{"7", "07:00"}, {"14", "14:00"}, {"730", "730"}, {"9:30", "9:30"}, {"", ""}};
+    for (const auto& [getippt, ergaenzt] : faelle) EXPECT_EQ(ErgaenzeZeit(getippt), ergaenzt);
+    for (const char* gueltig : {"23:59", ""}) EXPECT_TRUE(ZeitZeichenGueltig(gueltig));
+    for (const char* falsch : {"9.30", "9 30"}) EXPECT_FALSE(ZeitZeichenGueltig(falsch));
 }
 
 TEST_F(TerminFelderTest, TimeRangeBordersAndMessages) {
@@ -60,31 +50,27 @@ TEST_F(TerminFelderTest, TimeRangeBordersAndMessages) {
     for (const Fall& f : faelle) {
         host.messages.clear();
         EXPECT_EQ(Lies(Felder(f.beginn, f.ende)), f.meldung == 0) << f.beginn << "-" << f.ende;
-        EXPECT_EQ(Gezeigt(), f.meldung ? std::vector<int>{f.meldung} : std::vector<int>{}) << f.beginn;
-        if (f.meldung) {
-            EXPECT_EQ(host.messages[0].captionId, 1153);
-        }
+        EXPECT_EQ(host.Ids(), f.meldung ? std::vector<int>{f.meldung} : std::vector<int>{}) << f.beginn;
+        EXPECT_TRUE(!f.meldung || host.messages[0].captionId == 1153);
     }
-    ASSERT_TRUE(Lies(Felder("8", "9:5")));
-    EXPECT_EQ(t.Start, MachZeitpunkt(2026, 3, 14, 8, 0));
-    EXPECT_EQ(t.Ende, MachZeitpunkt(2026, 3, 14, 9, 5));
-    EXPECT_EQ(t.Flags, 0);
-}
-
-TEST_F(TerminFelderTest, MissingTimesSetTheirFlags) {
-    ASSERT_TRUE(Lies(Felder("", "")));
-    EXPECT_EQ(t.Flags, FlagOhneZeit | FlagOhneEnde);
-    EXPECT_EQ(t.Start, MachZeitpunkt(2026, 3, 14));
-    ASSERT_TRUE(Lies(Felder("10:15", "")));
-    EXPECT_EQ(t.Flags, FlagOhneEnde);
-    EXPECT_EQ(t.Ende, MachZeitpunkt(2026, 3, 14));
+    // Missing times set their flags.
+    const struct {
+        const char *beginn, *ende;
+        Termin erwartet;
+    } gelesen[] = {{"8", "9:5", MachTermin(2026, 3, 14, 8, 0, 9, 5, 0, "Zahnarzt")},
+                   {"", "", MachTermin(2026, 3, 14, 0, 0, 0, 0, FlagOhneZeit | FlagOhneEnde, "Zahnarzt")},
+                   {"10:15", "", MachTermin(2026, 3, 14, 10, 15, 0, 0, FlagOhneEnde, "Zahnarzt")}};
+    for (const auto& g : gelesen) {
+        ASSERT_TRUE(Lies(Felder(g.beginn, g.ende)));
+        EXPECT_TRUE(SameRecord(t, g.erwartet)) << g.beginn;
+    }
 }
 
 TEST_F(TerminFelderTest, BadDateIsReportedByTheParserOnly) {
     TerminFelder f = Felder("10:00", "11:00");
     f.Datum = "31.02.2026";
     EXPECT_FALSE(Lies(f));
-    EXPECT_EQ(Gezeigt(), std::vector<int>{1113});
+    EXPECT_EQ(host.Ids(), std::vector<int>{1113});
 }
 
 TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
@@ -182,37 +168,23 @@ TEST(FelderAus, ShowsARecordAsTheDialogWouldReadItBack) {
     r.AdrId = 4;
     r.Id = 9;
     TerminFelder f = FelderAus(r, 3);
-    EXPECT_EQ(f.Datum, "04.07.2026");
-    EXPECT_EQ(f.Beginn, "09:05");
-    EXPECT_EQ(f.Ende, "17:00");
-    EXPECT_EQ(f.VorTage, "2");
-    EXPECT_EQ(f.VorStunden, "1");
-    EXPECT_EQ(f.VorMinuten, "5");
-    EXPECT_TRUE(f.Vorwarnung && f.ManuellErledigt);
+    EXPECT_EQ(f.Datum + "|" + f.Beginn + "|" + f.Ende + "|" + f.VorTage + "/" + f.VorStunden + "/" + f.VorMinuten + "|" + f.Anzahl,
+              "04.07.2026|09:05|17:00|2/1/5|3");
+    EXPECT_TRUE(f.Vorwarnung && f.ManuellErledigt && !f.Jaehrlich);
     EXPECT_EQ(f.Prioritaet, 2);
-    EXPECT_EQ(f.Anzahl, "3");
-    EXPECT_FALSE(f.Jaehrlich);
 
     ClsListe leer;
     Termin zurueck;
     ASSERT_TRUE(LeseTermin(f, leer, zurueck));
-    EXPECT_EQ(zurueck.Start, r.Start);
-    EXPECT_EQ(zurueck.Ende, r.Ende);
-    EXPECT_EQ(zurueck.Vorwarnung, r.Vorwarnung);
-    EXPECT_EQ(zurueck.Flags, r.Flags);
-    EXPECT_EQ(zurueck.Beschr, r.Beschr);
-    EXPECT_EQ(zurueck.AdrId, 4);
-    EXPECT_EQ(zurueck.Id, 0);
+    Termin ohneNummer = r;  // the series number is the collection's
+    ohneNummer.Id = 0;
+    EXPECT_TRUE(SameRecord(zurueck, ohneNummer));
 
     r.Flags = FlagOhneZeit | FlagJaehrlich;
     r.Vorwarnung = Zeitpunkt{};
     f = FelderAus(r, 20);
-    EXPECT_EQ(f.Beginn, "");
-    EXPECT_EQ(f.Ende, "17:00");
-    EXPECT_TRUE(f.Jaehrlich && f.SchrittJahre);
-    EXPECT_EQ(f.Anzahl, "1");
-    EXPECT_FALSE(f.Vorwarnung);
-    EXPECT_EQ(f.VorTage, "0");
+    EXPECT_EQ(f.Beginn + "|" + f.Ende + "|" + f.Anzahl + "|" + f.VorTage, "|17:00|1|0");
+    EXPECT_TRUE(f.Jaehrlich && f.SchrittJahre && !f.Vorwarnung);
 
     SetzeDatumsformat('/', false);
     EXPECT_EQ(FelderAus(r, 0).Datum, "07/04/2026");

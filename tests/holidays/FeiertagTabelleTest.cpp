@@ -74,10 +74,7 @@ TEST_F(BerechneFeiertage, RulesWithoutADateKeepTheirDay) {
                   {"WTMonat15", "", FeiertagArt::Wochentag, RegelWochentag(1, 1, 15)}});
     for (Feiertag& e : feiertage.Tabelle.Eintrag) e.Tag = 77;
     feiertage.Berechne(2000, true);
-    EXPECT_EQ(TagVon(feiertage, "Unbekannt"), 77);
-    EXPECT_EQ(TagVon(feiertage, "Monat0"), 77);
-    EXPECT_EQ(TagVon(feiertage, "Monat13"), 77);
-    EXPECT_EQ(TagVon(feiertage, "WTMonat15"), 77);
+    for (const char* name : {"Unbekannt", "Monat0", "Monat13", "WTMonat15"}) EXPECT_EQ(TagVon(feiertage, name), 77) << name;
 }
 
 TEST_F(BerechneFeiertage, SortIsStableAndStopsAtTheFirstEmptyEntry) {

@@ -117,9 +117,8 @@ TEST_F(VorwarnPlanerTest, PlanTakesTheEarliestFutureWarningOfOpenRecords) {
         EXPECT_EQ(planer.StandardStatusText(), f.status);
         EXPECT_EQ(planer.NaechsteVorwarnung().Jahr, f.termine.empty() ? KeineVorwarnung : 2026);
         ASSERT_EQ(fenster.posted.size(), 1u);
-        EXPECT_EQ(fenster.posted[0].msg, Msg::StatusText);
-        EXPECT_EQ(fenster.posted[0].wParam, 0u);
-        EXPECT_EQ(fenster.posted[0].lParam, 0);
+        EXPECT_EQ(std::vector<intptr_t>({intptr_t(fenster.posted[0].msg), intptr_t(fenster.posted[0].wParam), fenster.posted[0].lParam}),
+                  std::vector<intptr_t>({Msg::StatusText, 0, 0}));
     }
     EXPECT_EQ(fenster.tiefe, 0);
 }
@@ -171,11 +170,11 @@ TEST_F(VorwarnPlanerTest, TickShowsTheFirstOfTwoEqualWarningsAndTheReplanTheSeco
         Ersetze(liste, slot, [](Termin& t) { t.Flags |= FlagErledigt | FlagManuellErledigt; });
     };
     planer.PlaneVorwarnungen();
-    planer.Takt();
-    EXPECT_TRUE(gezeigt.empty());
-    fenster.Sekunden(59);
-    planer.Takt();
-    EXPECT_TRUE(gezeigt.empty());
+    for (int sekunden : {0, 59}) {
+        fenster.Sekunden(sekunden);
+        planer.Takt();
+        EXPECT_TRUE(gezeigt.empty());
+    }
     fenster.Sekunden(1);
     planer.Takt();
     EXPECT_EQ(gezeigt, (std::vector<std::string>{"Erster", "Zweiter"}));
@@ -265,8 +264,7 @@ TEST_F(VorwarnPlanerTest, ClockTextFollowsTheRegionalOrderEverySecond) {
         bool tagZuerst;
         const char* text;
     };
-    const Fall faelle[] = {{'.', true, "07.12.2026  08:00:09"}, {'/', false, "12/07/2026  08:00:09"}};
-    for (const Fall& f : faelle) {
+    for (const Fall& f : {Fall{'.', true, "07.12.2026  08:00:09"}, Fall{'/', false, "12/07/2026  08:00:09"}}) {
         SetzeDatumsformat(f.trenner, f.tagZuerst);
         fenster.sekunde = 9;
         planer.Takt();

@@ -94,12 +94,9 @@ TEST_F(SettingsTest, RegionalValues) {
         if (c.sDate) store.Put(Intl, "sDate", c.sDate);
         if (c.sShortDate) store.Put(Intl, "sShortDate", c.sShortDate);
         const RegionalSettings r = ReadRegional();
-        SCOPED_TRACE(std::string(c.locale ? c.locale : "-") + " " + (c.sDate ? c.sDate : "-") + " " +
-                     (c.sShortDate ? c.sShortDate : "-"));
-        EXPECT_EQ(r.Locale, c.expLocale);
-        EXPECT_EQ(r.DatumTrenner, c.expSeparator);
-        EXPECT_STREQ(r.ShortDate, c.expPattern);
-        EXPECT_EQ(r.TagZuerst(), c.expDayFirst);
+        EXPECT_EQ(std::to_string(r.Locale) + r.DatumTrenner + r.ShortDate + "|" + std::to_string(r.TagZuerst()),
+                  std::to_string(c.expLocale) + c.expSeparator + c.expPattern + "|" + std::to_string(c.expDayFirst))
+            << (c.sDate ? c.sDate : "-") << " " << (c.sShortDate ? c.sShortDate : "-");
     }
     // A too-long pattern falls back to the INI entry when there is one.
     store = MemoryConfigStore{};
@@ -163,15 +160,9 @@ TEST_F(SettingsTest, StoredValuesAreReadByPosition) {
     store.Put(General, "DefaultFile", "c:\\termine.odv");
     ReadAll();
     const Settings& s = settings;
-    EXPECT_FALSE(s.ShowMenu);
-    EXPECT_TRUE(s.AutoSave);
-    EXPECT_FALSE(s.FirstStart);
-    EXPECT_FALSE(s.Day1.Used);
-    EXPECT_TRUE(s.Day1.Kind);
-    EXPECT_TRUE(s.Day2.Used);
-    EXPECT_FALSE(s.Day2.Kind);
-    EXPECT_EQ(s.StartPM, 810);
-    EXPECT_EQ(s.StartAM, 465);
+    EXPECT_EQ(std::vector<int>({s.ShowMenu, s.AutoSave, s.FirstStart, s.Day1.Used, s.Day1.Kind, s.Day2.Used, s.Day2.Kind,
+                                s.StartPM, s.StartAM}),
+              std::vector<int>({0, 1, 0, 0, 1, 1, 0, 810, 465}));
     EXPECT_STREQ(s.DefaultFile, "c:\\termine.odv");
     EXPECT_EQ(s.Look.Farben.IndexesText().substr(0, 6), "1,2,3,");
     const bool enabled[AlarmKindCount] = {false, true, false, true};
@@ -239,12 +230,11 @@ TEST_F(SettingsTest, SavedSettingsReadBackAndClearTheFlag) {
 }
 
 TEST_F(SettingsTest, ExitAndSetUpWriters) {
-    settings.ShowMenu = false;
-    WriteShowMenu(settings);
-    EXPECT_EQ(store.Get(General, "ShowMenu"), "0");
-    settings.ShowMenu = true;
-    WriteShowMenu(settings);
-    EXPECT_EQ(store.Get(General, "ShowMenu"), "1");
+    for (bool an : {false, true}) {
+        settings.ShowMenu = an;
+        WriteShowMenu(settings);
+        EXPECT_EQ(store.Get(General, "ShowMenu"), an ? "1" : "0");
+    }
     WriteFirstStartDone();
     ReadSetupSettings(settings, mw);
     EXPECT_FALSE(settings.FirstStart);

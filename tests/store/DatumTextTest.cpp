@@ -45,10 +45,7 @@ TEST(DatumText, MonthFirstSwapsDayAndMonthAndUsesSeparator) {
 }
 
 TEST(DatumText, MonthNamesFromResources) {
-    EXPECT_STREQ(Monatsname(1), "Januar");
-    EXPECT_STREQ(Monatsname(12), "Dezember");
-    EXPECT_STREQ(Monatsname(0), "");
-    EXPECT_STREQ(Monatsname(13), "");
+    EXPECT_EQ(std::string(Monatsname(1)) + "|" + Monatsname(12) + "|" + Monatsname(0) + "|" + Monatsname(13), "Januar|Dezember||");
 }
 
 TEST(ParseDatum, AcceptsBothOrdersAndTwoDigitYears) {
@@ -90,8 +87,7 @@ TEST(ParseDatum, RefusesBadTextsWithTheOneMessage) {
     for (const char* text : schlecht) {
         host.messages.clear();
         EXPECT_EQ(ParseDatum(text).Jahr, -1) << text;
-        ASSERT_EQ(host.messages.size(), 1u) << text;
-        EXPECT_EQ(host.messages[0].textId, 1113);
+        EXPECT_EQ(host.Ids(), std::vector<int>{1113}) << text;
         EXPECT_EQ(host.messages[0].captionId, 1134);
         EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
     }
@@ -111,8 +107,6 @@ TEST(ZerlegeZeit, SplitsAtPointColonAndDash) {
     };
     for (const Case& c : cases) {
         const Uhrzeit u = ZerlegeZeit(c.text);
-        EXPECT_EQ(u.OhneZeit, c.ohneZeit) << c.text;
-        EXPECT_EQ(u.Stunde, c.stunde) << c.text;
-        EXPECT_EQ(u.Minute, c.minute) << c.text;
+        EXPECT_EQ(std::vector<int>({u.OhneZeit, u.Stunde, u.Minute}), std::vector<int>({c.ohneZeit, c.stunde, c.minute})) << c.text;
     }
 }

@@ -1,6 +1,7 @@
 // Yearly masters: the 19 copies at load, the roll-forward at save, one master per series.
 #include "TerminFixtures.h"
 #include "store/JahresKopien.h"
+#include "store/RecordRef.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -37,13 +38,11 @@ TEST(JahresKopien, CopyFieldRules) {
     const std::vector<Termin> k = ErzeugeKopien(m);
     ASSERT_EQ(k.size(), 19u);
     for (int i = 0; i < 19; ++i) {
-        EXPECT_EQ(k[size_t(i)].Start, MachZeitpunkt(1995 + i, 3, 10, 9, 0));
-        EXPECT_EQ(k[size_t(i)].Ende, MachZeitpunkt(1, 0, 0, 10, 30));
-        EXPECT_EQ(k[size_t(i)].Vorwarnung, MachZeitpunkt(1995 + i, 3, 8, 18, 0));
-        EXPECT_EQ(k[size_t(i)].VorwarnBasis, k[size_t(i)].Vorwarnung);
-        EXPECT_EQ(k[size_t(i)].Flags, FlagJaehrlich | FlagJahresKopie);
-        EXPECT_EQ(k[size_t(i)].Id, 7);
-        EXPECT_EQ(k[size_t(i)].Beschr, m.Beschr);
+        Termin e = m;  // the end keeps its year step; done is not copied
+        e.Start = MachZeitpunkt(1995 + i, 3, 10, 9, 0);
+        e.Vorwarnung = e.VorwarnBasis = MachZeitpunkt(1995 + i, 3, 8, 18, 0);
+        e.Flags = FlagJaehrlich | FlagJahresKopie;
+        EXPECT_TRUE(SameRecord(k[size_t(i)], e)) << i;
     }
     m.VorwarnBasis = Zeitpunkt{};  // no warning stays none
     EXPECT_EQ(ErzeugeKopien(m)[18].Vorwarnung.Jahr, 0);
@@ -106,9 +105,7 @@ TEST(JahresKopien, EverySeriesKeepsExactlyOneMaster) {
             texte.push_back(s[i].Kurzbeschr);
             EXPECT_TRUE(s[i].IstJahresMaster());
             EXPECT_GE(CompareZeitpunkt(s[i].Start, MachZeitpunkt(2000, 6, 1, 12, 0)), 0);
-            if (i) {
-                EXPECT_LE(CompareZeitpunkt(s[i - 1].Start, s[i].Start), 0);
-            }
+            EXPECT_TRUE(i == 0 || CompareZeitpunkt(s[i - 1].Start, s[i].Start) <= 0);
         }
         // a: 1 May 2001; b: 1 Feb 2001; c: itself; d: rolled to 20 Aug 2000.
         EXPECT_EQ(texte, (std::vector<std::string>{"c", "d", "b", "a"}));
@@ -145,11 +142,7 @@ TEST(JahresKopien, BulkGenerationEqualsSingleInserts) {
         for (const Termin& m : master)
             for (const Termin& k : ErzeugeKopien(m)) einzeln.Einfuegen(k);
         ASSERT_EQ(gesammelt.Anzahl(), einzeln.Anzahl());
-        for (int i = 0; i < einzeln.Anzahl(); ++i) {
-            ASSERT_STREQ(gesammelt.Satz(i).Kurzbeschr, einzeln.Satz(i).Kurzbeschr) << i;
-            ASSERT_EQ(gesammelt.Satz(i).Start, einzeln.Satz(i).Start) << i;
-            ASSERT_EQ(gesammelt.Satz(i).Flags, einzeln.Satz(i).Flags) << i;
-        }
+        for (int i = 0; i < einzeln.Anzahl(); ++i) ASSERT_TRUE(SameRecord(gesammelt.Satz(i), einzeln.Satz(i))) << i;
         ASSERT_EQ(gesammelt.Kapazitaet(), einzeln.Kapazitaet());
     }
 }
@@ -164,6 +157,5 @@ TEST(JahresKopien, FailedGenerationChangesNothing) {
     EXPECT_FALSE(ErzeugeJahresKopien(liste));
     EXPECT_EQ(liste.Anzahl(), 4);
     EXPECT_EQ(liste.Satz(0).Id, 0);  // no number handed out
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].textId, 1106);
+    EXPECT_EQ(host.Ids(), std::vector<int>{1106});
 }

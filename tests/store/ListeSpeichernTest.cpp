@@ -41,13 +41,8 @@ TEST_F(ListeSpeichern, GoldenRecordAndNativeHeader) {
     const std::string f = Speichere(ModusKalender);
     ASSERT_EQ(f.size(), 865u + 290u + 1u);
 
-    const std::string kopf = f.substr(0, 32);
-    EXPECT_EQ(kopf.substr(0, 4), "ordv");
-    EXPECT_EQ(kopf.substr(4, 4), std::string("\x01\0\0\0", 4));
-    EXPECT_EQ(kopf.substr(8, 4), std::string("\x61\x03\x22\x01", 4));  // 865, 290
-    EXPECT_EQ(kopf.substr(12, 4), std::string(4, '\0'));               // no hint
-    EXPECT_EQ(kopf.substr(16, 2), std::string("\xF4\x01", 2));         // version 500
-    EXPECT_EQ(kopf.substr(18, 14), std::string("\xE1\xE3\xE5", 3) + std::string(11, '\0'));
+    // Count 1, header 865, record 290, no hint, version 500, the scrambled password.
+    EXPECT_EQ(f.substr(0, 32), std::string("ordv\x01\0\0\0\x61\x03\x22\x01\0\0\0\0\xF4\x01\xE1\xE3\xE5", 21) + std::string(11, '\0'));
 
     // Descriptor 13 (BESCHR) and the terminator.
     EXPECT_EQ(f.substr(32 + 13 * 32, 18), std::string("BESCHR\0\0\0\0\0C\0\0\0\0\xAE\0", 18));
@@ -108,11 +103,8 @@ TEST_F(ListeSpeichern, PasswordScrambling) {
     EXPECT_EQ(Entschluessele(s), hoch);
 
     // Code 128 - i at position i scrambles to the zero byte.
-    EXPECT_FALSE(PasswortSpeicherbar("\x80"));
-    EXPECT_FALSE(PasswortSpeicherbar("a\x7F"));
-    EXPECT_TRUE(PasswortSpeicherbar("\x7F"));
-    EXPECT_TRUE(PasswortSpeicherbar(""));
-    EXPECT_FALSE(PasswortSpeicherbar(std::string(14, 'a')));
+    for (const std::string& p : {std::string("\x80"), std::string("a\x7F"), std::string(14, 'a')}) EXPECT_FALSE(PasswortSpeicherbar(p));
+    EXPECT_TRUE(PasswortSpeicherbar("\x7F") && PasswortSpeicherbar(""));
 }
 
 TEST_F(ListeSpeichern, YearlyMasterRollsForwardWithCountAndHint) {

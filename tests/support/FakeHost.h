@@ -50,6 +50,12 @@ public:
     void PostCommand(unsigned id) override { commands.push_back(id); }
     LocalTime Now() override { return now; }
 
+    // The string ids of the messages shown so far (0 for formatted texts).
+    std::vector<int> Ids() const {
+        std::vector<int> ids;
+        for (const Shown& m : messages) ids.push_back(m.textId);
+        return ids;
+    }
     size_t CountPosted(unsigned msg) const {
         size_t n = 0;
         for (const auto& p : posted) n += p.msg == msg;

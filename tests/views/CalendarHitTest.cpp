@@ -28,15 +28,13 @@ TEST_F(CalendarHitTest, WeekViewPointsSelectTheirDay) {
     }
     const Layout& l = view.Grid;
     EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridBottom), 9);  // the bottom line is Wednesday's
-    EXPECT_EQ(DayAt(l.GridLeft - 1, l.GridTop + 5), -1);
-    EXPECT_EQ(DayAt(l.GridRight + 1, l.GridTop + 5), -1);
-    EXPECT_EQ(DayAt(l.GridLeft + 5, l.GridTop - 1), -1);
+    for (const auto& [x, y] : {std::pair{l.GridLeft - 1, l.GridTop + 5}, {l.GridRight + 1, l.GridTop + 5}, {l.GridLeft + 5, l.GridTop - 1}})
+        EXPECT_EQ(DayAt(x, y), -1);
 
     Paint(1, 2027, 1, 1);  // Friday; Monday is 28 December 2026, in the year before
     const CellRect monday = WeekCell(view.Grid, 0);
     EXPECT_EQ(DayAt(MidX(monday), MidY(monday)), 28);
-    EXPECT_EQ(view.Selected.Year, 2026);
-    EXPECT_EQ(view.Selected.Month, 12);
+    EXPECT_EQ(view.Selected.Year * 100 + view.Selected.Month, 202612);
 }
 
 TEST_F(CalendarHitTest, MonthViewPointsNameTheirDayWithoutSelectingIt) {
@@ -74,28 +72,23 @@ TEST_F(CalendarHitTest, WeekCellLinesHeadingAndFreeRest) {
     ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
     EXPECT_EQ(std::string(Liste.Satz(hit.Appointment).Kurzbeschr), "Friseur");
     EXPECT_TRUE(hit.Editable);
-    EXPECT_EQ(hit.Rect.Left, second.X + 1);
-    EXPECT_EQ(hit.Rect.Top, second.Y);
-    EXPECT_EQ(hit.Rect.Right, second.X + l.CellWidth - 1);
-    EXPECT_EQ(hit.Rect.Bottom, second.Y + l.RowHeight - 1);
+    EXPECT_EQ(std::vector<int>({hit.Rect.Left, hit.Rect.Top, hit.Rect.Right, hit.Rect.Bottom}),
+              std::vector<int>({second.X + 1, second.Y, second.X + l.CellWidth - 1, second.Y + l.RowHeight - 1}));
     Zeitpunkt target;
     ASSERT_TRUE(DropTargetAt(view.Hits, second.X + 20, second.Y + 2, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8, 14, 0));
 
     // Not wanted editable: the appointment is still found, the line is not for the editor.
     hit = HitAppointmentAt(view.Hits, l, second.X + 20, second.Y + 2, false);
-    EXPECT_NE(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_FALSE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment != HitEntry::NoAppointment && !hit.Editable);
 
     const CellRect tuesday = WeekCell(l, 1);
     hit = HitAppointmentAt(view.Hits, l, tuesday.X + 20, tuesday.Y + 2, true);  // the day number
-    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_FALSE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment == HitEntry::NoAppointment && !hit.Editable);
 
     const HitEntry& rest = view.Hits.Block[1][2];
     hit = HitAppointmentAt(view.Hits, l, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, true);
-    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_TRUE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment == HitEntry::NoAppointment && hit.Editable);
     EXPECT_EQ(hit.Rect.Top, rest.Y);  // the editor sits on the first free line
     ASSERT_TRUE(DropTargetAt(view.Hits, tuesday.X + 20, tuesday.Y + tuesday.Height - 3, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 8));  // the whole cell: the day at 0:00
@@ -108,21 +101,18 @@ TEST_F(CalendarHitTest, DayViewRowsAndUntimedArea) {
     const Layout& l = view.Grid;
     const HitEntry& row = view.Hits.Block[0][20];  // 10:00 in the morning column
     AppointmentHit hit = HitAppointmentAt(view.Hits, l, row.X + 30, row.Y + 2, true);
-    ASSERT_NE(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_TRUE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment != HitEntry::NoAppointment && hit.Editable);
 
     const HitEntry& free = view.Hits.Block[1][3];  // 13:30 in the afternoon column
     hit = HitAppointmentAt(view.Hits, l, free.X + 30, free.Y + 2, true);
-    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_TRUE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment == HitEntry::NoAppointment && hit.Editable);
     Zeitpunkt target;
     ASSERT_TRUE(DropTargetAt(view.Hits, free.X + 30, free.Y + 2, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5, 13, 30));
 
     const int untimedY = (l.TimeGridBottom + l.GridBottom) / 2;
     hit = HitAppointmentAt(view.Hits, l, l.GridLeft + 40, untimedY, true);
-    EXPECT_EQ(hit.Appointment, HitEntry::NoAppointment);
-    EXPECT_TRUE(hit.Editable);
+    EXPECT_TRUE(hit.Appointment == HitEntry::NoAppointment && hit.Editable);
     EXPECT_EQ(hit.Rect.Top, l.TimeGridBottom);  // over the first line of the area
     ASSERT_TRUE(DropTargetAt(view.Hits, l.GridLeft + 40, untimedY, target));
     EXPECT_EQ(target, MachZeitpunkt(2026, 12, 5));
@@ -139,23 +129,23 @@ TEST(ArrowKeys, WeekViewSwapsColumnsAndRunsRoundTheWeek) {
         EXPECT_EQ(Key(1, ArrowKey::Left, 2026, 12, 7 + i).Tag, leftOf[i]) << i;
         EXPECT_EQ(Key(1, ArrowKey::Right, 2026, 12, 7 + i).Tag, leftOf[i]) << i;
     }
-    EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 7).Tag, 13);
-    EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 9).Tag, 8);
-    EXPECT_EQ(Key(1, ArrowKey::Down, 2026, 12, 13).Tag, 7);
-    EXPECT_EQ(Key(1, ArrowKey::Down, 2026, 12, 9).Tag, 10);
+    EXPECT_EQ(std::vector<int>({Key(1, ArrowKey::Up, 2026, 12, 7).Tag, Key(1, ArrowKey::Up, 2026, 12, 9).Tag,
+                                Key(1, ArrowKey::Down, 2026, 12, 13).Tag, Key(1, ArrowKey::Down, 2026, 12, 9).Tag}),
+              std::vector<int>({13, 8, 7, 10}));
     // A week across the year end: Monday 28 December 2026 up to Sunday 3 January 2027.
     EXPECT_EQ(Key(1, ArrowKey::Up, 2026, 12, 28), MachZeitpunkt(2027, 1, 3));
 }
 
 TEST(ArrowKeys, MonthViewWrapsWithinTheWeekdayColumn) {
-    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 3), MachZeitpunkt(2026, 12, 31));
-    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 5), MachZeitpunkt(2026, 12, 26));
-    EXPECT_EQ(Key(2, ArrowKey::Up, 2026, 12, 8), MachZeitpunkt(2026, 12, 1));
-    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 12, 30), MachZeitpunkt(2026, 12, 2));
-    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 12, 24), MachZeitpunkt(2026, 12, 31));
-    EXPECT_EQ(Key(2, ArrowKey::Down, 2026, 2, 28), MachZeitpunkt(2026, 2, 7));
-    EXPECT_EQ(Key(2, ArrowKey::Left, 2026, 12, 1), MachZeitpunkt(2026, 11, 30));
-    EXPECT_EQ(Key(2, ArrowKey::Right, 2026, 12, 31), MachZeitpunkt(2027, 1, 1));
+    const struct {
+        ArrowKey key;
+        int monat, tag;
+        Zeitpunkt ziel;
+    } faelle[] = {{ArrowKey::Up, 12, 3, MachZeitpunkt(2026, 12, 31)},    {ArrowKey::Up, 12, 5, MachZeitpunkt(2026, 12, 26)},
+                  {ArrowKey::Up, 12, 8, MachZeitpunkt(2026, 12, 1)},     {ArrowKey::Down, 12, 30, MachZeitpunkt(2026, 12, 2)},
+                  {ArrowKey::Down, 12, 24, MachZeitpunkt(2026, 12, 31)}, {ArrowKey::Down, 2, 28, MachZeitpunkt(2026, 2, 7)},
+                  {ArrowKey::Left, 12, 1, MachZeitpunkt(2026, 11, 30)},  {ArrowKey::Right, 12, 31, MachZeitpunkt(2027, 1, 1)}};
+    for (const auto& f : faelle) EXPECT_EQ(Key(2, f.key, 2026, f.monat, f.tag), f.ziel) << f.monat << "-" << f.tag;
 }
 
 TEST(ArrowKeys, DayViewKeepsTheDate) {

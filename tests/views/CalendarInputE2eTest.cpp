@@ -142,7 +142,8 @@ protected:
     ClsListe& Liste = doc.Liste;
 };
 
-TEST_F(CalendarInputE2e, WeekViewTypeEditAndClear) {
+// Typing, editing and clearing, and typed text stored on its day before any command.
+TEST_F(CalendarInputE2e, WeekViewTypeEditClearAndStoreBeforeCommands) {
     ASSERT_NO_FATAL_FAILURE(Start(1, {}));
     const POINT mon = WeekLine(0, 0), tue = WeekLine(1, 0);
     Click(mon);
@@ -178,11 +179,31 @@ TEST_F(CalendarInputE2e, WeekViewTypeEditAndClear) {
     SetText(Editor(), "");
     ASSERT_NO_FATAL_FAILURE(Enter());
 
+    // Typed, not entered, then the next week: the line belongs to this week's Monday.
+    Click(WeekLine(0, 1));
+    Type("9:00 Vor dem Wechsel");
+    Send(WM_COMMAND, 302, 0);
+    Sync(client_);
+    EXPECT_EQ(Editor(), nullptr);
+    // Typed, then the appointment dialog: its list already holds the line.
+    Send(WM_COMMAND, 303, 0);
+    Click(tue);
+    SetText(Editor(), "9:00 Im Dialog");
+    PostMessageA(client_, WM_COMMAND, 201, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (dialog = program_.FindWindowOf("#32770")) != nullptr; }));
+    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 120), LB_GETCOUNT, 0, 0), 4);  // with the placeholder
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+
     saved = Saved();
-    ASSERT_EQ(saved.size(), 1u);
-    EXPECT_EQ(saved[0].Start, At(monday, 12, 0));
-    EXPECT_TRUE(saved[0].Hat(FlagOhneEnde));
-    EXPECT_STREQ(saved[0].Kurzbeschr, "Gespr\xE4" "ch");
+    ASSERT_EQ(saved.size(), 3u);
+    EXPECT_STREQ(saved[0].Kurzbeschr, "Vor dem Wechsel");
+    EXPECT_EQ(saved[0].Start, At(monday, 9, 0));
+    EXPECT_EQ(saved[1].Start, At(monday, 12, 0));
+    EXPECT_TRUE(saved[1].Hat(FlagOhneEnde));
+    EXPECT_STREQ(saved[1].Kurzbeschr, "Gespr\xE4" "ch");
+    EXPECT_STREQ(saved[2].Kurzbeschr, "Im Dialog");
 }
 
 TEST_F(CalendarInputE2e, WeekViewDragMovesCopiesAndKeysWalkTheWeek) {
@@ -300,29 +321,4 @@ TEST_F(CalendarInputE2e, ContextMenuAndYearlyCopies) {
     EXPECT_EQ(Editor(), nullptr);
 }
 
-TEST_F(CalendarInputE2e, TypedTextIsStoredOnItsDayBeforeAnyCommand) {
-    ASSERT_NO_FATAL_FAILURE(Start(1, {}));
-    // Typed, not entered, then the next week: the line belongs to this week's Monday.
-    Click(WeekLine(0, 0));
-    Type("9:00 Vor dem Wechsel");
-    Send(WM_COMMAND, 302, 0);
-    Sync(client_);
-    EXPECT_EQ(Editor(), nullptr);
-    // Typed, then the appointment dialog: its list already holds the line.
-    Send(WM_COMMAND, 303, 0);
-    Click(WeekLine(1, 0));
-    SetText(Editor(), "9:00 Im Dialog");
-    PostMessageA(client_, WM_COMMAND, 201, 0);
-    HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = program_.FindWindowOf("#32770")) != nullptr; }));
-    EXPECT_EQ(SendMessageA(GetDlgItem(dialog, 120), LB_GETCOUNT, 0, 0), 3);  // with the placeholder
-    ClickButton(dialog, IDCANCEL);
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
-
-    const std::vector<Termin> saved = Saved();
-    ASSERT_EQ(saved.size(), 2u);
-    EXPECT_EQ(saved[0].Start, At(monday, 9, 0));
-    EXPECT_STREQ(saved[0].Kurzbeschr, "Vor dem Wechsel");
-    EXPECT_STREQ(saved[1].Kurzbeschr, "Im Dialog");
-}
 }  // namespace

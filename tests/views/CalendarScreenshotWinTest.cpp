@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -85,12 +86,6 @@ protected:
     PaintContext ctx{Liste, feiertage, settings, view};
 };
 
-// Black upper-left and white lower-right corner of the overflow marker at (x, y).
-void ExpectMarker(const kit::Surface& s, int x, int y, int size) {
-    EXPECT_EQ(s.Pixel(x - size + 2, y - size + 2), RGB(0, 0, 0));
-    EXPECT_EQ(s.Pixel(x - 2, y - 2), RGB(255, 255, 255));
-}
-
 TEST_F(CalendarScreenshotWin, DayView) {
     Sample();
     kit::Surface s(Width, Height);
@@ -108,29 +103,23 @@ TEST_F(CalendarScreenshotWin, DayView) {
         afternoon += s.Pixel(x, l.GridTop + l.RowHeight * 3 / 2 + 2) == green;
     EXPECT_EQ(morning, 2);
     EXPECT_EQ(afternoon, 2);
-    EXPECT_EQ(view.Hits.Block[2][0].Appointment >= 0, true);
 }
 
-TEST_F(CalendarScreenshotWin, WeekView) {
+// The frame on Thursday and the overflow marker of Friday's nine appointments.
+TEST_F(CalendarScreenshotWin, WeekAndMonthView) {
     Sample();
-    kit::Surface s(Width, Height);
-    Paint(s, ViewMode::Week);
-    EXPECT_TRUE(s.SavePng("views-week"));
-    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);  // the frame on Thursday
-    const HitEntry& fr = view.Hits.Block[4][HitGrid::WholeCell];
-    EXPECT_EQ(fr.Date, MachZeitpunkt(2026, 12, 4));
-    ExpectMarker(s, fr.X + fr.Width, fr.Y + fr.Height, view.Grid.RowHeight);
-}
-
-TEST_F(CalendarScreenshotWin, MonthView) {
-    Sample();
-    kit::Surface s(Width, Height);
-    Paint(s, ViewMode::Month);
-    EXPECT_TRUE(s.SavePng("views-month"));
-    EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);
-    const HitEntry& day4 = view.Hits.Block[3][HitGrid::WholeCell];
-    EXPECT_EQ(day4.Date, MachZeitpunkt(2026, 12, 4));
-    ExpectMarker(s, day4.X + day4.Width, day4.Y + day4.Height, view.Grid.RowHeight);
+    for (const auto& [mode, block, name] : {std::tuple{ViewMode::Week, 4, "views-week"}, std::tuple{ViewMode::Month, 3, "views-month"}}) {
+        kit::Surface s(Width, Height);
+        Paint(s, mode);
+        EXPECT_TRUE(s.SavePng(name));
+        EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * view.Grid.CellWidth);
+        const HitEntry& fr = view.Hits.Block[block][HitGrid::WholeCell];
+        EXPECT_EQ(fr.Date, MachZeitpunkt(2026, 12, 4));
+        // Black upper-left and white lower-right corner of the marker.
+        const int x = fr.X + fr.Width, y = fr.Y + fr.Height, size = view.Grid.RowHeight;
+        EXPECT_EQ(s.Pixel(x - size + 2, y - size + 2), RGB(0, 0, 0));
+        EXPECT_EQ(s.Pixel(x - 2, y - 2), RGB(255, 255, 255));
+    }
 }
 
 TEST_F(CalendarScreenshotWin, MonthPaintOfAHundredThousandAppointmentsTakesWellUnderAFrame) {

@@ -33,37 +33,26 @@ protected:
     const HitEntry& Entry(int block, int entry) const { return view.Hits.Block[block][entry]; }
 };
 
-TEST_F(DayViewTest, AppointmentGoesIntoTheFirstRowNotBeforeItsStart) {
+TEST_F(DayViewTest, RowPlacementNotBeforeTheStartNextFreeRowAndAfternoonRight) {
     settings.StartAM = 8 * 60;
     Add(MachTermin(2026, 12, 5, 9, 10, 9, 20, 0, "Zahnarzt"));
-    Draw();
-    EXPECT_EQ(view.Grid.TimeGridBottom, Tgb);
-    // Rows 8:00, 8:30, 9:00, 9:30: the 9:30 row takes it and shows its time.
-    EXPECT_EQ(canvas.Text(X1, RowTop(2)), "9:00");
-    EXPECT_EQ(canvas.Text(X1, RowTop(3)), "9:10");
-    EXPECT_EQ(canvas.Text(X1, RowTop(4)), "10:00");
-    ASSERT_NE(canvas.TextAt(X1 + 90, RowTop(3)), nullptr);
-    EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(3))->text, "Zahnarzt");
-    EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(3))->font.Weight, 700);
-    EXPECT_EQ(HitText(Entry(0, 3)), "Zahnarzt");
-    EXPECT_EQ(Entry(0, 3).Date, MachZeitpunkt(2026, 12, 5, 9, 10));
-    EXPECT_EQ(Entry(0, 3).Y, RowTop(3));
-    EXPECT_EQ(Entry(0, 4).Date, MachZeitpunkt(2026, 12, 5, 10, 0));
-    EXPECT_EQ(Entry(0, 4).Appointment, HitEntry::NoAppointment);
-    EXPECT_EQ(Entry(1, 0).Date, MachZeitpunkt(2026, 12, 5, 12, 0));
-}
-
-TEST_F(DayViewTest, EqualStartsTakeTheNextEmptyRowAndAfternoonGoesRight) {
-    Add(MachTermin(2026, 12, 5, 9, 0, 9, 30, 0, "Erster"));
-    Add(MachTermin(2026, 12, 5, 9, 0, 9, 30, 0, "Zweiter"));
+    Add(MachTermin(2026, 12, 5, 10, 0, 10, 30, 0, "Erster"));
+    Add(MachTermin(2026, 12, 5, 10, 0, 10, 30, 0, "Zweiter"));
     Add(MachTermin(2026, 12, 5, 15, 0, 16, 0, 0, "Nachmittag"));
     Draw();
-    EXPECT_EQ(canvas.Text(X1, RowTop(18)), "9:00");
-    EXPECT_EQ(canvas.Text(X1, RowTop(19)), "9:00");
-    EXPECT_NE(HitText(Entry(0, 19)), HitText(Entry(0, 18)));
-    EXPECT_EQ(canvas.Text(X1, RowTop(20)), "10:00");
-    EXPECT_EQ(HitText(Entry(1, 6)), "Nachmittag");
+    // Rows 8:00, 8:30, 9:00, 9:30: the 9:30 row takes it and shows its time; equal starts
+    // take the next empty row.
+    EXPECT_EQ((std::vector<std::string>{canvas.Text(X1, RowTop(2)), canvas.Text(X1, RowTop(3)), canvas.Text(X1, RowTop(4)),
+                                        canvas.Text(X1, RowTop(5)), canvas.Text(X1, RowTop(6))}),
+              (std::vector<std::string>{"9:00", "9:10", "10:00", "10:00", "11:00"}));
+    EXPECT_EQ(canvas.Text(X1 + 90, RowTop(3)), "Zahnarzt");
+    EXPECT_EQ(HitText(Entry(0, 3)), "Zahnarzt");
+    EXPECT_EQ(Entry(0, 3).Date, MachZeitpunkt(2026, 12, 5, 9, 10));
+    EXPECT_NE(HitText(Entry(0, 5)), HitText(Entry(0, 4)));
+    EXPECT_EQ(Entry(0, 6).Date, MachZeitpunkt(2026, 12, 5, 11, 0));
+    EXPECT_EQ(Entry(0, 6).Appointment, HitEntry::NoAppointment);
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(6)), "Nachmittag");
+    EXPECT_EQ(HitText(Entry(1, 6)), "Nachmittag");
 }
 
 TEST_F(DayViewTest, TwentyFiveMorningAppointmentsShiftUpAndOverflow) {
@@ -71,51 +60,42 @@ TEST_F(DayViewTest, TwentyFiveMorningAppointmentsShiftUpAndOverflow) {
     Draw();
     for (int i = 0; i < 23; ++i) EXPECT_EQ(HitText(Entry(0, i)), "T" + std::to_string(i + 1)) << i;
     EXPECT_EQ(HitText(Entry(0, 23)), "T25");  // the last replaces the 24th
+    // A white square of side 20 in the column's bottom right corner.
     const auto floods = canvas.Of(Kind::Flood), fills = canvas.Of(Kind::Fill);
     ASSERT_EQ(floods.size(), 1u);
     ASSERT_EQ(fills.size(), 1u);
-    // Square of side 20 with its corner at the column's bottom right.
-    EXPECT_EQ(floods[0].x0, X + 300 - 20);
-    EXPECT_EQ(floods[0].y0, Tgb - 20);
+    EXPECT_EQ((std::vector<int>{floods[0].x0, floods[0].y0, fills[0].x1, fills[0].y1}),
+              (std::vector<int>{X + 300 - 20, Tgb - 20, X + 300 - 1, Tgb - 1}));
     EXPECT_EQ(fills[0].colour, (Rgb{255, 255, 255}));
-    EXPECT_EQ(fills[0].x1, X + 300 - 1);
-    EXPECT_EQ(fills[0].y1, Tgb - 1);
 }
 
-TEST_F(DayViewTest, DurationLinesCarryIntoTheAfternoonEndInProportionAndAlternate) {
-    Add(MachTermin(2026, 12, 5, 11, 0, 14, 0, 0, "Lang"));
-    Draw();
-    auto lines = DurationLines();
-    ASSERT_EQ(lines.size(), 2u);
-    // Morning: from below the 11:00 tick to the bottom; afternoon: from the top to the 14:00 tick.
-    EXPECT_EQ(std::vector<int>({lines[0].x0, lines[0].y0, lines[0].y1}), std::vector<int>({X1 + 70, Mid(22) + 1, Tgb}));
-    EXPECT_EQ(std::vector<int>({lines[1].x0, lines[1].y0, lines[1].y1}), std::vector<int>({X1Pm + 70, Y + 30, Mid(4)}));
-    EXPECT_EQ(lines[1].pen.Colour, Role(RoleTermineNormal));
-
-    // Past the last afternoon row the line goes back up by half a row, above the bottom.
-    Liste.Leeren();
-    Add(MachTermin(2026, 12, 5, 23, 0, 23, 59, 0, "Nacht"));
-    Draw();
-    ASSERT_EQ(DurationLines().size(), 1u);
-    EXPECT_EQ(DurationLines()[0].y1, Mid(22) + 2 * 19 - 10);
-
-    Liste.Leeren();
-    Add(MachTermin(2026, 12, 5, 9, 0, 9, 45, 0, "Proportion"));
-    Draw();
-    ASSERT_EQ(DurationLines().size(), 1u);
-    EXPECT_EQ(DurationLines()[0].y1, Mid(19) + 19 * 15 / 30);  // halfway between the 9:30 and 10:00 ticks
-
-    Liste.Leeren();
-    Add(MachTermin(2026, 12, 5, 9, 0, 10, 0, 0, "A"));
-    Add(MachTermin(2026, 12, 5, 9, 30, 10, 30, 0, "B"));
-    Add(MachTermin(2026, 12, 5, 10, 0, 11, 0, 0, "C"));
-    Add(MachTermin(2026, 12, 5, 10, 30, 11, 0, 0, "D"));
-    Add(MachTermin(2026, 12, 5, 11, 0, 11, 0, FlagOhneEnde, "E"));
-    Draw();
-    lines = DurationLines();
-    ASSERT_EQ(lines.size(), 4u);  // E has no end: no line
-    EXPECT_EQ(std::vector<int>({lines[0].x0, lines[1].x0, lines[2].x0, lines[3].x0}),
-              std::vector<int>({X1 + 70, X1 + 73, X1 + 67, X1 + 70}));
+TEST_F(DayViewTest, DurationLinesCarryEndInProportionAndAlternate) {
+    using V = std::vector<std::vector<int>>;
+    const struct {
+        const char* name;
+        std::vector<Termin> termine;
+        V lines;  // {x, top, bottom}
+    } faelle[] = {
+        // Past the last afternoon row the line goes back up by half a row, above the bottom.
+        {"late", {MachTermin(2026, 12, 5, 23, 0, 23, 59, 0, "N")}, V{{X1Pm + 70, Mid(22) + 1, Mid(22) + 2 * 19 - 10}}},
+        {"proportion", {MachTermin(2026, 12, 5, 9, 0, 9, 45, 0, "P")}, V{{X1 + 70, Mid(18) + 1, Mid(19) + 19 * 15 / 30}}},
+        // Overlapping lines alternate around the middle; without an end there is none.
+        {"alternate", {MachTermin(2026, 12, 5, 9, 0, 10, 0, 0, "A"), MachTermin(2026, 12, 5, 9, 30, 10, 30, 0, "B"), MachTermin(2026, 12, 5, 10, 0, 11, 0, 0, "C"),
+                       MachTermin(2026, 12, 5, 10, 30, 11, 0, 0, "D"), MachTermin(2026, 12, 5, 11, 0, 11, 0, FlagOhneEnde, "E")},
+         V{{X1 + 70, Mid(18) + 1, Mid(20)}, {X1 + 73, Mid(19) + 1, Mid(21)}, {X1 + 67, Mid(20) + 1, Mid(22)},
+           {X1 + 70, Mid(21) + 1, Mid(22)}}},
+        // Morning from below the 11:00 tick to the bottom, afternoon from the top to the 14:00 tick.
+        {"carry", {MachTermin(2026, 12, 5, 11, 0, 14, 0, 0, "L")}, V{{X1 + 70, Mid(22) + 1, Tgb}, {X1Pm + 70, Y + 30, Mid(4)}}},
+    };
+    for (const auto& f : faelle) {
+        Liste.Leeren();
+        for (const Termin& t : f.termine) Add(t);
+        Draw();
+        V lines;
+        for (const auto& c : DurationLines()) lines.push_back({c.x0, c.y0, c.y1});
+        EXPECT_EQ(lines, f.lines) << f.name;
+    }
+    EXPECT_EQ(DurationLines()[1].pen.Colour, Role(RoleTermineNormal));  // a running appointment
 }
 
 TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
@@ -130,12 +110,10 @@ TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
     Add(t);
     Draw();
     // Running and coming appointments have bold time labels; past ones are drawn as done.
-    EXPECT_EQ(canvas.TextAt(X1, RowTop(18))->font.Weight, 400);
-    EXPECT_EQ(canvas.TextAt(X1, RowTop(20))->font.Weight, 400);
-    EXPECT_EQ(canvas.TextAt(X1Pm, RowTop(4))->font.Weight, 700);
-    EXPECT_EQ(canvas.TextAt(X1, RowTop(0))->font.Weight, 400);
+    EXPECT_EQ((std::vector<int>{canvas.TextAt(X1, RowTop(18))->font.Weight, canvas.TextAt(X1, RowTop(20))->font.Weight,
+                                canvas.TextAt(X1Pm, RowTop(4))->font.Weight}),
+              (std::vector<int>{400, 400, 700}));
     EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(18))->colour, Role(RoleTermineErledigt));
-    EXPECT_EQ(canvas.TextAt(X1, RowTop(18))->colour, Rgb{});
     // 300 - 90 - 4 = 206 is too wide: 20 characters of 10 remain; with markers 40 less.
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(4)), std::string(20, 'x'));
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(8)), std::string(16, 'x') + " \xB9\xB2)");
@@ -146,8 +124,7 @@ TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
     Draw(ViewTarget::PrintDayBlack);
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(8)), std::string(20, 'x'));
     EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->colour, Rgb{});
-    EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->font.Weight, 400);
-    for (const auto& line : DurationLines()) EXPECT_EQ(line.pen.Colour, Rgb{});
+    for (const auto& line : canvas.Of(Kind::Line)) EXPECT_EQ(line.pen.Colour, Rgb{});
     Draw(ViewTarget::PrintDayColour);
     EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->colour, Role(RoleTermineSehrWichtig));
     EXPECT_EQ(view.Hits.Block[1][4].Date.Jahr, 0);
@@ -159,16 +136,13 @@ TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
 TEST_F(DayViewTest, UntimedAppointmentsFillBothHalvesThenOverflow) {
     for (int k = 0; k < 23; ++k) Add(MachTermin(2026, 12, 5, 0, 0, 0, 0, FlagOhneZeit, "Ganztag " + std::to_string(k)));
     Draw();
-    EXPECT_EQ(canvas.Text(X1, Tgb + 1).substr(0, 7), "Ganztag");
-    EXPECT_NE(canvas.TextAt(X1, Tgb + 1 + 10 * 19), nullptr);  // 11 lines on the left
-    EXPECT_NE(canvas.TextAt(X1Pm, Tgb), nullptr);              // the right half starts at the grid line
-    EXPECT_NE(canvas.TextAt(X1Pm, Tgb + 10 * 19), nullptr);
+    // 11 lines on the left; the right half starts at the grid line.
+    for (const auto& [x, y] : {std::pair{X1, Tgb + 1}, {X1, Tgb + 1 + 10 * 19}, {X1Pm, Tgb}, {X1Pm, Tgb + 10 * 19}})
+        EXPECT_EQ(canvas.Text(x, y).substr(0, 8), "Ganztag ") << x << "," << y;
     const auto floods = canvas.Of(Kind::Flood);
     ASSERT_EQ(floods.size(), 1u);  // the 23rd does not fit
-    EXPECT_EQ(floods[0].x0, X + W - 20 + 1);
-    EXPECT_EQ(floods[0].y0, Y + H - 20 + 1);
+    EXPECT_EQ((std::vector<int>{floods[0].x0, floods[0].y0}), (std::vector<int>{X + W - 20 + 1, Y + H - 20 + 1}));
     // Entries 0-21 are the lines; 23 and 24 the whole area, only 24 with the date.
-    EXPECT_EQ(Entry(2, 0).Y, Tgb + 1);
     EXPECT_NE(HitText(Entry(2, 21)), "");
     EXPECT_EQ(Entry(2, 22).Appointment, HitEntry::NoAppointment);
     EXPECT_EQ(Entry(2, 23).Date.Jahr, 0);
@@ -181,21 +155,27 @@ TEST_F(DayViewTest, HeadingShowsWeekdayDateAndHolidayOrDayOfYear) {
     SetzeTabelle(feiertage, {{"Neujahr", "Neujahr", FeiertagArt::Fest, RegelFest(1, 1),
                               FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1800, 9999},
                              {"Valentin", "Valentinstag", FeiertagArt::Fest, RegelFest(2, 14)}});
+    const struct {
+        Zeitpunkt tag;
+        const char *wochentag, *rechts;
+        int rolle;
+    } faelle[] = {
+        {MachZeitpunkt(2026, 1, 1), "Donnerstag", "Neujahr", RoleFeiertage},
+        {MachZeitpunkt(2026, 2, 14), "Samstag", "Valentinstag", RoleWochentage},  // named day, no holiday
+        {MachZeitpunkt(2026, 2, 15), "Sonntag", " 46", RoleFeiertage},             // day of the year
+    };
+    for (const auto& f : faelle) {
+        Draw(ViewTarget::Day, f.tag);
+        ASSERT_NE(canvas.TextAt(X + 4, Y), nullptr);
+        EXPECT_EQ(canvas.TextAt(X + 4, Y)->text, f.wochentag);
+        EXPECT_EQ(canvas.TextAt(X + 4, Y)->colour, Role(f.rolle));
+        EXPECT_EQ(canvas.Text(X + 596, Y + 1), f.rechts);
+        EXPECT_EQ(canvas.TextAt(X + 596, Y + 1)->align, TextAlign::Right);
+    }
     Draw(ViewTarget::Day, MachZeitpunkt(2026, 1, 1));
-    ASSERT_NE(canvas.TextAt(X + 4, Y), nullptr);
-    EXPECT_EQ(canvas.TextAt(X + 4, Y)->text, "Donnerstag");
-    EXPECT_EQ(canvas.TextAt(X + 4, Y)->colour, Role(RoleFeiertage));
     EXPECT_EQ(canvas.TextAt(X + 4, Y)->font, (FontSpec{30, 700, FontFamily::Roman}));
     EXPECT_EQ(canvas.Text(X + 300, Y), " 1. Januar 2026 ");
     EXPECT_EQ(canvas.TextAt(X + 300, Y)->align, TextAlign::Center);
-    EXPECT_EQ(canvas.Text(X + 596, Y + 1), "Neujahr");
-    EXPECT_EQ(canvas.TextAt(X + 596, Y + 1)->align, TextAlign::Right);
-    Draw(ViewTarget::Day, MachZeitpunkt(2026, 2, 14));  // named day, not a public holiday
-    EXPECT_EQ(canvas.TextAt(X + 4, Y)->colour, Role(RoleWochentage));
-    EXPECT_EQ(canvas.Text(X + 596, Y + 1), "Valentinstag");
-    Draw(ViewTarget::Day, MachZeitpunkt(2026, 2, 15));  // Sunday, day 46
-    EXPECT_EQ(canvas.TextAt(X + 4, Y)->colour, Role(RoleFeiertage));
-    EXPECT_EQ(canvas.Text(X + 596, Y + 1), " 46");
 }
 
 }  // namespace

@@ -15,6 +15,5 @@ list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/CalendarInputWinTest.cpp
 )
 list(APPEND ORDIVO_E2E_TESTS
-  ${CMAKE_CURRENT_LIST_DIR}/CalendarViewsE2eTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarInputE2eTest.cpp
 )
