@@ -24,21 +24,16 @@ TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
         EXPECT_GT(gdi::LiveObjects(), live);
     }
     EXPECT_EQ(gdi::LiveObjects(), live);
-    EXPECT_EQ(s.Pixel(10, 10), RGB(0, 0, 255));
-    EXPECT_EQ(s.Pixel(19, 19), RGB(0, 0, 255));
-    EXPECT_EQ(s.Pixel(20, 20), RGB(255, 255, 224));  // right and bottom excluded
     int red = 0;
     for (int x = 35; x < 45; ++x) red += s.Pixel(x, 20) == RGB(255, 0, 0);
     EXPECT_EQ(red, 2);
-    EXPECT_EQ(s.Pixel(60, 29), RGB(0, 128, 0));
-    EXPECT_EQ(s.Pixel(60, 30), RGB(255, 255, 224));  // the end point is not drawn
-    // Dog-ear: black upper-left half, white lower-right half, nothing outside.
-    EXPECT_EQ(s.Pixel(83, 53), Black);
-    EXPECT_EQ(s.Pixel(86, 55), Black);
-    EXPECT_EQ(s.Pixel(97, 67), White);
-    EXPECT_EQ(s.Pixel(90, 66), White);
-    EXPECT_EQ(s.Pixel(100, 70), RGB(255, 255, 224));
-    EXPECT_EQ(s.Pixel(79, 49), RGB(255, 255, 224));
+    // Fill without its right and bottom edge, line without its end point; the dog-ear black
+    // in its upper-left half, white in its lower-right half, nothing outside.
+    const COLORREF Back = RGB(255, 255, 224), Blue = RGB(0, 0, 255), Green = RGB(0, 128, 0);
+    const std::pair<POINT, COLORREF> pixels[] = {
+        {{10, 10}, Blue},  {{19, 19}, Blue},  {{20, 20}, Back},  {{60, 29}, Green}, {{60, 30}, Back},
+        {{83, 53}, Black}, {{86, 55}, Black}, {{97, 67}, White}, {{90, 66}, White}, {{100, 70}, Back}, {{79, 49}, Back}};
+    for (const auto& [p, colour] : pixels) EXPECT_EQ(s.Pixel(p.x, p.y), colour) << p.x << "," << p.y;
 }
 
 TEST(GdiCanvasWin, FontsFollowTheViewRules) {
@@ -48,16 +43,13 @@ TEST(GdiCanvasWin, FontsFollowTheViewRules) {
     const TextSize bold = c.MeasureText("88:88    ", swiss);
     TEXTMETRICA tm{};
     ASSERT_TRUE(GetTextMetricsA(s.Dc(), &tm));
-    EXPECT_EQ(tm.tmHeight, 20);  // a positive height is the cell height
-    EXPECT_EQ(tm.tmWeight, 700);
-    EXPECT_EQ(tm.tmCharSet, ANSI_CHARSET);
+    // A positive height is the cell height.
+    EXPECT_EQ(std::vector<LONG>({tm.tmHeight, tm.tmWeight, tm.tmCharSet}), std::vector<LONG>({20, 700, ANSI_CHARSET}));
     LOGFONTA lf{};
     GetObjectA(GetCurrentObject(s.Dc(), OBJ_FONT), sizeof lf, &lf);
     EXPECT_STREQ(lf.lfFaceName, "Arial");
-    EXPECT_EQ(lf.lfPitchAndFamily, 0x22);
-    EXPECT_EQ(lf.lfOutPrecision, OUT_STROKE_PRECIS);
-    EXPECT_EQ(lf.lfClipPrecision, CLIP_STROKE_PRECIS);
-    EXPECT_EQ(lf.lfQuality, PROOF_QUALITY);
+    EXPECT_EQ(std::vector<int>({lf.lfPitchAndFamily, lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality}),
+              std::vector<int>({0x22, OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, PROOF_QUALITY}));
     EXPECT_EQ(bold.Cy, 20);
     EXPECT_GT(bold.Cx, c.MeasureText("88:88 ", swiss).Cx);
     EXPECT_GT(c.MeasureText("Mo", FontSpec{30, 700, FontFamily::Roman}).Cy, 20);
@@ -87,11 +79,9 @@ TEST(GdiCanvasWin, TheContextIsGivenBackAsItWas) {
         c.MeasureText("x", FontSpec{14, 400, FontFamily::Swiss});
     }
     EXPECT_EQ(gdi::LiveObjects(), live);
-    EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_FONT), font);
-    EXPECT_EQ(GetCurrentObject(s.Dc(), OBJ_PEN), pen);
-    EXPECT_EQ(GetTextColor(s.Dc()), RGB(1, 2, 3));
-    EXPECT_EQ(GetBkMode(s.Dc()), OPAQUE);
-    EXPECT_EQ(GetTextAlign(s.Dc()) & (TA_CENTER | TA_RIGHT), UINT(TA_LEFT));
+    EXPECT_TRUE(GetCurrentObject(s.Dc(), OBJ_FONT) == font && GetCurrentObject(s.Dc(), OBJ_PEN) == pen);
+    EXPECT_EQ(std::vector<UINT>({GetTextColor(s.Dc()), UINT(GetBkMode(s.Dc())), GetTextAlign(s.Dc()) & (TA_CENTER | TA_RIGHT)}),
+              std::vector<UINT>({RGB(1, 2, 3), OPAQUE, TA_LEFT}));
 }
 
 TEST(GdiCanvasWin, MetricMappingGivesUnitsOfOneDevicePixel) {

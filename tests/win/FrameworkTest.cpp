@@ -82,12 +82,9 @@ TEST(Framework, DecoratedFrameLaysOutBarsAroundTheClient) {
     const RECT top = ChildRect(t.bar->Handle(), t.frame.Handle());
     const RECT mid = ChildRect(t.client.Handle(), t.frame.Handle());
     const RECT bottom = ChildRect(t.status->Handle(), t.frame.Handle());
-    EXPECT_EQ(top.top, 0);
-    EXPECT_EQ(top.bottom, t.bar->Height());
-    EXPECT_EQ(mid.top, top.bottom);
-    EXPECT_EQ(mid.bottom, bottom.top);
-    EXPECT_EQ(bottom.bottom, area.bottom);
-    EXPECT_EQ(mid.right - mid.left, area.right);
+    // Bar, client and status bar stacked without gaps over the whole width.
+    EXPECT_EQ(std::vector<LONG>({top.top, top.bottom, mid.top, mid.bottom, bottom.bottom, mid.right - mid.left}),
+              std::vector<LONG>({0, t.bar->Height(), top.bottom, bottom.top, area.bottom, area.right}));
 
     // Gadgets: the clock gadget is narrower than the 48-character message gadget, side by side.
     const RECT g15 = t.status->GadgetRect(15), g16 = t.status->GadgetRect(16);
