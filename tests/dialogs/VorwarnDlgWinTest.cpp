@@ -116,6 +116,7 @@ TEST_F(VorwarnDlgWin, ProgramThatCannotStartIsReportedAndTheAppointmentIsDoneAny
     ZeigeVorwarnung(nullptr, liste, 0, Jetzt12);  // no notice: nothing to script
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Programmstart: C:\\gibt\\es\\nicht.exe /q");
+    EXPECT_EQ(host.messages[0].style, Mb::IconExclamation);
     EXPECT_EQ(host.messages[0].text.rfind("Das Programm konnte nicht gestartet werden", 0), 0u);
     EXPECT_EQ(liste.Satz(0).Flags, FlagManuellErledigt | FlagErledigt);
 }
@@ -181,6 +182,7 @@ TEST_F(VorwarnDlgWin, AlarmSoundsOkCopiesChecksAndFilesWithoutMarkingSettingsCha
         },
         [&] { ClsAlarmDlg(nullptr, toene, settingsChanged).Execute(); });
     EXPECT_FALSE(toene[1].Enabled);
+    EXPECT_STREQ(toene[1].File, "C:\\klang\\leise.wav");
     EXPECT_TRUE(toene[3].Enabled);
     EXPECT_STREQ(toene[3].File, "C:\\klang\\laut.wav");
     EXPECT_FALSE(settingsChanged);

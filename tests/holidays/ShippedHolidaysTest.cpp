@@ -66,42 +66,29 @@ TEST_F(ShippedHolidays, GermanHolidaysOf2026) {
     for (const auto& [tag, text] : gesetzlich) EXPECT_EQ(name(tag.first, tag.second), text);
     for (const auto& [tag, n] : tage)
         EXPECT_EQ(n.Art, gesetzlich.count(tag) ? 1 : 0) << tag.first << "-" << tag.second;
-    // Holidays of some states, shown as named days.
-    EXPECT_EQ(name(1, 6), "Heilige Drei K\xF6nige");
-    EXPECT_EQ(name(3, 8), "Internat. Frauentag");
-    EXPECT_EQ(name(6, 4), "Fronleichnam");
-    EXPECT_EQ(name(8, 15), "Mari\xE4 Himmelfahrt");
-    EXPECT_EQ(name(9, 20), "Weltkindertag");
-    EXPECT_EQ(name(10, 31), "Reformationstag");
-    EXPECT_EQ(name(11, 1), "Allerheiligen");
-    EXPECT_EQ(name(11, 18), "Bu\xDF- und Bettag");  // second special day
-    // Sundays and other named days.
-    EXPECT_EQ(name(4, 5), "Ostersonntag");
-    EXPECT_EQ(name(5, 24), "Pfingstsonntag");
-    EXPECT_EQ(name(5, 10), "Muttertag");
-    EXPECT_EQ(name(10, 4), "Erntedankfest");  // first special day
-    EXPECT_EQ(name(11, 15), "Volkstrauertag");
-    EXPECT_EQ(name(11, 22), "Totensonntag");
-    EXPECT_EQ(name(11, 29), "1. Advent");
-    EXPECT_EQ(name(12, 6), "2. Advent");  // before Nikolaus in the file
-    EXPECT_EQ(name(12, 13), "3. Advent");
-    EXPECT_EQ(name(12, 20), "4. Advent");
-    EXPECT_EQ(name(12, 24), "Heiligabend");
-    EXPECT_EQ(name(12, 31), "Silvester");
+    // Holidays of some states and other named days (18 November and 4 October are the
+    // special days; the 2nd Advent comes before Nikolaus in the file).
+    const std::map<Datum, std::string> benannt = {
+        {{1, 6}, "Heilige Drei K\xF6nige"}, {{3, 8}, "Internat. Frauentag"}, {{6, 4}, "Fronleichnam"},
+        {{8, 15}, "Mari\xE4 Himmelfahrt"},  {{9, 20}, "Weltkindertag"},      {{10, 31}, "Reformationstag"},
+        {{11, 1}, "Allerheiligen"},         {{11, 18}, "Bu\xDF- und Bettag"}, {{4, 5}, "Ostersonntag"},
+        {{5, 24}, "Pfingstsonntag"},        {{5, 10}, "Muttertag"},          {{10, 4}, "Erntedankfest"},
+        {{11, 15}, "Volkstrauertag"},       {{11, 22}, "Totensonntag"},      {{11, 29}, "1. Advent"},
+        {{12, 6}, "2. Advent"},             {{12, 13}, "3. Advent"},         {{12, 20}, "4. Advent"},
+        {{12, 24}, "Heiligabend"},          {{12, 31}, "Silvester"}};
+    for (const auto& [tag, text] : benannt) EXPECT_EQ(name(tag.first, tag.second), text);
     EXPECT_EQ(FeiertagName(feiertage, 2026, 5, 1, FeiertagAnsicht{2, {}, {}}).Text, "Maifeiertag");
 }
 
 TEST_F(ShippedHolidays, YearRangesOfTheDaysOfGermanUnity) {
     ASSERT_TRUE(LadeFeiertage(feiertage, Daten + "ORDIVO.PHD"));
-    const FeiertagAnsicht a{};
-    EXPECT_EQ(FeiertagName(feiertage, 1989, 10, 3, a).Text, "");
-    EXPECT_EQ(FeiertagName(feiertage, 1989, 6, 17, a).Art, 1);
-    EXPECT_EQ(FeiertagName(feiertage, 1990, 6, 17, a).Art, 1);
-    EXPECT_EQ(FeiertagName(feiertage, 1990, 10, 3, a).Art, 1);
-    EXPECT_EQ(FeiertagName(feiertage, 1991, 6, 17, a).Text, "");
-    EXPECT_EQ(FeiertagName(feiertage, 1953, 6, 17, a).Text, "");
-    EXPECT_EQ(FeiertagName(feiertage, 2017, 10, 31, a).Art, 1);  // 500 years of the Reformation
-    EXPECT_EQ(FeiertagName(feiertage, 2018, 10, 31, a).Art, 0);
+    // year, month, day: shown, public holiday (2017: 500 years of the Reformation)
+    const int faelle[][5] = {{1989, 10, 3, 0, 0}, {1989, 6, 17, 1, 1}, {1990, 6, 17, 1, 1}, {1990, 10, 3, 1, 1},
+                             {1991, 6, 17, 0, 0}, {1953, 6, 17, 0, 0}, {2017, 10, 31, 1, 1}, {2018, 10, 31, 1, 0}};
+    for (const auto& f : faelle) {
+        const TagesName n = FeiertagName(feiertage, f[0], f[1], f[2], FeiertagAnsicht{});
+        EXPECT_EQ(std::vector<int>({!n.Text.empty(), n.Art}), std::vector<int>({f[3], f[4]})) << f[0] << "-" << f[1];
+    }
 }
 
 TEST_F(ShippedHolidays, ChristmasEveOnTheFourthAdventSunday) {
@@ -121,19 +108,15 @@ TEST_F(FeiertagQuelle, ParsesEveryRuleKind) {
                                    t, fehler))
         << fehler;
     EXPECT_EQ(AnzahlFeiertage(t), 4);
-    EXPECT_STREQ(t.Eintrag[0].Kurzname, "Gr\xFCn");
-    EXPECT_EQ(+t.Eintrag[0].Regel, RegelFest(2, 29));
-    EXPECT_EQ(+t.Eintrag[0].Status, FeiertagStatus::Aktiv);
-    EXPECT_EQ(+t.Eintrag[1].Art, FeiertagArt::Ostern);
-    EXPECT_EQ(Versatz(t.Eintrag[1].Regel), -46);
-    EXPECT_EQ(+t.Eintrag[1].Status, FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich);
-    EXPECT_EQ(+t.Eintrag[1].BisJahr, 32767);
-    EXPECT_EQ(+t.Eintrag[1].BisJahr2, 1996);
-    EXPECT_EQ(+t.Eintrag[2].Regel, RegelWochentag(5, 7, 12));
-    EXPECT_STREQ(t.Eintrag[2].Kurzname, "Zwoelf Zeich");  // both names at their limit
-    EXPECT_STREQ(t.Eintrag[2].Langname, "Dreiundzwanzig Zeichen!");
-    EXPECT_EQ(Versatz(t.Eintrag[3].Regel), 7);
-    EXPECT_STREQ(t.Eintrag[3].Langname, "");
+    EXPECT_EQ(std::vector<int>({t.Eintrag[0].Regel, t.Eintrag[0].Status, t.Eintrag[1].Art, Versatz(t.Eintrag[1].Regel),
+                                t.Eintrag[1].Status, t.Eintrag[1].BisJahr, t.Eintrag[1].BisJahr2, t.Eintrag[2].Regel,
+                                Versatz(t.Eintrag[3].Regel)}),
+              std::vector<int>({RegelFest(2, 29), FeiertagStatus::Aktiv, FeiertagArt::Ostern, -46,
+                                FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 32767, 1996, RegelWochentag(5, 7, 12), 7}));
+    // Both names of the third at their limit.
+    EXPECT_EQ(std::string(t.Eintrag[0].Kurzname) + "|" + t.Eintrag[2].Kurzname + "|" + t.Eintrag[2].Langname + "|" +
+                  t.Eintrag[3].Langname,
+              "Gr\xFCn|Zwoelf Zeich|Dreiundzwanzig Zeichen!|");
 }
 
 TEST_F(FeiertagQuelle, RejectsWhatTheFileCannotHold) {

@@ -46,6 +46,7 @@ TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
         if (c.x0 == l.GridLeft && c.align == TextAlign::Right) numbers.push_back(c.text);
     EXPECT_EQ(numbers, (std::vector<std::string>{" 1.", " 2.", " 3.", " 4."}));
     EXPECT_EQ(canvas.Text(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand), "Mo");
+    EXPECT_EQ(canvas.TextAt(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand)->colour, Role(RoleWochentage));
     EXPECT_EQ(canvas.TextStartingWith("So")->colour, Role(RoleFeiertage));
     EXPECT_NE(canvas.TextStartingWith("Januar 2021"), nullptr);
     // Day 1 is a Friday: block 0, column 4 of row 0.
@@ -77,6 +78,7 @@ TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
     EXPECT_NE(canvas.TextStartingWith("9:00 - 9:30 Montag"), nullptr);
     // Frames by day of month; Saturday and Sunday share the third cell, split by a line.
     const Layout& l = view.Grid;
+    EXPECT_EQ(view.DayFrames.Day[30].Left, l.GridLeft + 1);
     EXPECT_EQ(view.DayFrames.Day[4].Bottom, WeekCell(l, 5).Y + l.CellHeight - l.HalfCell);
     EXPECT_EQ(view.DayFrames.Day[5].Bottom, l.GridTop - 1 + 3 * l.CellHeight);
     EXPECT_EQ(FrameLines().size(), 4u);
@@ -121,6 +123,7 @@ TEST_F(CalendarPaintTest, DayViewPaintFillsTheGridUsesTheFittedRowHeightAndKeeps
     const auto fills = canvas.Of(Kind::Fill);
     ASSERT_GE(fills.size(), 2u);
     EXPECT_EQ(fills[0].colour, (Rgb{255, 255, 224}));
+    EXPECT_EQ(fills[0].x1, 800);
     EXPECT_EQ(fills[1].colour, Role(RoleHintergrund));
     EXPECT_EQ(fills[1].x0, l.GridLeft);
     EXPECT_EQ(l.TimeGridBottom, l.GridTop + 33 + 24 * 22 - 23);  // the painter's own heading

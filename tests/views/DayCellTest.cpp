@@ -50,8 +50,10 @@ TEST_F(DayCellTest, HeadingOfAWeekCell) {
     EXPECT_EQ(canvas.TextAt(X + 5, Y + 1)->font, (FontSpec{30, 700, FontFamily::Swiss}));
     EXPECT_EQ(canvas.TextAt(X + 5, Y + 1)->colour, Role(RoleWochentage));
     EXPECT_EQ(canvas.Text(X + 5 + 3 * 15, Y + 1), "Samstag");
+    EXPECT_EQ(canvas.TextAt(X + 5 + 3 * 15, Y + 1)->font.Height, 20);
     EXPECT_EQ(canvas.Text(X + W - 5, Y + 1), "339");
     EXPECT_EQ(canvas.TextAt(X + W - 5, Y + 1)->align, TextAlign::Right);
+    EXPECT_EQ(canvas.TextAt(X + W - 5, Y + 1)->font, (FontSpec{12, 700, FontFamily::Roman}));
 }
 
 TEST_F(DayCellTest, MonthCellHasNoWeekdayAndShowsTheHolidayNameCut) {
@@ -100,6 +102,7 @@ TEST_F(DayCellTest, OverflowAfterTheLastLineThatFitsAndTheFreeRest) {
     ASSERT_EQ(texts.size(), 2u + 4u);  // number and day of year, then four lines
     EXPECT_EQ(texts[2].text, "13:00 L0");
     EXPECT_EQ(texts[2].y0, Y + 27);  // month layouts lift the lines by 3
+    EXPECT_EQ(texts[3].colour, Role(RoleTermineWeniger));
     EXPECT_EQ(texts[4].colour, Role(RoleTermineWichtig));
     const auto floods = canvas.Of(Kind::Flood);
     ASSERT_EQ(floods.size(), 1u);

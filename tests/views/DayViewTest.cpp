@@ -46,6 +46,7 @@ TEST_F(DayViewTest, RowPlacementNotBeforeTheStartNextFreeRowAndAfternoonRight) {
                                         canvas.Text(X1, RowTop(5)), canvas.Text(X1, RowTop(6))}),
               (std::vector<std::string>{"9:00", "9:10", "10:00", "10:00", "11:00"}));
     EXPECT_EQ(canvas.Text(X1 + 90, RowTop(3)), "Zahnarzt");
+    EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(3))->font.Weight, 700);  // a coming appointment is bold
     EXPECT_EQ(HitText(Entry(0, 3)), "Zahnarzt");
     EXPECT_EQ(Entry(0, 3).Date, MachZeitpunkt(2026, 12, 5, 9, 10));
     EXPECT_NE(HitText(Entry(0, 5)), HitText(Entry(0, 4)));
@@ -111,9 +112,10 @@ TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
     Draw();
     // Running and coming appointments have bold time labels; past ones are drawn as done.
     EXPECT_EQ((std::vector<int>{canvas.TextAt(X1, RowTop(18))->font.Weight, canvas.TextAt(X1, RowTop(20))->font.Weight,
-                                canvas.TextAt(X1Pm, RowTop(4))->font.Weight}),
-              (std::vector<int>{400, 400, 700}));
+                                canvas.TextAt(X1Pm, RowTop(4))->font.Weight, canvas.TextAt(X1, RowTop(0))->font.Weight}),
+              (std::vector<int>{400, 400, 700, 400}));
     EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(18))->colour, Role(RoleTermineErledigt));
+    EXPECT_EQ(canvas.TextAt(X1, RowTop(18))->colour, Rgb{});
     // 300 - 90 - 4 = 206 is too wide: 20 characters of 10 remain; with markers 40 less.
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(4)), std::string(20, 'x'));
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(8)), std::string(16, 'x') + " \xB9\xB2)");
@@ -124,6 +126,7 @@ TEST_F(DayViewTest, LabelsTextsAndMarkersByStateAndTarget) {
     Draw(ViewTarget::PrintDayBlack);
     EXPECT_EQ(canvas.Text(X1Pm + 90, RowTop(8)), std::string(20, 'x'));
     EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->colour, Rgb{});
+    EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->font.Weight, 400);
     for (const auto& line : canvas.Of(Kind::Line)) EXPECT_EQ(line.pen.Colour, Rgb{});
     Draw(ViewTarget::PrintDayColour);
     EXPECT_EQ(canvas.TextAt(X1Pm + 90, RowTop(8))->colour, Role(RoleTermineSehrWichtig));

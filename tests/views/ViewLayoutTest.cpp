@@ -39,15 +39,9 @@ TEST_F(ViewLayoutTest, WeekCellsStackMondayToWednesdayLeftAndShareTheWeekendCell
     const Layout l = Compute(1, 800, 600);
     const CellRect mo = WeekCell(l, 0), mi = WeekCell(l, 2), fr = WeekCell(l, 4), sa = WeekCell(l, 5),
                    so = WeekCell(l, 6);
-    EXPECT_EQ(mi.X, mo.X);
-    EXPECT_EQ(mi.Y, mo.Y + 2 * mo.Height);
-    EXPECT_EQ(fr.X, mo.X + mo.Width);
-    EXPECT_EQ(fr.Y, mo.Y + mo.Height);
-    EXPECT_EQ(sa.Y, mi.Y);
-    EXPECT_EQ(sa.Height, l.HalfCell);
-    EXPECT_EQ(so.X, fr.X);
-    EXPECT_EQ(so.Y, sa.Y + l.HalfCell);
-    EXPECT_EQ(so.Y + so.Height, l.GridBottom - 1);
+    EXPECT_EQ(std::vector<int>({mi.X, mi.Y, fr.X, fr.Y, sa.Y, sa.Height, so.X, so.Y, so.Y + so.Height}),
+              std::vector<int>({mo.X, mo.Y + 2 * mo.Height, mo.X + mo.Width, mo.Y + mo.Height, mi.Y, l.HalfCell, fr.X,
+                                sa.Y + l.HalfCell, l.GridBottom - 1}));
 }
 
 TEST_F(ViewLayoutTest, MonthCellsStartAtTheFirstWeekdayAndWrapAfterSunday) {
@@ -55,11 +49,9 @@ TEST_F(ViewLayoutTest, MonthCellsStartAtTheFirstWeekdayAndWrapAfterSunday) {
     EXPECT_GE(l.Margin, l.Width22);  // room for the week numbers
     // March 2026 starts on a Sunday: day 1 in the last column, day 31 in the sixth row.
     const CellRect first = MonthCell(l, Wochentag(2026, 3, 1), 1), second = MonthCell(l, Wochentag(2026, 3, 1), 2);
-    EXPECT_EQ(first.X, l.GridLeft + 6 * l.CellWidth);
-    EXPECT_EQ(second.X, l.GridLeft);
-    EXPECT_EQ(second.Y, first.Y + l.CellHeight);
-    EXPECT_EQ(MonthCell(l, Wochentag(2026, 3, 1), 31).Y, first.Y + 5 * l.CellHeight);
-    EXPECT_EQ(l.GridRight, l.GridLeft + 7 * l.CellWidth);
+    EXPECT_EQ(std::vector<int>({first.X, second.X, second.Y, MonthCell(l, Wochentag(2026, 3, 1), 31).Y, l.GridRight}),
+              std::vector<int>({l.GridLeft + 6 * l.CellWidth, l.GridLeft, first.Y + l.CellHeight, first.Y + 5 * l.CellHeight,
+                                l.GridLeft + 7 * l.CellWidth}));
 }
 
 TEST_F(ViewLayoutTest, TitlesOfTheThreeViews) {
