@@ -10,12 +10,17 @@
 #include "core/ProgramPath.h"
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
+#include "dialogs/AdressRegeln.h"
+#include "dialogs/ClsAdressenDlg.h"
 #include "dialogs/ClsAlteEntfDlg.h"
+#include "dialogs/ClsEditFeiertageDlg.h"
 #include "dialogs/ClsEntfernenDlg.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsSuchenDlg.h"
+#include "dialogs/ClsTagesDlg.h"
 #include "dialogs/ClsTerminDlg.h"
 #include "dialogs/ClsVerschiebenDlg.h"
+#include "holidays/FeiertagDatei.h"
 #include "store/RecordRef.h"
 #include "views/Navigation.h"
 
@@ -37,17 +42,18 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_TAG, CM_MONAT, &ClsMainWindow::CmViewMode},
     {CM_MENUELEISTE, CM_MENUELEISTE, &ClsMainWindow::CmMenuOnOff},
-    {CM_FEIERTAGE, CM_FEIERTAGE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_FEIERTAGE, CM_FEIERTAGE, &ClsMainWindow::CmHolidays},
     {CM_ALARMTOENE, CM_ALARMTOENE, &ClsMainWindow::CmAlarmSounds},
     {CM_AUTOSPEICHERN, CM_AUTOSPEICHERN, &ClsMainWindow::CmAutoSave},
     {CM_SCHRIFTHOEHEN, CM_FARBEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_EINSTELLUNGEN_SPEICHERN, CM_EINSTELLUNGEN_SPEICHERN, &ClsMainWindow::CmSaveSettings},
-    {CM_TAGESRASTER, CM_TAGESRASTER, &ClsMainWindow::CmNotYetAvailable},
+    {CM_TAGESRASTER, CM_TAGESRASTER, &ClsMainWindow::CmDayGrid},
     {CM_GROSS_VORWAERTS, CM_GROSS_ZURUECK, &ClsMainWindow::CmNavigate},
-    {CM_ADRESSBUCH, CM_NOCH_NICHT_VERFUEGBAR, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ADRESSBUCH, CM_ADRESSBUCH, &ClsMainWindow::CmAddressBook},
+    {CM_NOCH_NICHT_VERFUEGBAR, CM_NOCH_NICHT_VERFUEGBAR, &ClsMainWindow::CmNotYetAvailable},
     {CM_ANMERKUNG, CM_ANMERKUNG, &ClsMainWindow::CmRemark},
     {CM_ERLEDIGT, CM_ERLEDIGT, &ClsMainWindow::CmToggleDone},
-    {CM_ADRESSE, CM_ADRESSE, &ClsMainWindow::CmNotYetAvailable},
+    {CM_ADRESSE, CM_ADRESSE, &ClsMainWindow::CmLinkAddress},
     {CM_VORWARNZEIT, CM_VORWARNZEIT, &ClsMainWindow::CmWarningTime},
     {CM_ENTFERNEN, CM_ENTFERNEN, &ClsMainWindow::CmRemove},
     {CM_VERSCHIEBEN, CM_VERSCHIEBEN, &ClsMainWindow::CmMove},
@@ -247,6 +253,19 @@ void ClsMainWindow::CmRemove(UINT) {
     doc_.Liste.SetzeGeaendert();
     Invalidate(true);
 }
+
+void ClsMainWindow::CmHolidays(UINT) {
+    RunFeiertageDlg(Handle(), feiertage_, settings_, View().Selected.Year, FeiertagDateiPfad(ProgramDirectory() + "\\"));
+    Invalidate(true);
+}
+
+void ClsMainWindow::CmDayGrid(UINT) {
+    if (RunTagesDlg(Handle(), settings_)) Invalidate(true);
+}
+
+void ClsMainWindow::CmAddressBook(UINT) { RunAdressenDlg(Handle(), doc_.AdrListe, AdrNummer::Adressbuch); }
+
+void ClsMainWindow::CmLinkAddress(UINT) { LinkAddress(); }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);

@@ -61,6 +61,10 @@ private:
     // The clicked appointment made the current record: its slot, or -1 after a beep when
     // nothing or a generated yearly copy was clicked.
     int ClickedSlot();
+    void CmHolidays(UINT id);
+    void CmDayGrid(UINT id);
+    void CmAddressBook(UINT id);
+    void CmLinkAddress(UINT id);
     void CmNotYetAvailable(UINT id);
 
     // File commands (FileCommands.cpp).

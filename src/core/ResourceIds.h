@@ -315,6 +315,10 @@
 
 // The n-th weekday of a month: first to fifth.
 #define IDS_ERSTER 1260
+#define IDS_ZWEITER 1261
+#define IDS_DRITTER 1262
+#define IDS_VIERTER 1263
+#define IDS_FUENFTER 1264
 
 // Items of an appointment's context menu.
 #define IDS_KONTEXT_ERLEDIGT 1301

@@ -1,6 +1,9 @@
 # Appointment dialog: portable logic (fields, series, list lines, enable rules) and the Win32 dialogs
 # (appointment, password, search, move, remove, delete old).
 list(APPEND ORDIVO_PORTABLE_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/AdressRegeln.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FeiertagFelder.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/TagesRaster.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgrammVerweis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Serie.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminAktionen.cpp
@@ -18,6 +21,11 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsAnmerkDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsAlteEntfDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsEntfernenDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsAdressenDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsEditFeiertageDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsListEditDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsMarkenBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsTagesDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsSuchenDlg.cpp

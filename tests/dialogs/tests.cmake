@@ -1,4 +1,5 @@
 list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/ListenDialogRegelnTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SerieTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminAktionenTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminFelderTest.cpp
@@ -6,6 +7,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnHinweisTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/ListenDialogeWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PasswortDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnDlgWinTest.cpp

@@ -1,0 +1,339 @@
+// The address book, holiday and day dialogs from their templates, driven in-process: a thread
+// timer plays a script on the dialog's own thread, a WH_CBT hook answers the message boxes.
+// Each run checks what was stored (the saved file, ORDIVO.PHD, the settings or the registry)
+// and leaves a screenshot.
+#include "core/ResString.h"
+#include "core/ResourceIds.h"
+#include "dialogs/AdressRegeln.h"
+#include "dialogs/ClsAdressenDlg.h"
+#include "dialogs/ClsEditFeiertageDlg.h"
+#include "dialogs/ClsTagesDlg.h"
+#include "document/Dokument.h"
+#include "document/KalenderDatei.h"
+#include "holidays/FeiertagDatei.h"
+#include "holidays/FeiertagTabelle.h"
+#include "settings/Settings.h"
+#include "store/TerminFixtures.h"
+#include "support/TempDir.h"
+#include "support/WinKit.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+
+namespace {
+struct Dlg {
+    HWND h;
+    HWND Item(int id) const { return GetDlgItem(h, id); }
+    void Text(int id, const std::string& s) const {
+        SendMessageA(Item(id), EM_SETSEL, 0, -1);
+        SendMessageA(Item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(s.c_str()));
+    }
+    std::string Text(int id) const { return kit::WindowText(Item(id)); }
+    void Klick(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
+    bool An(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+    bool Markiert(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    int Zeilen() const { return int(SendMessageA(Item(IDC_LISTEDIT_AUSWAHL), CB_GETCOUNT, 0, 0)); }
+    int Gewaehlt() const { return int(SendMessageA(Item(IDC_LISTEDIT_AUSWAHL), CB_GETCURSEL, 0, 0)); }
+    std::string Zeile(int i) const {
+        char buf[256] = {};
+        SendMessageA(Item(IDC_LISTEDIT_AUSWAHL), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(buf));
+        return buf;
+    }
+    // A user's pick in a drop-down list.
+    void Waehle(int id, int i) const {
+        SendMessageA(Item(id), CB_SETCURSEL, i, 0);
+        SendMessageA(h, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    }
+    void Bild(const std::string& name) const {
+        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        kit::Repaint(h);
+        const kit::Surface bild(h, false);
+        EXPECT_GT(bild.Count(GetSysColor(COLOR_3DFACE)), bild.Width() * bild.Height() / 2);
+        EXPECT_TRUE(bild.SavePng(name));
+    }
+};
+
+std::function<void(const Dlg&)>* skript = nullptr;
+kit::BoxAnswers* boxen = nullptr;
+
+void CALLBACK Takt(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!boxen->dialog) return;
+    KillTimer(nullptr, id);
+    const Dlg d{boxen->dialog};
+    (*skript)(d);
+    if (IsWindow(d.h)) PostMessageA(d.h, WM_COMMAND, IDCANCEL, 0);  // Close
+}
+
+class ListenDialogeWin : public testing::Test {
+protected:
+    void SetUp() override {
+        doc.Liste.Reserviere(ClsListe::StartKapazitaet);
+        doc.AdrListe.Initialisieren();
+    }
+    // Starts the script once the dialog that `run` opens is up; returns what `run` returns.
+    template <typename Run>
+    auto Fahre(std::function<void(const Dlg&)> s, Run run) {
+        boxen_.dialog = nullptr;
+        boxen_.takeDialog = true;
+        skript = &s;
+        boxen = &boxen_;
+        SetTimer(nullptr, 0, 30, &Takt);
+        return run();
+    }
+    uint16_t NeueAdresse(const char* firma, const char* name1, uint16_t flags) {
+        Adresse a;
+        Adresse::Setze(a.FIRMA, firma);
+        Adresse::Setze(a.NAME1, name1);
+        Adresse::Setze(a.SORT, SortAusNamen(a));
+        a.FLAGS = flags;
+        a.ID = doc.AdrListe.NeueId();
+        doc.AdrListe.EinfuegenSortiert(a);
+        return a.ID;
+    }
+    // The address list as the saved file gives it back (beside one appointment: a file of
+    // addresses alone starts with the address section).
+    void SpeichernUndLaden() {
+        doc.Liste.Einfuegen(MachTermin(2026, 3, 14, 9, 0, 10, 0, 0, "Besuch"));
+        doc.Dateiname = dir.Datei("adressen.odv");
+        ASSERT_TRUE(SchreibeDatei(doc, doc.Dateiname, ModusKalender));
+        ASSERT_EQ(doc.Laden(), Ladeausgang::Ok);
+    }
+
+    kit::BoxAnswers boxen_;
+    TempDir dir;
+    Dokument doc;
+};
+}  // namespace
+
+TEST_F(ListenDialogeWin, AddressBookFiltersAddsAndChangesInPlace) {
+    NeueAdresse("Alpha", "", 0x01);
+    NeueAdresse("Beta", "", 0);
+    const INT_PTR ergebnis = Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Zeilen(), 2);
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_ANZAHL), "2");
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_FILTER1), "1");
+        EXPECT_TRUE(d.Markiert(IDC_ADRESSEN_FILTER1 + 7));
+        d.Klick(IDC_ADRESSEN_FILTER1);  // marker 1 filtered out: only the unmarked address stays
+        EXPECT_EQ(d.Zeilen(), 1);
+        EXPECT_EQ(d.Zeile(0), "Beta");
+        d.Klick(IDC_ADRESSEN_ALLE);
+        EXPECT_EQ(d.Zeilen(), 2);
+
+        EXPECT_FALSE(d.An(IDC_LISTEDIT_HINZUFUEGEN));
+        d.Text(IDC_ADRESSEN_FIRMA, "Meyer");
+        d.Text(IDC_ADRESSEN_NAME1, "Hans");
+        d.Klick(IDC_ADRESSEN_MARKE1 + 2);
+        EXPECT_TRUE(d.An(IDC_LISTEDIT_HINZUFUEGEN));
+        EXPECT_FALSE(d.An(IDC_LISTEDIT_AENDERN));
+        d.Klick(IDC_LISTEDIT_HINZUFUEGEN);
+        ASSERT_EQ(d.Zeilen(), 3);
+        EXPECT_EQ(d.Zeile(d.Gewaehlt()), "Meyer, Hans");
+        d.Bild("adressbuch");
+
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 2);  // Meyer, after Alpha and Beta
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_NAME1), "Hans");
+        d.Text(IDC_ADRESSEN_FIRMA, "Aachen");
+        d.Text(IDC_ADRESSEN_SORT, "");
+        EXPECT_TRUE(d.An(IDC_LISTEDIT_AENDERN));
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_EQ(d.Zeile(0), "Aachen, Hans");
+        EXPECT_EQ(d.Gewaehlt(), 0);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, AdrNummer::Adressbuch); });
+    EXPECT_EQ(ergebnis, 0);
+    EXPECT_TRUE(boxen_.Showed({}));  // Change asked nothing
+    SpeichernUndLaden();
+    ASSERT_EQ(doc.AdrListe.Anzahl(), 3);
+    const ::Adresse& a = doc.AdrListe.Satz(0);
+    EXPECT_STREQ(a.SORT, "Aachen, H");
+    EXPECT_EQ(a.ID, 3);  // the number Add gave, kept by Change
+    EXPECT_EQ(a.FLAGS, 0x04);
+}
+
+TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
+    const uint16_t alpha = NeueAdresse("Alpha", "Anna", 0x01);
+    const uint16_t beta = NeueAdresse("Beta", "Bert", 0);
+    // Link mode shows the linked address; filtering it away and back selects it again.
+    EXPECT_EQ(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Gewaehlt(), 0);
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_NAME1), "Anna");
+        d.Klick(IDC_ADRESSEN_KEINE);
+        EXPECT_EQ(d.Gewaehlt(), -1);
+        d.Klick(IDC_ADRESSEN_FILTER1);
+        EXPECT_EQ(d.Gewaehlt(), 0);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, alpha); }), alpha);
+    // New without a line: 65534, which unlinks.
+    EXPECT_EQ(Fahre([&](const Dlg& d) { d.Klick(IDC_LISTEDIT_NEU); },
+                    [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }),
+              AdrNummer::KeinVerweis);
+    // Deleting asks with the name; the deleted address is not handed back.
+    boxen_.answers = {IDNO, IDYES};
+    EXPECT_EQ(Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Gewaehlt(), 1);
+        d.Klick(IDC_LISTEDIT_LOESCHEN);  // No: kept
+        EXPECT_EQ(d.Zeilen(), 2);
+        d.Klick(IDC_LISTEDIT_LOESCHEN);  // Yes
+        EXPECT_EQ(d.Zeilen(), 1);
+        EXPECT_EQ(d.Gewaehlt(), -1);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }), AdrNummer::KeinVerweis);
+    ASSERT_EQ(boxen_.texts.size(), 2u);
+    EXPECT_EQ(boxen_.texts[1], "Soll die Adresse \x84" "Bert\x93 gel\xF6scht werden?");
+    boxen_.texts.clear();
+    SpeichernUndLaden();
+    ASSERT_EQ(doc.AdrListe.Anzahl(), 1);
+    EXPECT_EQ(doc.AdrListe.Satz(0).ID, alpha);
+}
+
+TEST_F(ListenDialogeWin, MarkerLabelIsEditedAtTheClickAndStored) {
+    kit::SavedValue gemerkt("Software\\kdw\\Ordivo\\Address", "SelectionMarker2");
+    kit::SetUserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2", "Kunde");
+    Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_MARKE1 + 1), "Kunde");
+        SetWindowTextA(d.Item(IDC_ADRESSEN_FILTER1 + 1), "Privatleute");  // longer than a label
+        boxen_.answers = {IDOK};  // the pop-up's OK
+        SendMessageA(d.Item(IDC_ADRESSEN_FILTER1 + 1), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_FILTER1 + 1), "Privatleu");
+        boxen_.texts.clear();
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, AdrNummer::Adressbuch); });
+    EXPECT_EQ(kit::UserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2"), "Privatleu");
+}
+
+namespace {
+class FeiertageWin : public ListenDialogeWin {
+protected:
+    // The dialog on a file of `anzahl` fixed-date entries.
+    void Datei(int anzahl) {
+        Feiertage f;
+        for (int i = 0; i < anzahl; ++i) {
+            Feiertag& e = f.Tabelle.Eintrag[i];
+            std::snprintf(e.Kurzname, sizeof e.Kurzname, "F%d", i);
+            std::snprintf(e.Langname, sizeof e.Langname, "Fest %d", i);
+            e.Art = FeiertagArt::Fest;
+            e.Regel = RegelFest(1 + i % 12, 1 + i / 12);
+            e.Status = FeiertagStatus::Aktiv;
+            e.BisJahr = 9999;
+        }
+        ASSERT_TRUE(SpeichereFeiertage(f.Tabelle, pfad));
+    }
+    void Fahre(std::function<void(const Dlg&)> s) {
+        ListenDialogeWin::Fahre(s, [&] { RunFeiertageDlg(nullptr, feiertage, settings, 2026, pfad); return 0; });
+    }
+    // The table as ORDIVO.PHD holds it now.
+    FeiertagTabelle Gespeichert() {
+        Feiertage f;
+        EXPECT_TRUE(LadeFeiertage(f, pfad));
+        return f.Tabelle;
+    }
+    void Eintrag(const Dlg& d, const char* name, int option, const std::string& wert) {
+        d.Klick(IDC_LISTEDIT_NEU);
+        d.Text(IDC_FEIERTAGE_KURZNAME, name);
+        d.Text(IDC_FEIERTAGE_LANGNAME, name);
+        d.Klick(option);
+        if (option == IDC_FEIERTAGE_FEST) {
+            d.Text(IDC_FEIERTAGE_TAG, wert);
+            d.Text(IDC_FEIERTAGE_MONAT, "2");
+        } else {
+            d.Text(IDC_FEIERTAGE_ADVENT_TAGE, wert);
+        }
+        d.Klick(IDC_LISTEDIT_HINZUFUEGEN);
+    }
+    std::string pfad = dir.Datei("ORDIVO.PHD");
+    Feiertage feiertage;
+    Settings settings;
+};
+
+int ZeileMit(const Dlg& d, const std::string& text) {
+    for (int i = 0; i < d.Zeilen(); ++i)
+        if (d.Zeile(i).find(text) != std::string::npos) return i;
+    return -1;
+}
+}  // namespace
+
+TEST_F(FeiertageWin, FullTableRefusesThenEntriesAreAddedLoadedAndWritten) {
+    Datei(48);
+    boxen_.answers = {IDYES};
+    Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Zeilen(), 48);
+        EXPECT_EQ(d.Zeile(0), "(01.01.2026)            Fest 0");
+        EXPECT_FALSE(d.An(IDC_FEIERTAGE_OSTERN_TAGE));
+        Eintrag(d, "Neu", IDC_FEIERTAGE_FEST, "1");
+        EXPECT_TRUE(boxen_.Showed({IDS_FEIERTAGE_VOLL}));
+        EXPECT_EQ(d.Zeilen(), 48);
+        d.Klick(IDC_LISTEDIT_NEU);  // the refused fields are still unsaved: Yes discards them
+        EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN}));
+
+        boxen_.answers = {IDYES};
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 0);
+        d.Klick(IDC_LISTEDIT_LOESCHEN);
+        EXPECT_TRUE(boxen_.Showed({IDS_FEIERTAG_LOESCHEN}));
+        EXPECT_EQ(d.Zeilen(), 47);
+        Eintrag(d, "Spaet", IDC_FEIERTAGE_FEST, "31");  // 31 February
+        EXPECT_GE(ZeileMit(d, "(03.03.2026)            Spaet"), 0);
+        EXPECT_TRUE(boxen_.Showed({}));
+
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 0);
+        d.Klick(IDC_LISTEDIT_LOESCHEN);
+        EXPECT_TRUE(boxen_.Showed({IDS_FEIERTAG_LOESCHEN}));
+        Eintrag(d, "Advent", IDC_FEIERTAGE_ADVENT, "-21");
+        d.Klick(IDC_FEIERTAGE_TAG1);
+        d.Bild("feiertage");
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, ZeileMit(d, "Advent"));
+        EXPECT_TRUE(d.Markiert(IDC_FEIERTAGE_ADVENT));
+        EXPECT_FALSE(d.Markiert(IDC_FEIERTAGE_FEST));
+        EXPECT_EQ(d.Text(IDC_FEIERTAGE_ADVENT_TAGE), "-21");
+        EXPECT_TRUE(d.An(IDC_FEIERTAGE_ADVENT_TAGE));
+        EXPECT_FALSE(d.An(IDC_FEIERTAGE_TAG));
+    });
+    const FeiertagTabelle t = Gespeichert();
+    EXPECT_EQ(AnzahlFeiertage(t), 48);
+    EXPECT_FALSE(settings.Day1.Used);
+    EXPECT_TRUE(settings.SettingsChanged);
+    int advent = -1;
+    for (int i = 0; i < 48; ++i)
+        if (std::strcmp(t.Eintrag[i].Kurzname, "Advent") == 0) advent = i;
+    ASSERT_GE(advent, 0);
+    EXPECT_EQ(t.Eintrag[advent].Art, FeiertagArt::Weihnachten);
+    EXPECT_EQ(Versatz(t.Eintrag[advent].Regel), -21);
+}
+
+TEST_F(FeiertageWin, ChangeMovesTheEntryWithoutQuestionAndBadFieldsKeepIt) {
+    Datei(3);
+    Fahre([&](const Dlg& d) {
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 0);
+        d.Text(IDC_FEIERTAGE_MONAT, "13");
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_TRUE(boxen_.Showed({IDS_MONAT_UNGUELTIG}));
+        EXPECT_EQ(d.Zeilen(), 3);
+        d.Text(IDC_FEIERTAGE_MONAT, "12");
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_TRUE(boxen_.Showed({}));
+        EXPECT_EQ(d.Zeile(2), "(01.12.2026)            Fest 0");
+    });
+    EXPECT_EQ(FestMonat(Gespeichert().Eintrag[2].Regel), 12);
+}
+
+TEST_F(ListenDialogeWin, DayGridShowsEndsAndChecksInOrder) {
+    Settings s;
+    s.StartAM = 480;
+    const bool gespeichert = Fahre([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(IDC_RASTER_START_AM), "8:00");
+        EXPECT_EQ(d.Text(IDC_RASTER_ENDE_AM), "19:30");
+        d.Text(IDC_RASTER_START_PM, "19:59");
+        d.Text(IDC_RASTER_SCHRITT_PM, "10");
+        EXPECT_EQ(d.Text(IDC_RASTER_ENDE_PM), "23:49");
+        d.Bild("tagesraster");
+        d.Klick(IDOK);
+        EXPECT_TRUE(boxen_.Showed({IDS_RASTER_START_PM}));
+        d.Text(IDC_RASTER_START_PM, "20");
+        d.Text(IDC_RASTER_SCHRITT_PM, "11");
+        d.Klick(IDOK);
+        EXPECT_TRUE(boxen_.Showed({IDS_RASTER_SCHRITT_PM}));
+        EXPECT_FALSE(s.SettingsChanged);
+        d.Text(IDC_RASTER_SCHRITT_PM, "10");
+        d.Klick(IDOK);
+    }, [&] { return RunTagesDlg(nullptr, s); });
+    EXPECT_TRUE(gespeichert);
+    EXPECT_EQ(s.StartPM, 1200);
+    EXPECT_EQ(s.StepPM, 10);
+    EXPECT_TRUE(s.SettingsChanged);
+}
