@@ -5,7 +5,7 @@
 #include "addresses/Adresse.h"
 #include "dialogs/AdressRegeln.h"
 #include "dialogs/ClsListEditDlg.h"
-#include "dialogs/ClsMarkenBox.h"
+#include "dialogs/ClsCheckBox.h"
 
 #include <cstdint>
 #include <vector>

@@ -38,6 +38,7 @@ struct Dlg {
     // The dialog as shown on the screen, into build/screenshots/<name>.png.
     void Bild(const std::string& name) const {
         SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);  // controls too
         kit::Repaint(h);
         kit::Pump(300);  // Wine: what was painted reaches the X screen at the next idle flush
         const kit::Surface bild(h, false);

@@ -8,6 +8,7 @@
 #include "dialogs/ClsAdressenDlg.h"
 #include "dialogs/ClsEditFeiertageDlg.h"
 #include "dialogs/ClsTagesDlg.h"
+#include "dialogs/DlgSkript.h"
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
 #include "holidays/FeiertagDatei.h"
@@ -22,17 +23,8 @@
 #include <functional>
 
 namespace {
-struct Dlg {
-    HWND h;
-    HWND Item(int id) const { return GetDlgItem(h, id); }
-    void Text(int id, const std::string& s) const {
-        SendMessageA(Item(id), EM_SETSEL, 0, -1);
-        SendMessageA(Item(id), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(s.c_str()));
-    }
-    std::string Text(int id) const { return kit::WindowText(Item(id)); }
-    void Klick(int id) const { SendMessageA(Item(id), BM_CLICK, 0, 0); }
-    bool An(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
-    bool Markiert(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+// The shared controls plus the drop-down list 140 of the list-editing dialogs.
+struct ListenDlg : Dlg {
     int Zeilen() const { return int(SendMessageA(Item(IDC_LISTEDIT_AUSWAHL), CB_GETCOUNT, 0, 0)); }
     int Gewaehlt() const { return int(SendMessageA(Item(IDC_LISTEDIT_AUSWAHL), CB_GETCURSEL, 0, 0)); }
     std::string Zeile(int i) const {
@@ -45,25 +37,7 @@ struct Dlg {
         SendMessageA(Item(id), CB_SETCURSEL, i, 0);
         SendMessageA(h, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
     }
-    void Bild(const std::string& name) const {
-        SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-        kit::Repaint(h);
-        const kit::Surface bild(h, false);
-        EXPECT_GT(bild.Count(GetSysColor(COLOR_3DFACE)), bild.Width() * bild.Height() / 2);
-        EXPECT_TRUE(bild.SavePng(name));
-    }
 };
-
-std::function<void(const Dlg&)>* skript = nullptr;
-kit::BoxAnswers* boxen = nullptr;
-
-void CALLBACK Takt(HWND, UINT, UINT_PTR id, DWORD) {
-    if (!boxen->dialog) return;
-    KillTimer(nullptr, id);
-    const Dlg d{boxen->dialog};
-    (*skript)(d);
-    if (IsWindow(d.h)) PostMessageA(d.h, WM_COMMAND, IDCANCEL, 0);  // Close
-}
 
 class ListenDialogeWin : public testing::Test {
 protected:
@@ -71,15 +45,12 @@ protected:
         doc.Liste.Reserviere(ClsListe::StartKapazitaet);
         doc.AdrListe.Initialisieren();
     }
-    // Starts the script once the dialog that `run` opens is up; returns what `run` returns.
+    // Plays the script on the dialog that `run` opens; returns what `run` returns.
     template <typename Run>
-    auto Fahre(std::function<void(const Dlg&)> s, Run run) {
-        boxen_.dialog = nullptr;
-        boxen_.takeDialog = true;
-        skript = &s;
-        boxen = &boxen_;
-        SetTimer(nullptr, 0, 30, &Takt);
-        return run();
+    auto Fahre(const std::function<void(const ListenDlg&)>& s, Run run) {
+        decltype(run()) ergebnis{};
+        kit::PlayOnDialog(boxen_, [&](HWND h) { s(ListenDlg{{h}}); }, [&] { ergebnis = run(); });
+        return ergebnis;
     }
     uint16_t NeueAdresse(const char* firma, const char* name1, uint16_t flags) {
         Adresse a;
@@ -109,7 +80,7 @@ protected:
 TEST_F(ListenDialogeWin, AddressBookFiltersAddsAndChangesInPlace) {
     NeueAdresse("Alpha", "", 0x01);
     NeueAdresse("Beta", "", 0);
-    const INT_PTR ergebnis = Fahre([&](const Dlg& d) {
+    const INT_PTR ergebnis = Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Zeilen(), 2);
         EXPECT_EQ(d.Text(IDC_ADRESSEN_ANZAHL), "2");
         EXPECT_EQ(d.Text(IDC_ADRESSEN_FILTER1), "1");
@@ -154,7 +125,7 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
     const uint16_t alpha = NeueAdresse("Alpha", "Anna", 0x01);
     const uint16_t beta = NeueAdresse("Beta", "Bert", 0);
     // Link mode shows the linked address; filtering it away and back selects it again.
-    EXPECT_EQ(Fahre([&](const Dlg& d) {
+    EXPECT_EQ(Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Gewaehlt(), 0);
         EXPECT_EQ(d.Text(IDC_ADRESSEN_NAME1), "Anna");
         d.Klick(IDC_ADRESSEN_KEINE);
@@ -163,12 +134,12 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
         EXPECT_EQ(d.Gewaehlt(), 0);
     }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, alpha); }), alpha);
     // New without a line: 65534, which unlinks.
-    EXPECT_EQ(Fahre([&](const Dlg& d) { d.Klick(IDC_LISTEDIT_NEU); },
+    EXPECT_EQ(Fahre([&](const ListenDlg& d) { d.Klick(IDC_LISTEDIT_NEU); },
                     [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }),
               AdrNummer::KeinVerweis);
     // Deleting asks with the name; the deleted address is not handed back.
     boxen_.answers = {IDNO, IDYES};
-    EXPECT_EQ(Fahre([&](const Dlg& d) {
+    EXPECT_EQ(Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Gewaehlt(), 1);
         d.Klick(IDC_LISTEDIT_LOESCHEN);  // No: kept
         EXPECT_EQ(d.Zeilen(), 2);
@@ -187,7 +158,7 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
 TEST_F(ListenDialogeWin, MarkerLabelIsEditedAtTheClickAndStored) {
     kit::SavedValue gemerkt("Software\\kdw\\Ordivo\\Address", "SelectionMarker2");
     kit::SetUserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2", "Kunde");
-    Fahre([&](const Dlg& d) {
+    Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Text(IDC_ADRESSEN_MARKE1 + 1), "Kunde");
         SetWindowTextA(d.Item(IDC_ADRESSEN_FILTER1 + 1), "Privatleute");  // longer than a label
         boxen_.answers = {IDOK};  // the pop-up's OK
@@ -215,7 +186,7 @@ protected:
         }
         ASSERT_TRUE(SpeichereFeiertage(f.Tabelle, pfad));
     }
-    void Fahre(std::function<void(const Dlg&)> s) {
+    void Fahre(const std::function<void(const ListenDlg&)>& s) {
         ListenDialogeWin::Fahre(s, [&] { RunFeiertageDlg(nullptr, feiertage, settings, 2026, pfad); return 0; });
     }
     // The table as ORDIVO.PHD holds it now.
@@ -224,7 +195,7 @@ protected:
         EXPECT_TRUE(LadeFeiertage(f, pfad));
         return f.Tabelle;
     }
-    void Eintrag(const Dlg& d, const char* name, int option, const std::string& wert) {
+    void Eintrag(const ListenDlg& d, const char* name, int option, const std::string& wert) {
         d.Klick(IDC_LISTEDIT_NEU);
         d.Text(IDC_FEIERTAGE_KURZNAME, name);
         d.Text(IDC_FEIERTAGE_LANGNAME, name);
@@ -242,7 +213,7 @@ protected:
     Settings settings;
 };
 
-int ZeileMit(const Dlg& d, const std::string& text) {
+int ZeileMit(const ListenDlg& d, const std::string& text) {
     for (int i = 0; i < d.Zeilen(); ++i)
         if (d.Zeile(i).find(text) != std::string::npos) return i;
     return -1;
@@ -252,7 +223,7 @@ int ZeileMit(const Dlg& d, const std::string& text) {
 TEST_F(FeiertageWin, FullTableRefusesThenEntriesAreAddedLoadedAndWritten) {
     Datei(48);
     boxen_.answers = {IDYES};
-    Fahre([&](const Dlg& d) {
+    Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Zeilen(), 48);
         EXPECT_EQ(d.Zeile(0), "(01.01.2026)            Fest 0");
         EXPECT_FALSE(d.An(IDC_FEIERTAGE_OSTERN_TAGE));
@@ -298,7 +269,7 @@ TEST_F(FeiertageWin, FullTableRefusesThenEntriesAreAddedLoadedAndWritten) {
 
 TEST_F(FeiertageWin, ChangeMovesTheEntryWithoutQuestionAndBadFieldsKeepIt) {
     Datei(3);
-    Fahre([&](const Dlg& d) {
+    Fahre([&](const ListenDlg& d) {
         d.Waehle(IDC_LISTEDIT_AUSWAHL, 0);
         d.Text(IDC_FEIERTAGE_MONAT, "13");
         d.Klick(IDC_LISTEDIT_AENDERN);
@@ -315,7 +286,7 @@ TEST_F(FeiertageWin, ChangeMovesTheEntryWithoutQuestionAndBadFieldsKeepIt) {
 TEST_F(ListenDialogeWin, DayGridShowsEndsAndChecksInOrder) {
     Settings s;
     s.StartAM = 480;
-    const bool gespeichert = Fahre([&](const Dlg& d) {
+    const bool gespeichert = Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Text(IDC_RASTER_START_AM), "8:00");
         EXPECT_EQ(d.Text(IDC_RASTER_ENDE_AM), "19:30");
         d.Text(IDC_RASTER_START_PM, "19:59");

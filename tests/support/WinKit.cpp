@@ -180,6 +180,28 @@ testing::AssertionResult BoxAnswers::Showed(std::initializer_list<int> ids) {
     return failure;
 }
 
+namespace {
+const std::function<void(HWND)>* playScript = nullptr;
+BoxAnswers* playBoxes = nullptr;
+
+void CALLBACK PlayTick(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!playBoxes->dialog) return;
+    KillTimer(nullptr, id);
+    const HWND dialog = playBoxes->dialog;
+    (*playScript)(dialog);
+    if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+}  // namespace
+
+void PlayOnDialog(BoxAnswers& boxes, const std::function<void(HWND)>& script, const std::function<void()>& open) {
+    boxes.dialog = nullptr;
+    boxes.takeDialog = true;
+    playScript = &script;
+    playBoxes = &boxes;
+    SetTimer(nullptr, 0, 30, &PlayTick);
+    open();
+}
+
 std::string BinDir() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);

@@ -85,6 +85,10 @@ private:
     HHOOK hook_;
 };
 
+// Opens a modal dialog with `open` and, once `boxes` has taken it, plays `script` on it from
+// a timer of this thread (the dialog's own loop), then closes it with Close (IDCANCEL).
+void PlayOnDialog(BoxAnswers& boxes, const std::function<void(HWND)>& script, const std::function<void()>& open);
+
 // Directory of the test program (ordivo.exe and ORDIVO.DLL sit beside it).
 std::string BinDir();
 // A fresh empty directory below the system temp directory.

@@ -1,30 +1,19 @@
-// ClsCheckBox and ClsMiniEdit.
-#include "dialogs/ClsMarkenBox.h"
+// ClsCheckBox: the subclassed check box and the marker names in the configuration.
+#include "dialogs/ClsCheckBox.h"
 
-#include "core/ProgramPath.h"
 #include "core/RegAccess.h"
 #include "core/ResourceIds.h"
+#include "dialogs/ClsMiniEdit.h"
 #include "settings/Settings.h"
 
-ClsMiniEdit::ClsMiniEdit(HWND parent, POINT bildschirm, const std::string& text)
-    : Dialog(parent, IDD_MARKE, ResourceModule()), punkt_(bildschirm), text_(text.substr(0, MarkenLaenge)) {}
-
-void ClsMiniEdit::SetupWindow() {
-    SetWindowPos(Handle(), nullptr, punkt_.x, punkt_.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    LimitText(IDC_MARKE_TEXT, MarkenLaenge);
-    SetItemText(IDC_MARKE_TEXT, text_);
-}
-
-bool ClsMiniEdit::CanClose() {
-    text_ = GetItemText(IDC_MARKE_TEXT).substr(0, MarkenLaenge);
-    return true;
-}
+namespace {
+std::string Schluessel(int n) { return "SelectionMarker" + std::to_string(n); }
+}  // namespace
 
 std::string MarkenName(int n) {
-    char name[24], standard[4], wert[MarkenLaenge + 1];
-    wsprintfA(name, "SelectionMarker%d", n);
-    wsprintfA(standard, "%d", n);
-    return RegReadString(Hive::CurrentUser, RegPath::Address, name, standard, wert, sizeof wert);
+    char wert[MarkenLaenge + 1];
+    return RegReadString(Hive::CurrentUser, RegPath::Address, Schluessel(n).c_str(), std::to_string(n).c_str(), wert,
+                         sizeof wert);
 }
 
 ClsCheckBox::~ClsCheckBox() {
@@ -54,7 +43,6 @@ void ClsCheckBox::BearbeiteMarke(POINT bildschirm) {
     ClsMiniEdit edit(GetParent(box_), bildschirm, text);
     if (edit.Execute() != IDOK) return;
     SetWindowTextA(box_, edit.Text().c_str());
-    char name[24];
-    wsprintfA(name, "SelectionMarker%d", GetDlgCtrlID(box_) - (IDC_ADRESSEN_FILTER1 - 1));
-    RegWriteString(Hive::CurrentUser, RegPath::Address, name, edit.Text().c_str());
+    const int n = GetDlgCtrlID(box_) - (IDC_ADRESSEN_FILTER1 - 1);
+    RegWriteString(Hive::CurrentUser, RegPath::Address, Schluessel(n).c_str(), edit.Text().c_str());
 }

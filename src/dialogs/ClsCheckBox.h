@@ -1,24 +1,9 @@
-// The two small classes of the selection markers: ClsCheckBox, a filter check box of the
-// address book that opens the label editor on a right click, and ClsMiniEdit, the pop-up
-// (template 6254) that edits a marker's label at the clicked point.
+// ClsCheckBox: a filter check box of the address book that opens ClsMiniEdit on a right
+// click and stores the edited label as the marker's name.
 #pragma once
-#include "framework/Dialog.h"
+#include <windows.h>
 
 #include <string>
-
-class ClsMiniEdit : public Dialog {
-public:
-    ClsMiniEdit(HWND parent, POINT bildschirm, const std::string& text);
-    const std::string& Text() const { return text_; }
-
-protected:
-    void SetupWindow() override;
-    bool CanClose() override;
-
-private:
-    POINT punkt_;
-    std::string text_;
-};
 
 // Subclasses an existing check box for as long as the object lives.
 class ClsCheckBox {
@@ -38,6 +23,5 @@ private:
     WNDPROC original_ = nullptr;
 };
 
-constexpr int MarkenLaenge = 9;  // characters of a marker label
 // The label of marker n (1-8) from Address\SelectionMarker<n>, default "n".
 std::string MarkenName(int n);
