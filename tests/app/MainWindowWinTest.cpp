@@ -1,6 +1,7 @@
 // The calendar window inside the test process: commands reach their handlers and change
 // title, check marks and menu; navigation beeps at the year limits; later commands answer
-// with the not-yet-available message; menu hints reach the status bar.
+// with the not-yet-available message, built ones open their dialogs; menu hints reach the
+// status bar.
 #include "core/ProgramPath.h"
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
@@ -15,6 +16,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace {
 class MainWindow : public testing::Test {
@@ -103,7 +105,7 @@ TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
 
 TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
     Start();
-    for (UINT id : {105u, 403u, 750u}) {
+    for (UINT id : {105u, 404u, 824u}) {
         host.messages.clear();
         Command(id);
         ASSERT_EQ(host.messages.size(), 1u) << id;
@@ -128,6 +130,17 @@ TEST_F(MainWindow, EmptyCalendarAndNoHitAppointmentAnswerInsteadOfADialog) {
     Command(825);
     Command(826);
     EXPECT_EQ(host.beeps, 2);
+}
+
+TEST_F(MainWindow, DayGridAndAddressBookCommandsOpenTheirDialogs) {
+    Start();
+    kit::BoxAnswers boxen;
+    for (const auto& [id, titel] : {std::pair<UINT, const char*>{409, "Tagesraster"}, {750, "Adressbuch"}}) {
+        std::string gesehen;
+        kit::PlayOnDialog(boxen, [&](HWND h) { gesehen = kit::WindowText(h); }, [&] { Command(id); });
+        EXPECT_EQ(gesehen, titel);
+    }
+    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST_F(MainWindow, SaveWithNothingToSaveSaysSoAndNewClearsTheTitle) {
