@@ -20,6 +20,7 @@
 #include "dialogs/ClsTagesDlg.h"
 #include "dialogs/ClsTerminDlg.h"
 #include "dialogs/ClsVerschiebenDlg.h"
+#include "document/Dokument.h"
 #include "holidays/FeiertagDatei.h"
 #include "store/RecordRef.h"
 #include "views/Navigation.h"
@@ -265,7 +266,22 @@ void ClsMainWindow::CmDayGrid(UINT) {
 
 void ClsMainWindow::CmAddressBook(UINT) { RunAdressenDlg(Handle(), doc_.AdrListe, AdrNummer::Adressbuch); }
 
-void ClsMainWindow::CmLinkAddress(UINT) { LinkAddress(); }
+// The address book in link mode for the clicked appointment: 0 leaves its link, 65534
+// removes it, any other number becomes its address.
+void ClsMainWindow::CmLinkAddress(UINT) {
+    const int slot = ClickedSlot();
+    if (slot < 0) return;
+    const INT_PTR ergebnis = RunAdressenDlg(Handle(), doc_.AdrListe, doc_.Liste.Satz(slot).AdrId);
+    if (ergebnis <= 0) return;  // 0: unchanged; -1: the dialog did not open
+    // Looked up again: a notice may have changed the collection while the dialog was open.
+    const int now = Locate(doc_.Liste, HitAppointment());
+    if (now < 0) return;
+    const auto nummer = static_cast<uint16_t>(ergebnis);
+    doc_.Liste.Satz(now).AdrId = nummer == AdrNummer::KeinVerweis ? 0 : nummer;
+    doc_.Liste.SetzeGeaendert();
+    HitAppointment() = RefTo(doc_.Liste, now);
+    Invalidate(true);
+}
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);

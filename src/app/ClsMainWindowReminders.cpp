@@ -23,7 +23,7 @@ void ClsMainWindow::TimerTick() {
     if (frame_) frame_->SetDefaultStatusText(planer_.StandardStatusText());
 }
 
-void ClsMainWindow::Hinweis(int slot) { ZeigeVorwarnung(Handle(), doc_.Liste, slot, Jetzt()); }
+void ClsMainWindow::Hinweis(int slot) { ZeigeVorwarnung(Handle(), doc_.Liste, doc_.AdrListe, slot, Jetzt()); }
 
 void ClsMainWindow::Ton(const std::string& datei) {
     if (datei.empty()) {

@@ -6,6 +6,7 @@
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
+#include "dialogs/ClsAdressenDlg.h"
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/VorwarnHinweis.h"
 #include "reminders/ReminderIds.h"
@@ -26,8 +27,9 @@ void StarteProgramm(Termin& t) {
 }
 }  // namespace
 
-ClsVorwarnDlg::ClsVorwarnDlg(HWND parent, ClsListe& liste, int slot, const Zeitpunkt& jetzt)
-    : Dialog(parent, IDD_VORWARNUNG, ResourceModule()), liste_(liste), termin_(RefTo(liste, slot)), jetzt_(jetzt) {}
+ClsVorwarnDlg::ClsVorwarnDlg(HWND parent, ClsListe& liste, ClsAdrListe& adressen, int slot, const Zeitpunkt& jetzt)
+    : Dialog(parent, IDD_VORWARNUNG, ResourceModule()), liste_(liste), adressen_(adressen), termin_(RefTo(liste, slot)),
+      jetzt_(jetzt) {}
 
 void ClsVorwarnDlg::SetupWindow() {
     LOGFONTA lf{};
@@ -72,8 +74,8 @@ bool ClsVorwarnDlg::OnCommand(int id, int notify, HWND) {
         return true;
     }
     if (id == IDC_HW_ADRESSE) {
-        // The address book is not built yet: the calendar answers as for every such command.
-        SendMessageA(GetParent(Handle()), WM_COMMAND, CM_NOCH_NICHT_VERFUEGBAR, 0);
+        // Shows the linked address; what the address book hands back is not used here.
+        RunAdressenDlg(Handle(), adressen_, termin_.Copy.AdrId);
         return true;
     }
     return false;
@@ -108,7 +110,7 @@ bool ClsVorwarnDlg::CanClose() {
     return true;
 }
 
-void ZeigeVorwarnung(HWND owner, ClsListe& liste, int slot, const Zeitpunkt& jetzt) {
+void ZeigeVorwarnung(HWND owner, ClsListe& liste, ClsAdrListe& adressen, int slot, const Zeitpunkt& jetzt) {
     if (slot < 0 || slot >= liste.Anzahl()) return;
     if (liste.Satz(slot).Hat(FlagProgramm)) {
         const RecordRef vorher = RefTo(liste, slot);
@@ -122,6 +124,6 @@ void ZeigeVorwarnung(HWND owner, ClsListe& liste, int slot, const Zeitpunkt& jet
         }
         return;
     }
-    ClsVorwarnDlg dlg(owner, liste, slot, jetzt);
+    ClsVorwarnDlg dlg(owner, liste, adressen, slot, jetzt);
     dlg.Execute();
 }

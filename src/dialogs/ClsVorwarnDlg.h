@@ -5,9 +5,11 @@
 #include "framework/Gdi.h"
 #include "store/RecordRef.h"
 
+class ClsAdrListe;
+
 class ClsVorwarnDlg : public Dialog {
 public:
-    ClsVorwarnDlg(HWND parent, ClsListe& liste, int slot, const Zeitpunkt& jetzt);
+    ClsVorwarnDlg(HWND parent, ClsListe& liste, ClsAdrListe& adressen, int slot, const Zeitpunkt& jetzt);
 
 protected:
     void SetupWindow() override;
@@ -18,6 +20,7 @@ private:
     void WiederFreigeben();
 
     ClsListe& liste_;
+    ClsAdrListe& adressen_;
     RecordRef termin_;
     Zeitpunkt jetzt_;
     gdi::Font fett_;
@@ -25,4 +28,4 @@ private:
 
 // Serves the due warning of record `slot`: starts the program of a program reference (and
 // marks the appointment done), otherwise runs the notice modally.
-void ZeigeVorwarnung(HWND owner, ClsListe& liste, int slot, const Zeitpunkt& jetzt);
+void ZeigeVorwarnung(HWND owner, ClsListe& liste, ClsAdrListe& adressen, int slot, const Zeitpunkt& jetzt);

@@ -25,9 +25,6 @@ public:
     void SetViewMode(ViewMode mode);
     // Command 822: toggles the done state of the appointment under the last click.
     void ToggleDone();
-    // Command 823: links an address to the appointment under the last click, through the
-    // address book opened with its current address.
-    void LinkAddress();
 
 protected:
     void GetWindowClass(WNDCLASSEXA& wc) override;

@@ -27,5 +27,4 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsEditTerm.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ContextMenu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsCalendarWindowInput.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ClsCalendarWindowLink.cpp
 )

@@ -1,5 +1,6 @@
 // The configuration store on the real registry and ORDIVO.INI: round trips, values written
 // by other tools, the read-only INI fallback. The length rules are tested natively.
+#include "app/Startup.h"
 #include "core/RegAccess.h"
 #include "core/RegistryStore.h"
 #include "support/TempDir.h"
@@ -12,7 +13,7 @@ class ConfigWinTest : public ::testing::Test {
 protected:
     void SetUp() override { SetConfigStore(&store); }
     void TearDown() override {
-        SetConfigStore(nullptr);
+        InstallRegistryStore();  // as the test main left it, for the tests that follow
         RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
     }
 

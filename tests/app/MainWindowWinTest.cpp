@@ -105,7 +105,7 @@ TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
 
 TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
     Start();
-    for (UINT id : {105u, 404u, 824u}) {
+    for (UINT id : {105u, 304u, 406u}) {
         host.messages.clear();
         Command(id);
         ASSERT_EQ(host.messages.size(), 1u) << id;
@@ -171,9 +171,9 @@ TEST_F(MainWindow, ClockShowsDateAndTimeWithSecondsEverySecond) {
     }
 }
 
-TEST_F(MainWindow, RemarkAndWarningTimeWithoutAClickedAppointmentOnlyBeep) {
+TEST_F(MainWindow, RemarkAddressAndWarningTimeWithoutAClickedAppointmentOnlyBeep) {
     Start();
-    for (UINT id : {821u, 824u}) {
+    for (UINT id : {821u, 823u, 824u}) {
         host.beeps = 0;
         Command(id);
         EXPECT_EQ(host.beeps, 1) << id;

@@ -6,6 +6,7 @@
 #include "dialogs/DlgSkript.h"
 #include "reminders/ClsAlarmDlg.h"
 #include "reminders/ReminderIds.h"
+#include "addresses/ClsAdrListe.h"
 #include "store/ClsListe.h"
 #include "support/FakeHost.h"
 
@@ -66,6 +67,7 @@ protected:
 
     FakeHost host;
     ClsListe liste;
+    ClsAdrListe adressen;
 };
 }  // namespace
 
@@ -88,7 +90,7 @@ TEST_F(VorwarnDlgWin, NoticeShowsTheAppointmentAndWarnAgainStoresTheNewLead) {
             d.Text(IDC_HW_MINUTEN, "30");
             d.Klick(IDOK);
         },
-        [&] { ZeigeVorwarnung(nullptr, liste, 0, Jetzt12); });
+        [&] { ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12); });
     EXPECT_EQ(liste.Satz(0).Vorwarnung, MachZeitpunkt(2026, 12, 7, 13, 0));
 }
 
@@ -103,7 +105,7 @@ TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing
             nochOffen = IsWindowVisible(d.h) != FALSE;
             d.Klick(IDCANCEL);
         },
-        [&] { ZeigeVorwarnung(nullptr, liste, 0, Jetzt12); });
+        [&] { ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12); });
     EXPECT_TRUE(nochOffen);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Fehler!");
@@ -113,7 +115,7 @@ TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing
 TEST_F(VorwarnDlgWin, ProgramThatCannotStartIsReportedAndTheAppointmentIsDoneAnyway) {
     liste.Satz(0).Flags = FlagProgramm;
     liste.Satz(0).Beschr = "Sicherung: #[C:\\gibt\\es\\nicht.exe /q] danach";
-    ZeigeVorwarnung(nullptr, liste, 0, Jetzt12);  // no notice: nothing to script
+    ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12);  // no notice: nothing to script
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Programmstart: C:\\gibt\\es\\nicht.exe /q");
     EXPECT_EQ(host.messages[0].style, Mb::IconExclamation);
