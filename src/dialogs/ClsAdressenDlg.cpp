@@ -65,10 +65,14 @@ void ClsAdressenDlg::FuelleAdressen(uint16_t nummer) {
     ComboClear(IDC_LISTEDIT_AUSWAHL);
     sichtbar_ = SichtbareAdressen(liste_, FilterMaske());
     int gewaehlt = -1;
+    bool voll = false;
     for (size_t zeile = 0; zeile < sichtbar_.size(); ++zeile) {
         const Adresse& a = liste_.Satz(sichtbar_[zeile]);
-        if (ComboAdd(IDC_LISTEDIT_AUSWAHL, ClsAdrListe::Zeile(a, false)) == CB_ERRSPACE)
+        // Choice: a full box is reported once per filling, not once per line.
+        if (ComboAdd(IDC_LISTEDIT_AUSWAHL, ClsAdrListe::Zeile(a, false)) == CB_ERRSPACE && !voll) {
+            voll = true;
             Message(IDS_ADRESSLISTE_VOLL, 0, Mb::IconExclamation);
+        }
         if (a.ID == nummer && gewaehlt < 0) gewaehlt = int(zeile);
     }
     ComboSelect(IDC_LISTEDIT_AUSWAHL, gewaehlt);

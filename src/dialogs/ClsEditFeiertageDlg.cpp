@@ -10,6 +10,7 @@
 #include "holidays/FeiertagTabelle.h"
 #include "settings/Settings.h"
 
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -28,6 +29,13 @@ constexpr OptionFelder Optionen[] = {
     {FeiertagOption::Wochentag, {IDC_FEIERTAGE_NTER, IDC_FEIERTAGE_WOCHENTAG, IDC_FEIERTAGE_MONATSLISTE}},
 };
 constexpr int Jahresfelder[] = {IDC_FEIERTAGE_VON, IDC_FEIERTAGE_BIS, IDC_FEIERTAGE_VON2, IDC_FEIERTAGE_BIS2};
+
+// Everything but the computed day.
+bool GleicheRegel(const Feiertag& a, const Feiertag& b) {
+    Feiertag x = a;
+    x.Tag = b.Tag;
+    return std::memcmp(&x, &b, sizeof x) == 0;
+}
 }  // namespace
 
 ClsEditFeiertageDlg::ClsEditFeiertageDlg(HWND parent, Feiertage& feiertage, Settings& settings, int jahr,
@@ -46,7 +54,7 @@ void ClsEditFeiertageDlg::AfterSetup() {
     LimitText(IDC_FEIERTAGE_OSTERN_TAGE, TageLaenge);
     LimitText(IDC_FEIERTAGE_ADVENT_TAGE, TageLaenge);
     for (int id : Jahresfelder) LimitText(id, JahrLaenge);
-    FuelleListe(-1);
+    FuelleListe(nullptr);
     for (int i = 0; i < 5; ++i) ComboAdd(IDC_FEIERTAGE_NTER, LoadResString(IDS_ERSTER + i));
     for (int i = 0; i < 7; ++i) ComboAdd(IDC_FEIERTAGE_WOCHENTAG, LoadResString(IDS_MONTAG + i));
     for (int i = 0; i < 12; ++i) ComboAdd(IDC_FEIERTAGE_MONATSLISTE, LoadResString(IDS_JANUAR + i));
@@ -57,14 +65,20 @@ void ClsEditFeiertageDlg::AfterSetup() {
     ZeigeOption(FeiertagOption::Fest);
 }
 
-void ClsEditFeiertageDlg::FuelleListe(int auswahl) {
+// Recomputes (and so sorts) the table and lists it; `auswahl`, when given, is selected at its new place.
+void ClsEditFeiertageDlg::FuelleListe(const Feiertag* auswahl) {
     feiertage_.Berechne(jahr_, true);
     const bool warFuellend = Filling;
     Filling = true;
     ComboClear(IDC_LISTEDIT_AUSWAHL);
     const int anzahl = AnzahlFeiertage(feiertage_.Tabelle);
-    for (int i = 0; i < anzahl; ++i) ComboAdd(IDC_LISTEDIT_AUSWAHL, FeiertagZeile(feiertage_.Tabelle.Eintrag[i], jahr_));
-    ComboSelect(IDC_LISTEDIT_AUSWAHL, auswahl);
+    int zeile = -1;
+    for (int i = 0; i < anzahl; ++i) {
+        const Feiertag& e = feiertage_.Tabelle.Eintrag[i];
+        ComboAdd(IDC_LISTEDIT_AUSWAHL, FeiertagZeile(e, jahr_));
+        if (auswahl && zeile < 0 && GleicheRegel(e, *auswahl)) zeile = i;
+    }
+    ComboSelect(IDC_LISTEDIT_AUSWAHL, zeile);
     Filling = warFuellend;
 }
 
@@ -155,7 +169,7 @@ bool ClsEditFeiertageDlg::AddFromFields() {
     }
     Feiertag e;
     if (Pruefe(e) != 0 || !FuegeFeiertagAn(feiertage_.Tabelle, e)) return false;
-    FuelleListe(-1);
+    FuelleListe(&e);  // selected, so that a Change acts on it
     return true;
 }
 
@@ -170,7 +184,7 @@ void ClsEditFeiertageDlg::DeleteEntry() {
         return;
     EntferneFeiertag(feiertage_.Tabelle, index);
     SetChanged();
-    FuelleListe(-1);
+    FuelleListe(nullptr);
 }
 
 bool ClsEditFeiertageDlg::OnCommand(int id, int notify, HWND control) {
@@ -180,7 +194,8 @@ bool ClsEditFeiertageDlg::OnCommand(int id, int notify, HWND control) {
 }
 
 void ClsEditFeiertageDlg::OnCancel() {
-    if (dateiOffen_) SpeichereFeiertage(feiertage_.Tabelle, datei_);
+    if (dateiOffen_ && !SpeichereFeiertage(feiertage_.Tabelle, datei_))
+        Message(IDS_FEIERTAGSDATEI_FEHLT, IDS_TITEL_FEHLER, Mb::IconExclamation | Mb::TaskModal);
     settings_.Day1 = {IsChecked(IDC_FEIERTAGE_TAG1), IsChecked(IDC_FEIERTAGE_TAG1_FREI)};
     settings_.Day2 = {IsChecked(IDC_FEIERTAGE_TAG2), IsChecked(IDC_FEIERTAGE_TAG2_FREI)};
     settings_.SettingsChanged = true;

@@ -30,7 +30,7 @@ private:
     FeiertagFelder LeseFelder() const;  // the one place that reads the fields
     int Pruefe(Feiertag& e) const;      // 0, or the message shown for the first bad field
     void ZeigeOption(FeiertagOption option);
-    void FuelleListe(int auswahl);
+    void FuelleListe(const Feiertag* auswahl);
 
     Feiertage& feiertage_;
     Settings& settings_;

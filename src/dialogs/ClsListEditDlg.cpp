@@ -48,6 +48,8 @@ bool ClsListEditDlg::OnCommand(int id, int notify, HWND) {
 
 void ClsListEditDlg::OnCancel() { CloseDialog(Result()); }
 
+void ClsListEditDlg::Help() { GetHost().Beep(); }
+
 void ClsListEditDlg::Add() {
     // Choice: a refused entry keeps the fields modified, so nothing typed is lost.
     if (!AddFromFields()) return;

@@ -29,7 +29,7 @@ protected:
     virtual bool CanAdd() { return true; }
     virtual bool CanChange() { return true; }
     virtual bool CanDelete() { return true; }
-    virtual void Help() { MessageBeep(0); }
+    virtual void Help();
     virtual INT_PTR Result() { return changed_; }
 
     bool Changed() const { return changed_; }
