@@ -1,7 +1,8 @@
 // The real ordivo.exe driven by mouse and key messages at coordinates computed from the
 // layout of its calendar window: typing appointments into the three views, editing and
-// clearing them, dragging and Ctrl-dragging, arrow keys, the context menu; every result
-// is saved by command 103 and read back from the file. Screenshots go to build/.
+// clearing them, dragging and Ctrl-dragging, arrow keys, the context menu, linking an
+// address; every result is saved by command 103 and read back from the file. Screenshots
+// go to build/.
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
 #include "framework/GdiCanvas.h"
@@ -27,7 +28,7 @@ protected:
         today = MachZeitpunkt(st.wYear, st.wMonth, st.wDay);
         monday = AddDays(today, 1 - Wochentag(today.Jahr, today.Monat, today.Tag));
     }
-    void Start(int mode, const std::vector<Termin>& records) {
+    void Start(int mode, const std::vector<Termin>& records, const std::vector<Adresse>& addresses = {}) {
         FreshOrdivoSettings();
         SetUserString("Software\\kdw\\Ordivo\\View", "Mode", std::to_string(mode));
         SetUserString("Software\\kdw\\Ordivo\\View", "WindowPos", "0,0,900,700");
@@ -36,6 +37,7 @@ protected:
         // The writer writes nothing without records: a placeholder far in the past.
         Liste.Einfuegen(MachTermin(1990, 1, 1, 8, 0, 9, 0, 0, "Alt"));
         for (const Termin& t : records) Liste.Einfuegen(t);
+        for (const Adresse& a : addresses) doc.AdrListe.EinfuegenSortiert(a);
         ASSERT_TRUE(SchreibeDatei(doc, file_, ModusKalender));
         ASSERT_TRUE(program_.Start(file_));
         frame_ = program_.WaitWindow("OrdivoFrame");
@@ -321,4 +323,24 @@ TEST_F(CalendarInputE2e, ContextMenuAndYearlyCopies) {
     EXPECT_EQ(Editor(), nullptr);
 }
 
+TEST_F(CalendarInputE2e, AddressCommandLinksTheClickedAppointment) {
+    Adresse muster;
+    Adresse::Setze(muster.FIRMA, "Muster GmbH");
+    Adresse::Setze(muster.SORT, "Muster");
+    muster.ID = 7;
+    ASSERT_NO_FATAL_FAILURE(Start(1, {On(monday, 9, 0, 10, 0, "Besuch")}, {muster}));
+    ASSERT_TRUE(ShowsMenu(WeekLine(0, 0), 5000, "unused"));  // the right click picks the appointment
+    PostMessageA(client_, WM_COMMAND, 823, 0);
+    HWND dialog = program_.WaitDialog(5000);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(WindowText(dialog), "Adressbuch");
+    HWND box = GetDlgItem(dialog, 140);
+    SendMessageA(box, CB_SETCURSEL, 0, 0);
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(140, CBN_SELCHANGE), LPARAM(box));
+    ClickButton(dialog, IDCANCEL);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(dialog); }));
+    const std::vector<Termin> saved = Saved();
+    ASSERT_EQ(saved.size(), 1u);
+    EXPECT_EQ(saved[0].AdrId, 7);
+}
 }  // namespace
