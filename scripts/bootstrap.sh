@@ -5,7 +5,8 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 xvfb xauth imagemagick fonts-liberation fonts-wine
   libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxxf86vm1
-  python3-dbfread)
+  python3-dbfread
+  cups cups-bsd printer-driver-cups-pdf ghostscript poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

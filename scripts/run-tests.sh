@@ -5,6 +5,7 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 . scripts/winelib.sh
+. scripts/printlib.sh
 
 passed=0; failed=0; broken=()
 log_dir="$root/build/test-logs"
@@ -35,7 +36,10 @@ run_suite native build/native/bin/ordivo_tests
 
 prefix="$root/build/wineprefix"
 wine_start_xvfb || { echo "0 passed, 1 failed"; exit 1; }
-trap wine_stop EXIT
+# The test queue exists before the prefix is made, so Wine sees it as its default printer.
+printing=0
+print_start "$root" && printing=1
+trap 'wine_stop; print_stop' EXIT
 echo "== Wine prefix $prefix on display $DISPLAY"
 # A fresh prefix per run keeps tests independent of earlier runs.
 rm -rf "$prefix"
@@ -43,6 +47,14 @@ wine_prepare_prefix "$prefix"
 run_suite wine-inprocess timeout 600 wine build/x86_64/bin/ordivo_wintests.exe
 run_suite wine-e2e timeout 900 wine build/x86_64/bin/ordivo_e2e.exe
 wine_stop
+if [ $printing -eq 1 ]; then
+  echo "== printed pages"
+  print_check_pages "$root"
+  passed=$((passed + print_passed))
+  failed=$((failed + print_failed))
+  [ $print_failed -eq 0 ] || broken+=("printed-pages")
+fi
+print_stop
 trap - EXIT
 
 echo

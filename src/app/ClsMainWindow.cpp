@@ -22,6 +22,7 @@
 #include "dialogs/ClsVerschiebenDlg.h"
 #include "document/Dokument.h"
 #include "holidays/FeiertagDatei.h"
+#include "printing/ClsDruckenDlg.h"
 #include "store/RecordRef.h"
 #include "views/Navigation.h"
 
@@ -33,7 +34,9 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_OEFFNEN, CM_OEFFNEN, &ClsMainWindow::CmOpen},
     {CM_SPEICHERN, CM_SPEICHERN, &ClsMainWindow::CmSave},
     {CM_SPEICHERN_UNTER, CM_SPEICHERN_UNTER, &ClsMainWindow::CmSaveAs},
-    {CM_DRUCKEN, CM_VORGABEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_DRUCKEN, CM_DRUCKEN, &ClsMainWindow::CmPrint},
+    {CM_DRUCKEREINRICHTUNG, CM_DRUCKEREINRICHTUNG, &ClsMainWindow::CmPrinterSetup},
+    {CM_VORGABEN, CM_VORGABEN, &ClsMainWindow::CmNotYetAvailable},
     {CM_KENNWORT, CM_KENNWORT, &ClsMainWindow::CmNewPassword},
     {CM_BEENDEN, CM_BEENDEN, &ClsMainWindow::CmExit},
     {CM_NEUER_TERMIN, CM_NEUER_TERMIN, &ClsMainWindow::CmNewAppointment},
@@ -282,6 +285,12 @@ void ClsMainWindow::CmLinkAddress(UINT) {
     HitAppointment() = RefTo(doc_.Liste, now);
     Invalidate(true);
 }
+
+void ClsMainWindow::CmPrint(UINT) {
+    PrintCommand(Handle(), printer_, doc_, feiertage_, settings_, windowSettings_, View());
+}
+
+void ClsMainWindow::CmPrinterSetup(UINT) { printer_.Setup(Handle()); }
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);

@@ -2,6 +2,7 @@
 // program, the one-second timer, the private messages and the file commands.
 #pragma once
 #include "document/Dokument.h"
+#include "printing/ClsPrinter.h"
 #include "reminders/VorwarnPlaner.h"
 #include "settings/Settings.h"
 #include "views/ClsCalendarWindow.h"
@@ -66,6 +67,8 @@ private:
     void CmAddressBook(UINT id);
     void CmLinkAddress(UINT id);
     void CmNotYetAvailable(UINT id);
+    void CmPrint(UINT id);
+    void CmPrinterSetup(UINT id);
 
     // File commands (FileCommands.cpp).
     void CmNew(UINT id);
@@ -85,6 +88,7 @@ private:
 
     ClsDecoratedFrame* frame_ = nullptr;
     MainWindowSettings windowSettings_;
+    ClsPrinter printer_;
     bool timerRunning_ = false;
 
     // Reminders (reminders/MainWindowReminders.cpp).

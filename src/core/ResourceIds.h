@@ -341,6 +341,41 @@
 #define IDS_KENNWORT_NICHT_SPEICHERBAR 32003  // a character that scrambles to a zero byte
 #define IDS_ADRESSEN_BESCHAEDIGT 32004        // %s: appointments read, address book not
 
+// Printing: the print dialog (IDD_DRUCKEN), the abort dialog and their texts.
+#define IDD_DRUCKEN 4222
+#define IDD_DRUCKABBRUCH 4223
+#define IDC_DRUCKEN_TAG 233  // radio buttons of the kinds, each with its date field
+#define IDC_DRUCKEN_TAG_DATUM 107
+#define IDC_DRUCKEN_WOCHE 201
+#define IDC_DRUCKEN_WOCHE_DATUM 108
+#define IDC_DRUCKEN_MONAT 202
+#define IDC_DRUCKEN_MONAT_DATUM 109
+#define IDC_DRUCKEN_ZWEISPALTIG 300
+#define IDC_DRUCKEN_ZWEISPALTIG_DATUM 301
+#define IDC_DRUCKEN_LISTE 342
+#define IDC_DRUCKEN_LISTE_VON 324
+#define IDC_DRUCKEN_LISTE_BIS 385
+#define IDC_DRUCKEN_ADRESSEN 143
+#define IDC_DRUCKEN_FARBE 148
+#define IDC_DRUCKEN_SCHRIFT 153
+#define IDC_DRUCKEN_RAND_LINKS 110  // 110-113: margins left, right, top, bottom
+#define IDC_DRUCKEN_RAND_RECHTS 111
+#define IDC_DRUCKEN_RAND_OBEN 112
+#define IDC_DRUCKEN_RAND_UNTEN 113
+#define IDC_DRUCKEN_HILFE 199
+#define IDC_DRUCKABBRUCH_TITEL 101
+#define IDS_NICHTS_ZU_DRUCKEN 1107
+#define IDS_BEREICH_NACH_LETZTEM 1108
+#define IDS_DRUCKDATUM_UNGUELTIG 1135
+#define IDS_TITEL_DRUCKDATUM 1136
+#define IDS_RAND_ZU_KLEIN 1137  // %f four times: minimum left, right, top, bottom in cm
+#define IDS_LISTE_ADRESSE 1221  // list page label; 8 characters drawn, 9 measured
+#define IDS_DRUCK_TAG 1222      // job titles: day, month, year
+#define IDS_DRUCK_WOCHE 1223
+#define IDS_DRUCK_WOCHE_ZWEISPALTIG 1224
+#define IDS_DRUCK_MONAT 1225    // month, year
+#define IDS_DRUCK_LISTE 1226    // from day, month, year, to day, month, year
+
 // Resources of ordivo.exe: button bitmaps, the program icon and the drag cursors.
 #define IDB_GROSS_ZURUECK 701
 #define IDB_ZURUECK 702

@@ -105,7 +105,7 @@ TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
 
 TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
     Start();
-    for (UINT id : {105u, 304u, 406u}) {
+    for (UINT id : {107u, 304u, 406u}) {
         host.messages.clear();
         Command(id);
         ASSERT_EQ(host.messages.size(), 1u) << id;
@@ -127,6 +127,10 @@ TEST_F(MainWindow, EmptyCalendarAndNoHitAppointmentAnswerInsteadOfADialog) {
         EXPECT_EQ(host.messages[0].textId, 1119);
         EXPECT_EQ(host.messages[0].captionId, f.caption);
     }
+    host.messages.clear();
+    Command(105);  // nothing to print
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].textId, 1107);
     Command(825);
     Command(826);
     EXPECT_EQ(host.beeps, 2);

@@ -1,0 +1,7 @@
+list(APPEND ORDIVO_NATIVE_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/PrintOptionsTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PrintPagesTest.cpp
+)
+list(APPEND ORDIVO_WIN_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/PrintWinTest.cpp
+)
