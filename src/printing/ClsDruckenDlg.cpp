@@ -18,6 +18,7 @@
 
 namespace {
 
+constexpr Hive User = Hive::CurrentUser;
 constexpr int HilfeKontext = 3602;
 constexpr int MarginFields[4] = {IDC_DRUCKEN_RAND_LINKS, IDC_DRUCKEN_RAND_RECHTS, IDC_DRUCKEN_RAND_OBEN,
                                  IDC_DRUCKEN_RAND_UNTEN};

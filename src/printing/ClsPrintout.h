@@ -2,10 +2,10 @@
 // on the printer's context. The page range offers no choice; only page 1 exists (the list
 // breaks its own pages).
 #pragma once
+#include <windows.h>  // first: its DrawText macro must rename Canvas::DrawText everywhere alike
+
 #include "printing/PrintOptions.h"
 #include "printing/PrintPages.h"
-
-#include <windows.h>
 
 #include <string>
 

@@ -30,7 +30,9 @@ TEST(PrintOptionsTest, DateFieldsReadFromTheirEnd) {
     for (const auto& f : faelle) {
         Zeitpunkt z;
         ASSERT_EQ(ReadPrintDate(f.text, f.monthOnly, z), f.ok) << f.text;
-        if (f.ok) EXPECT_EQ(z, MachZeitpunkt(f.jahr, f.monat, f.tag)) << f.text;
+        if (f.ok) {
+            EXPECT_EQ(z, MachZeitpunkt(f.jahr, f.monat, f.tag)) << f.text;
+        }
     }
 }
 

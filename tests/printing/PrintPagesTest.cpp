@@ -91,7 +91,10 @@ TEST_F(PrintPagesTest, MonthStartingOnSunday) {
 // the sixth day starts the next page at its top.
 TEST_F(PrintPagesTest, ListHeadingsTabsAndPageBreak) {
     int n = 0;
-    for (int d : {1, 1, 2, 3, 4, 5, 6}) Add(MachTermin(2026, 12, d, 9, 0, 10, 30, 0, "T" + std::to_string(++n)));
+    for (int d : {1, 1, 2, 3, 4, 5, 6}) {
+        ++n;
+        Add(MachTermin(2026, 12, d, 8 + n, 0, 10, 30, 0, "T" + std::to_string(n)));
+    }
     Add(MachTermin(2026, 12, 20, 9, 0, 10, 30, 0, "later"));
     Print(PrintKind::List, MachZeitpunkt(2026, 12, 1), PageRect{0, 0, 400, 100}, 10, MachZeitpunkt(2026, 12, 6));
 

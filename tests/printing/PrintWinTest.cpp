@@ -2,9 +2,9 @@
 // printer object to the test queue that scripts/run-tests.sh sets up (CUPS with cups-pdf,
 // an A4 page with unprintable borders). The script turns the PDFs into pictures and reads
 // their texts back. Skipped when no printer is set up.
+#include "printing/ClsPrintout.h"
 #include "printing/ClsDruckenDlg.h"
 #include "printing/ClsPrinter.h"
-#include "printing/ClsPrintout.h"
 
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
@@ -50,7 +50,7 @@ protected:
 
 TEST_F(PrintWin, DialogShowsPrinterMinimumsAndStoresWhatWasTyped) {
     EXPECT_GT(minimum[MarginLeft], 0);  // the test queue cannot print at the edge
-    EXPECT_GT(minimum[MarginBottom], minimum[MarginTop]);
+    EXPECT_LT(minimum[MarginLeft], minimum[MarginRight]);  // 18 pt against 24 pt
     EXPECT_EQ(RunDialog([&](const Dlg& d) {
         for (int i = 0; i < 4; ++i) EXPECT_EQ(d.Text(IDC_DRUCKEN_RAND_LINKS + i), MarginText(minimum[i]));
         EXPECT_TRUE(d.Markiert(IDC_DRUCKEN_ZWEISPALTIG));
@@ -101,7 +101,7 @@ TEST_F(PrintWin, EveryKindPrintsToTheTestQueue) {
     zahnarzt.Beschr = "Bonusheft mitbringen";
     zahnarzt.SetzePrioritaet(3);
     for (const Termin& t : {zahnarzt, MachTermin(2026, 12, 3, 14, 0, 15, 0, 0, "Besprechung"),
-                            MachTermin(2026, 12, 6, 0, 0, 0, 0, FlagOhneZeit, "Nikolaus"),
+                            MachTermin(2026, 12, 6, 0, 0, 0, 0, FlagOhneZeit | FlagOhneEnde, "Nikolaus"),
                             MachTermin(2026, 12, 24, 18, 0, 0, 0, FlagOhneEnde, "Bescherung")})
         ASSERT_TRUE(doc.Liste.Einfuegen(t));
     Feiertage feiertage;
