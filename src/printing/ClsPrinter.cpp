@@ -10,19 +10,6 @@
 
 #include <vector>
 
-PrinterName SplitDeviceEntry(const std::string& entry) {
-    std::string parts[3];
-    size_t start = 0;
-    for (int i = 0; i < 3; ++i) {
-        const size_t comma = i < 2 ? entry.find(',', start) : std::string::npos;
-        if (i < 2 && comma == std::string::npos) return {};
-        parts[i] = entry.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        start = comma + 1;
-    }
-    PrinterName n{parts[0], parts[1], parts[2]};
-    return n.Valid() ? n : PrinterName{};
-}
-
 PrinterName DefaultPrinter() {
     char entry[64] = "";
     GetProfileStringA("windows", "device", "", entry, sizeof entry);

@@ -10,12 +10,6 @@
 
 class ClsPrintout;
 
-// "device" of section "windows" split into device, driver and port; empty when a part is missing.
-struct PrinterName {
-    std::string Device, Driver, Port;
-    bool Valid() const { return !Device.empty() && !Driver.empty() && !Port.empty(); }
-};
-PrinterName SplitDeviceEntry(const std::string& entry);
 PrinterName DefaultPrinter();  // at most 63 characters of the entry are read
 
 // An information or printer context, deleted with the object.

@@ -11,6 +11,14 @@
 #include <cmath>
 #include <cstdlib>
 
+PrinterName SplitDeviceEntry(const std::string& entry) {
+    const size_t first = entry.find(',');
+    const size_t second = first == std::string::npos ? first : entry.find(',', first + 1);
+    if (second == std::string::npos) return {};
+    PrinterName n{entry.substr(0, first), entry.substr(first + 1, second - first - 1), entry.substr(second + 1)};
+    return n.Valid() ? n : PrinterName{};
+}
+
 void MinimumMargins(const PrinterMetrics& p, int out[4]) {
     out[MarginLeft] = std::max(0, p.OffsetX);
     out[MarginTop] = std::max(0, p.OffsetY);

@@ -27,6 +27,13 @@ struct PrinterMetrics {
     int DpiX = 300, DpiY = 300;            // device units per inch
 };
 
+// "device" of section "windows" split into device, driver and port; empty when a part is missing.
+struct PrinterName {
+    std::string Device, Driver, Port;
+    bool Valid() const { return !Device.empty() && !Driver.empty() && !Port.empty(); }
+};
+PrinterName SplitDeviceEntry(const std::string& entry);
+
 // Left, right, top, bottom in 0.1 mm: the offset on the left and top, what the printable
 // area leaves on the right and bottom.
 void MinimumMargins(const PrinterMetrics& p, int out[4]);

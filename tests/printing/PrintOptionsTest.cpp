@@ -54,3 +54,10 @@ TEST(PrintOptionsTest, MinimumMarginsAndDrawingArea) {
     EXPECT_EQ(r.W, 2125);   // 2100 - 300 - 1
     EXPECT_EQ(r.H, 3152);   // 2970 - 300 - 1
 }
+
+TEST(PrintOptionsTest, DeviceEntryNeedsAllThreeParts) {
+    const PrinterName p = SplitDeviceEntry("OrdivoTest,wineps.drv,CUPS:OrdivoTest");
+    EXPECT_EQ(p.Device + "|" + p.Driver + "|" + p.Port, "OrdivoTest|wineps.drv|CUPS:OrdivoTest");
+    for (const char* entry : {"", "OrdivoTest,wineps.drv", "OrdivoTest,,CUPS:OrdivoTest", ",wineps.drv,LPT1:"})
+        EXPECT_FALSE(SplitDeviceEntry(entry).Valid()) << entry;
+}
