@@ -116,7 +116,8 @@ bool ClsDruckenDlg::CanClose() {
     char* end = nullptr;
     const long n = std::strtol(font.c_str(), &end, 10);
     const bool number = end != font.c_str() && n > -1000 && n < 1000;  // 999 * 3 - 1 is taller than any page
-    o.FontHeight = number ? PrintFontHeightFromStored(int(n)) : 0;
+    // A negative number prints like 0 (automatic): the pages have no use for negative heights.
+    o.FontHeight = number && n > 0 ? PrintFontHeightFromStored(int(n)) : 0;
     RegWriteString(User, RegPath::Print, "FontHeight", Format("%d", number ? int(n) : 0).c_str());
     settings_.PrintFontHeight = o.FontHeight;
     options_ = o;

@@ -114,6 +114,7 @@ bool ClsPrinter::Print(HWND parent, ClsPrintout& printout) {
     PrinterDc dc(CreateDc());
     if (!dc.Get()) return false;
     AbortDialog job;
+    // Its template lives in the resource library with every other one.
     job.Wnd = CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(IDD_DRUCKABBRUCH), parent, AbortDlgProc, 0);
     if (job.Wnd) SetDlgItemTextA(job.Wnd, IDC_DRUCKABBRUCH_TITEL, printout.Title().c_str());
     if (parent) EnableWindow(parent, FALSE);
