@@ -9,7 +9,9 @@ quiet() { grep -vE '^\[ *[0-9]+%\] (Building|Linking|Built target|Generating)|^C
 
 build() {  # dir, target list ("" = all), cmake args...
   local dir=$1 targets=$2; shift 2
-  [ -f "$dir/CMakeCache.txt" ] || cmake -S . -B "$dir" -DORDIVO_WERROR=ON "$@" >/dev/null
+  # Configured every time: a subsystem folder's sources.cmake that appears later (included
+  # OPTIONAL, so not tracked) is then picked up by trees configured before it existed.
+  cmake -S . -B "$dir" -DORDIVO_WERROR=ON "$@" >/dev/null
   cmake --build "$dir" -j "$jobs" ${targets:+--target $targets} -- --no-print-directory 2>&1 | quiet
 }
 
