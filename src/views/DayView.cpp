@@ -118,9 +118,13 @@ void DayPainter::Heading() {
     const DayHeading head = LookUpDayHeading(ctx_, day_);
     const Rgb colour = ViewColour(target_, head.Colour);
     const FontSpec big{headH_, 700, FontFamily::Roman};
-    c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, screen_ || w_ > 1499), TextStyle{big, colour});
-    c_.DrawText(x_ + colW_, y_, LangesDatum(day_.Tag, day_.Monat, day_.Jahr) + " ",
-                TextStyle{big, colour, TextAlign::Center});
+    const std::string date = LangesDatum(day_.Tag, day_.Monat, day_.Jahr) + " ";
+    // On paper the heading font is large: the full name only where it ends before the date.
+    bool full = screen_ || w_ > 1499;
+    if (full && !screen_)
+        full = 4 + c_.MeasureText(WeekdayName(head.Weekday, true), big).Cx <= colW_ - c_.MeasureText(date, big).Cx / 2;
+    c_.DrawText(x_ + 4, y_, WeekdayName(head.Weekday, full), TextStyle{big, colour});
+    c_.DrawText(x_ + colW_, y_, date, TextStyle{big, colour, TextAlign::Center});
     c_.DrawText(x_ + 2 * colW_ - 4 * ux_, y_ + uy_, head.Holiday.empty() ? Format("%3d", head.DayOfYear) : head.Holiday,
                 TextStyle{FontSpec{rowH_ * 3 / 4, 700, FontFamily::Swiss}, colour, TextAlign::Right});
 }

@@ -179,6 +179,13 @@ TEST_F(DayViewTest, HeadingShowsWeekdayDateAndHolidayOrDayOfYear) {
     EXPECT_EQ(canvas.TextAt(X + 4, Y)->font, (FontSpec{30, 700, FontFamily::Roman}));
     EXPECT_EQ(canvas.Text(X + 300, Y), " 1. Januar 2026 ");
     EXPECT_EQ(canvas.TextAt(X + 300, Y)->align, TextAlign::Center);
+
+    // A print page wider than 1499 units: the full name unless it would run into the date.
+    for (const auto& [row, name] : {std::pair{40, "Donnerstag"}, std::pair{100, "Do"}}) {
+        canvas.calls.clear();
+        DrawDayView(ctx, canvas, X, Y, 1800, 2700, row, MachZeitpunkt(2026, 1, 1), ViewTarget::PrintDayColour);
+        EXPECT_EQ(canvas.Text(X + 4, Y), name);
+    }
 }
 
 }  // namespace
