@@ -15,11 +15,14 @@
 #include "dialogs/ClsAlteEntfDlg.h"
 #include "dialogs/ClsEditFeiertageDlg.h"
 #include "dialogs/ClsEntfernenDlg.h"
+#include "dialogs/ClsFarbenDlg.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
+#include "dialogs/ClsSchriftHoeheDlg.h"
 #include "dialogs/ClsSuchenDlg.h"
 #include "dialogs/ClsTagesDlg.h"
 #include "dialogs/ClsTerminDlg.h"
 #include "dialogs/ClsVerschiebenDlg.h"
+#include "dialogs/ClsVorgabenDlg.h"
 #include "document/Dokument.h"
 #include "holidays/FeiertagDatei.h"
 #include "printing/ClsDruckenDlg.h"
@@ -36,20 +39,21 @@ const CommandEntry<ClsMainWindow> ClsMainWindow::kCommands[] = {
     {CM_SPEICHERN_UNTER, CM_SPEICHERN_UNTER, &ClsMainWindow::CmSaveAs},
     {CM_DRUCKEN, CM_DRUCKEN, &ClsMainWindow::CmPrint},
     {CM_DRUCKEREINRICHTUNG, CM_DRUCKEREINRICHTUNG, &ClsMainWindow::CmPrinterSetup},
-    {CM_VORGABEN, CM_VORGABEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_VORGABEN, CM_VORGABEN, &ClsMainWindow::CmPreferences},
     {CM_KENNWORT, CM_KENNWORT, &ClsMainWindow::CmNewPassword},
     {CM_BEENDEN, CM_BEENDEN, &ClsMainWindow::CmExit},
     {CM_NEUER_TERMIN, CM_NEUER_TERMIN, &ClsMainWindow::CmNewAppointment},
     {CM_ALTE_LOESCHEN, CM_ALTE_LOESCHEN, &ClsMainWindow::CmDeleteOld},
     {CM_SUCHEN, CM_SUCHEN, &ClsMainWindow::CmSearch},
     {CM_HEUTE, CM_ZURUECK, &ClsMainWindow::CmNavigate},
-    {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_DATUM_WAEHLEN, CM_DATUM_WAEHLEN, &ClsMainWindow::CmSelectDate},
     {CM_TAG, CM_MONAT, &ClsMainWindow::CmViewMode},
     {CM_MENUELEISTE, CM_MENUELEISTE, &ClsMainWindow::CmMenuOnOff},
     {CM_FEIERTAGE, CM_FEIERTAGE, &ClsMainWindow::CmHolidays},
     {CM_ALARMTOENE, CM_ALARMTOENE, &ClsMainWindow::CmAlarmSounds},
     {CM_AUTOSPEICHERN, CM_AUTOSPEICHERN, &ClsMainWindow::CmAutoSave},
-    {CM_SCHRIFTHOEHEN, CM_FARBEN, &ClsMainWindow::CmNotYetAvailable},
+    {CM_SCHRIFTHOEHEN, CM_SCHRIFTHOEHEN, &ClsMainWindow::CmFontHeights},
+    {CM_FARBEN, CM_FARBEN, &ClsMainWindow::CmColours},
     {CM_EINSTELLUNGEN_SPEICHERN, CM_EINSTELLUNGEN_SPEICHERN, &ClsMainWindow::CmSaveSettings},
     {CM_TAGESRASTER, CM_TAGESRASTER, &ClsMainWindow::CmDayGrid},
     {CM_GROSS_VORWAERTS, CM_GROSS_ZURUECK, &ClsMainWindow::CmNavigate},
@@ -291,6 +295,19 @@ void ClsMainWindow::CmPrint(UINT) {
 }
 
 void ClsMainWindow::CmPrinterSetup(UINT) { printer_.Setup(Handle()); }
+
+// Date picker and appearance dialogs.
+void ClsMainWindow::CmSelectDate(UINT) { OpenDatePicker(); }
+
+void ClsMainWindow::CmPreferences(UINT) { RunVorgabenDlg(Handle()); }
+
+void ClsMainWindow::CmFontHeights(UINT) {
+    if (RunSchriftHoeheDlg(Handle(), settings_, View().Grid.RowHeight)) Invalidate(true);
+}
+
+void ClsMainWindow::CmColours(UINT) {
+    if (RunFarbenDlg(Handle(), settings_)) Invalidate(true);
+}
 
 void ClsMainWindow::CmNotYetAvailable(UINT) {
     GetHost().MessageText("Diese Funktion ist noch nicht verf\xFCgbar!", AppName, Mb::Ok | Mb::IconExclamation);

@@ -66,6 +66,10 @@ private:
     void CmDayGrid(UINT id);
     void CmAddressBook(UINT id);
     void CmLinkAddress(UINT id);
+    void CmSelectDate(UINT id);
+    void CmPreferences(UINT id);
+    void CmFontHeights(UINT id);
+    void CmColours(UINT id);
     void CmNotYetAvailable(UINT id);
     void CmPrint(UINT id);
     void CmPrinterSetup(UINT id);

@@ -398,3 +398,32 @@
 #define IDI_ORDIVO 4444
 #define IDCUR_VERSCHIEBEN 4226
 #define IDCUR_KOPIEREN 4227
+
+// Date picker and go-to dialog; colours, font heights and preferences dialogs.
+#define IDC_DATUM_GEHE_ZU 801     // picker buttons
+#define IDC_DATUM_SCHLIESSEN 802
+#define IDD_GEHE_ZU 1838
+#define IDC_GEHE_ZU_DATUM 101
+#define IDD_FARBEN 3912
+#define IDC_FARBEN_PALETTE 100    // 100-115: radio button of palette index id - 100
+#define IDC_FARBEN_MUSTER 116     // the sample window takes this control's place
+#define IDC_FARBEN_ROLLEN 121
+#define IDD_SCHRIFTHOEHEN 5473
+#define IDC_SCHRIFT_AKTUELL 101
+#define IDC_SCHRIFT_MIN 102
+#define IDC_SCHRIFT_MAX 103
+#define IDD_VORGABEN 4923
+#define IDC_VORGABEN_DATEI 101
+#define IDS_VORGABE_FEHLT 1139
+#define IDS_TITEL_VORGABEN 1166
+#define IDS_TITEL_SCHRIFTHOEHEN 1167
+#define IDS_SCHRIFTHOEHE_BEREICH 1168
+#define IDS_SCHRIFTHOEHE_MIN_MAX 1169
+#define IDS_TITEL_DATUM_WAEHLEN 1220
+#define IDS_MUSTER_ERLEDIGT 1239  // 1239-1243: sample lines, done to very important
+#define IDS_MUSTER_WENIGER_WICHTIG 1240
+#define IDS_MUSTER_NORMAL 1241
+#define IDS_MUSTER_WICHTIG 1242
+#define IDS_MUSTER_SEHR_WICHTIG 1243
+#define IDS_GEHE_ZU 1244
+#define IDS_SCHLIESSEN 1245

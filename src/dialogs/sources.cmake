@@ -3,6 +3,7 @@
 # holidays, time grid).
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AdressRegeln.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DarstellungRegeln.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FeiertagFelder.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgrammVerweis.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Serie.cpp
@@ -25,14 +26,19 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsCheckBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsEditFeiertageDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsEntfernenDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsExampleWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsFarbenDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsGotoDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsListEditDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsMiniEdit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsNeuesPasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsPasswortDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsSchriftHoeheDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsSuchenDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsTagesDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsTerminDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsVerschiebenDlg.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsVorgabenDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsVorwarnZeitDlg.cpp
 )

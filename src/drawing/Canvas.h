@@ -53,6 +53,8 @@ public:
     virtual int UnitY() const = 0;
 
     virtual TextSize MeasureText(const std::string& text, const FontSpec& font) = 0;
+    // Height of the font above its base line.
+    virtual int FontAscent(const FontSpec& font) = 0;
     virtual void DrawText(int x, int y, const std::string& text, const TextStyle& style) = 0;
 
     // From (x0, y0) to (x1, y1); the end point itself is not drawn.

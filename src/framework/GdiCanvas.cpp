@@ -95,6 +95,13 @@ TextSize GdiCanvas::MeasureText(const std::string& text, const FontSpec& font) {
     return TextSize{int(s.cx), int(s.cy)};
 }
 
+int GdiCanvas::FontAscent(const FontSpec& font) {
+    Select(font);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc_, &tm);
+    return int(tm.tmAscent);
+}
+
 void GdiCanvas::DrawText(int x, int y, const std::string& text, const TextStyle& style) {
     Select(style.Font);
     if (style.Colour != colour_) {

@@ -23,6 +23,7 @@ public:
     int UnitY() const override { return uy_; }
 
     TextSize MeasureText(const std::string& text, const FontSpec& font) override;
+    int FontAscent(const FontSpec& font) override;
     void DrawText(int x, int y, const std::string& text, const TextStyle& style) override;
     void Line(int x0, int y0, int x1, int y1, const PenSpec& pen) override;
     void Rectangle(int left, int top, int right, int bottom, const PenSpec& pen) override;

@@ -41,7 +41,7 @@ bool Window::Register() {
 bool Window::Create() {
     if (hwnd_) return true;
     if (!Register()) return false;
-    HWND parentWnd = parent_ ? parent_->Handle() : nullptr;
+    HWND parentWnd = parent_ ? parent_->Handle() : Attr.parentHandle;
     HMENU idOrMenu = (Attr.style & WS_CHILD) ? reinterpret_cast<HMENU>(Attr.id) : nullptr;
     CreateWindowExA(Attr.exStyle, ClassName(), Attr.title.c_str(), Attr.style, Attr.x, Attr.y,
                     Attr.w, Attr.h, parentWnd, idOrMenu, GetModuleHandleA(nullptr), this);

@@ -19,6 +19,7 @@ public:
         int x = CW_USEDEFAULT, y = CW_USEDEFAULT, w = CW_USEDEFAULT, h = CW_USEDEFAULT;
         std::string title;
         UINT_PTR id = 0;  // child id
+        HWND parentHandle = nullptr;  // parent when it is no Window (a dialog)
     } Attr;
 
     bool Create();

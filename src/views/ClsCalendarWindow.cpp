@@ -6,6 +6,7 @@
 #include "framework/GdiCanvas.h"
 #include "settings/Settings.h"
 #include "views/CalendarPaint.h"
+#include "views/ClsSelectDateWindow.h"
 #include "views/Navigation.h"
 #include "views/SelectionFrame.h"
 
@@ -14,6 +15,8 @@ ClsCalendarWindow::ClsCalendarWindow(Dokument& dok, Settings& settings, Feiertag
     const LocalTime now = GetHost().Now();
     view_.Selected = SelectedDate{now.Jahr, static_cast<int8_t>(now.Monat), static_cast<int8_t>(now.Tag)};
 }
+
+ClsCalendarWindow::~ClsCalendarWindow() = default;
 
 void ClsCalendarWindow::GetWindowClass(WNDCLASSEXA& wc) {
     Window::GetWindowClass(wc);
@@ -61,3 +64,21 @@ void ClsCalendarWindow::SetViewMode(ViewMode mode) {
     settings_.Mode = mode;
     Invalidate(true);
 }
+
+void ClsCalendarWindow::GoToDate(const SelectedDate& date) {
+    CommitEdit();
+    view_.Selected = date;
+    ViewDateChanged();
+    Invalidate(true);
+}
+
+void ClsCalendarWindow::OpenDatePicker() {
+    if (HWND open = DatePicker()) {
+        SetFocus(open);
+        return;
+    }
+    picker_ = std::make_unique<ClsSelectDateWindow>(*this, YearCalendarHolidays{feiertage_, settings_}, yearFont_);
+    picker_->Create();
+}
+
+HWND ClsCalendarWindow::DatePicker() const { return picker_ ? picker_->Handle() : nullptr; }

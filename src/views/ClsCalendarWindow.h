@@ -6,15 +6,20 @@
 #include "framework/Window.h"
 #include "settings/ViewMode.h"
 #include "views/CalendarInput.h"
+#include "views/DatePicker.h"
 #include "views/ViewState.h"
 
+#include <memory>
+
 class Dokument;
+class ClsSelectDateWindow;
 class Feiertage;
 struct Settings;
 
 class ClsCalendarWindow : public Window {
 public:
     ClsCalendarWindow(Dokument& dok, Settings& settings, Feiertage& feiertage);
+    ~ClsCalendarWindow() override;
 
     ViewState& View() { return view_; }
     const ViewState& View() const { return view_; }
@@ -23,6 +28,11 @@ public:
     // Applies a navigation command (301-303, 666, 667); false (after a beep) at the limits.
     bool Navigate(UINT command);
     void SetViewMode(ViewMode mode);
+    // Commits an open edit, shows the date and repaints.
+    void GoToDate(const SelectedDate& date);
+    // Command 304: opens the date picker, or gives the open one the focus.
+    void OpenDatePicker();
+    HWND DatePicker() const;  // nullptr when none is open
     // Command 822: toggles the done state of the appointment under the last click.
     void ToggleDone();
 
@@ -65,4 +75,6 @@ private:
 
     ViewState view_;
     CalendarInput input_;
+    YearCalendarFont yearFont_;  // fitted at the first paint of a picker, kept after
+    std::unique_ptr<ClsSelectDateWindow> picker_;
 };

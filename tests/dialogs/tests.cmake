@@ -5,6 +5,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/TerminFelderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TerminListeTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnHinweisTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DarstellungRegelnTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/ListenDialogeWinTest.cpp
@@ -12,4 +13,5 @@ list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/PasswortDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VorwarnDlgWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SammelDialogeWinTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DarstellungDlgWinTest.cpp
 )

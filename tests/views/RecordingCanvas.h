@@ -1,5 +1,6 @@
 // Canvas for native tests: deterministic metrics (every character is half the font height
-// wide, text is as high as the font) and a record of every drawing call with its style.
+// wide, text is as high as the font, the ascent 4/5 of that) and a record of every drawing
+// call with its style.
 #pragma once
 #include "drawing/Canvas.h"
 
@@ -25,6 +26,7 @@ public:
     TextSize MeasureText(const std::string& text, const FontSpec& f) override {
         return TextSize{int(text.size()) * (f.Height > 0 ? std::max(f.Height / 2, 1) : 8), f.Height > 0 ? f.Height : 16};
     }
+    int FontAscent(const FontSpec& f) override { return MeasureText("", f).Cy * 4 / 5; }
     void DrawText(int x, int y, const std::string& text, const TextStyle& s) override {
         calls.push_back({Kind::Text, x, y, 0, 0, text, s.Font, {}, s.Colour, s.Align});
     }

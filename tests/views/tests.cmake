@@ -8,6 +8,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/DragDropTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InPlaceEditTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NavigationTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DatePickerTest.cpp
 )
 list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp

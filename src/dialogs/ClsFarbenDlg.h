@@ -1,0 +1,29 @@
+// The colours dialog (template 3912, command 407): a palette colour for each colour role,
+// chosen on a working copy that a sample shows and OK puts in place.
+#pragma once
+#include "dialogs/ClsExampleWindow.h"
+#include "framework/Dialog.h"
+#include "settings/ColourTable.h"
+
+struct Settings;
+
+class ClsFarbenDlg : public Dialog {
+public:
+    ClsFarbenDlg(HWND parent, Settings& settings);
+
+protected:
+    void SetupWindow() override;
+    bool CanClose() override;
+    bool OnCommand(int id, int notify, HWND control) override;
+
+private:
+    void ZeigeFarbe();
+
+    Settings& settings_;
+    ColourTable arbeit_;  // the working copy
+    ClsExampleWindow muster_{arbeit_};
+};
+
+// True after OK (the caller repaints). A colour clicked sets SettingsChanged even when the
+// dialog is then cancelled.
+bool RunFarbenDlg(HWND owner, Settings& settings);

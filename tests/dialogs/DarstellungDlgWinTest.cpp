@@ -1,0 +1,112 @@
+// Colours, font height and preferences dialogs from their templates, driven in-process: a
+// colour click repaints the sample and Cancel keeps the calendar's colours; refused heights
+// and a missing default file keep the dialog open; the default file lands in the registry.
+#include "dialogs/ClsFarbenDlg.h"
+#include "dialogs/ClsSchriftHoeheDlg.h"
+#include "dialogs/ClsVorgabenDlg.h"
+#include "dialogs/DlgSkript.h"
+#include "settings/Settings.h"
+#include "support/FakeHost.h"
+#include "support/TempDir.h"
+#include "support/WinKit.h"
+
+namespace {
+class DarstellungDlg : public testing::Test {
+protected:
+    void SetUp() override { kit::FreshOrdivoSettings(); }
+    void TearDown() override { kit::DeleteOrdivoSettings(); }
+    void Spiele(const std::function<void(const Dlg&)>& skript, const std::function<void()>& oeffne) {
+        kit::PlayOnDialog(boxen, [&](HWND h) { skript(Dlg{h}); }, oeffne);
+    }
+    static void Ok(const Dlg& d) { SendMessageA(d.h, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(d.Item(IDOK))); }
+    static bool Offen(const Dlg& d) { return IsWindowVisible(d.h) != FALSE; }
+
+    FakeHost host;
+    kit::BoxAnswers boxen;
+    Settings settings;
+};
+
+// The share of the sample window's pixels in `farbe`, as the screen shows it.
+double Anteil(HWND muster, COLORREF farbe) {
+    kit::Repaint(muster);
+    kit::Pump(200);
+    const kit::Surface bild(muster);
+    return double(bild.Count(farbe)) / (bild.Width() * bild.Height());
+}
+}  // namespace
+
+TEST_F(DarstellungDlg, ColourClickRepaintsTheSampleAndCancelKeepsTheCalendarColours) {
+    bool ok = true;
+    Spiele([&](const Dlg& d) {
+        SendMessageA(d.Item(121), LB_SETCURSEL, RoleHintergrund, 0);
+        SendMessageA(d.h, WM_COMMAND, MAKEWPARAM(121, LBN_SELCHANGE), reinterpret_cast<LPARAM>(d.Item(121)));
+        EXPECT_TRUE(d.Markiert(115));  // white
+        EXPECT_GT(Anteil(d.Item(116), RGB(255, 255, 255)), 0.5);
+        d.Klick(104);
+        EXPECT_TRUE(d.Markiert(104) && !d.Markiert(115));
+        EXPECT_GT(Anteil(d.Item(116), RGB(0, 0, 128)), 0.5);
+        d.Bild("farben");
+    }, [&] { ok = RunFarbenDlg(nullptr, settings); });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(settings.Look.Farben.Role(RoleHintergrund).Index, 15);
+    EXPECT_TRUE(settings.SettingsChanged);  // a click counts even when cancelled
+
+    Spiele([&](const Dlg& d) {
+        d.Klick(101);  // role 0 is selected at the start
+        Ok(d);
+    }, [&] { ok = RunFarbenDlg(nullptr, settings); });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(settings.Look.Farben.Role(RoleFeiertage).Index, 1);
+}
+
+TEST_F(DarstellungDlg, RefusedHeightsKeepTheDialogOpenAndChangeNothing) {
+    settings.Look.MinStdFontHeight = 8;
+    settings.Look.MaxStdFontHeight = 20;
+    bool ok = false;
+    Spiele([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(101) + " " + d.Text(102) + " " + d.Text(103), "17 8 20");
+        for (const auto& [min, max] : {std::pair{"5", "25"}, std::pair{"20", "10"}}) {
+            d.Text(102, min);
+            d.Text(103, max);
+            Ok(d);
+            EXPECT_TRUE(Offen(d)) << min << "/" << max;
+        }
+        EXPECT_EQ(settings.Look.MinStdFontHeight + settings.Look.MaxStdFontHeight, 28);
+        d.Text(102, "6");
+        d.Text(103, "24");
+        Ok(d);
+        EXPECT_FALSE(Offen(d));
+    }, [&] { ok = RunSchriftHoeheDlg(nullptr, settings, 17); });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1168, 1169}));
+    EXPECT_EQ(host.messages[0].captionId, 1167);
+    EXPECT_EQ(std::vector<int>({settings.Look.MinStdFontHeight, settings.Look.MaxStdFontHeight}), std::vector<int>({6, 24}));
+    EXPECT_TRUE(settings.SettingsChanged);
+}
+
+TEST_F(DarstellungDlg, DefaultFileMustExistUnlessEmpty) {
+    TempDir dir;
+    SchreibBytes(dir.Datei("termine.odv"), "");
+    char vorher[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof vorher, vorher);
+    SetCurrentDirectoryA(dir.Datei("").c_str());
+    const std::string General = "Software\\kdw\\Ordivo\\General";
+    Spiele([&](const Dlg& d) {
+        d.Text(101, "Fehlt");
+        Ok(d);
+        EXPECT_TRUE(Offen(d));
+        d.Text(101, "Termine");
+        Ok(d);
+    }, [&] { RunVorgabenDlg(nullptr); });
+    EXPECT_EQ(kit::UserString(General, "DefaultFile"), "termine.odv");
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1139}));
+    EXPECT_EQ(host.messages[0].captionId, 1166);
+
+    Spiele([&](const Dlg& d) {
+        EXPECT_EQ(d.Text(101), "termine.odv");
+        d.Text(101, "");
+        Ok(d);
+    }, [&] { RunVorgabenDlg(nullptr); });
+    EXPECT_EQ(kit::UserString(General, "DefaultFile"), "");
+    SetCurrentDirectoryA(vorher);
+}
