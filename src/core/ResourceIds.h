@@ -408,6 +408,7 @@
 #define IDC_FARBEN_PALETTE 100    // 100-115: radio button of palette index id - 100
 #define IDC_FARBEN_MUSTER 116     // the sample window takes this control's place
 #define IDC_FARBEN_ROLLEN 121
+#define IDC_FARBEN_FELD 130       // 130-145: the colour beside radio button id - 30
 #define IDD_SCHRIFTHOEHEN 5473
 #define IDC_SCHRIFT_AKTUELL 101
 #define IDC_SCHRIFT_MIN 102

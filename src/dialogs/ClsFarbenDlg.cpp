@@ -1,4 +1,4 @@
-// ClsFarbenDlg: the role list, the 16 radio buttons and the sample.
+// ClsFarbenDlg: the role list, the 16 radio buttons with their colour fields, and the sample.
 #include "dialogs/ClsFarbenDlg.h"
 
 #include "core/ProgramPath.h"
@@ -13,6 +13,7 @@ ClsFarbenDlg::ClsFarbenDlg(HWND parent, Settings& settings)
     : Dialog(parent, IDD_FARBEN, ResourceModule()), settings_(settings), arbeit_(settings.Look.Farben) {}
 
 void ClsFarbenDlg::SetupWindow() {
+    for (int i = 0; i < PaletteSize; ++i) felder_[i].Reset(CreateSolidBrush(PaletteColour(i).Value));
     for (int role = 0; role < ColourRoleCount; ++role) ListAdd(IDC_FARBEN_ROLLEN, arbeit_.Role(role).Name);
     ListSelect(IDC_FARBEN_ROLLEN, 0);
     ZeigeFarbe();
@@ -36,6 +37,14 @@ bool ClsFarbenDlg::OnCommand(int id, int notify, HWND) {
     arbeit_.SetIndex(role, id - IDC_FARBEN_PALETTE);
     muster_.Invalidate(true);
     settings_.SettingsChanged = true;
+    return true;
+}
+
+bool ClsFarbenDlg::HandleMessage(UINT msg, WPARAM, LPARAM lp, INT_PTR& result) {
+    if (msg != WM_CTLCOLORSTATIC) return false;
+    const int index = GetDlgCtrlID(reinterpret_cast<HWND>(lp)) - IDC_FARBEN_FELD;
+    if (!IsPaletteIndex(index)) return false;
+    result = reinterpret_cast<INT_PTR>(felder_[index].Get());
     return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "dialogs/ClsExampleWindow.h"
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "settings/ColourTable.h"
 
 struct Settings;
@@ -15,6 +16,7 @@ protected:
     void SetupWindow() override;
     bool CanClose() override;
     bool OnCommand(int id, int notify, HWND control) override;
+    bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, INT_PTR& result) override;
 
 private:
     void ZeigeFarbe();
@@ -22,6 +24,7 @@ private:
     Settings& settings_;
     ColourTable arbeit_;  // the working copy
     ClsExampleWindow muster_{arbeit_};
+    gdi::Brush felder_[PaletteSize];  // the colour fields beside the radio buttons
 };
 
 // True after OK (the caller repaints). A colour clicked sets SettingsChanged even when the

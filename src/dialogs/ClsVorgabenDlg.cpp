@@ -31,7 +31,7 @@ bool ClsVorgabenDlg::CanClose() {
     return true;
 }
 
-void RunVorgabenDlg(HWND owner) {
+bool RunVorgabenDlg(HWND owner) {
     ClsVorgabenDlg dlg(owner);
-    dlg.Execute();
+    return dlg.Execute() == IDOK;
 }

@@ -17,4 +17,5 @@ private:
     std::string gespeichert_;  // the value read at set-up
 };
 
-void RunVorgabenDlg(HWND owner);
+// True when the value was written.
+bool RunVorgabenDlg(HWND owner);

@@ -319,10 +319,11 @@ TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
     ASSERT_NE(picker, nullptr);
     kit::BoxAnswers boxen;
     kit::PlayOnDialog(boxen, [&](HWND h) {
+        ShowWindow(h, SW_SHOWNORMAL);  // the dialog loop shows it only once idle
         const Dlg d{h};
         d.Text(101, "30.02.2028");
         SendMessageA(h, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(IsWindowVisible(h));
+        EXPECT_TRUE(IsWindowVisible(h));  // an ended dialog is hidden at once
         d.Text(101, "29.02.2028");
         SendMessageA(h, WM_COMMAND, IDOK, 0);
     }, [&] { SendMessageA(picker, WM_COMMAND, 801, 0); });

@@ -1,6 +1,7 @@
 // Colours, font height and preferences dialogs from their templates, driven in-process: a
 // colour click repaints the sample and Cancel keeps the calendar's colours; refused heights
-// and a missing default file keep the dialog open; the default file lands in the registry.
+// and a missing default file keep the dialog open (the closing Cancel still finds it); the
+// default file lands in the registry.
 #include "dialogs/ClsFarbenDlg.h"
 #include "dialogs/ClsSchriftHoeheDlg.h"
 #include "dialogs/ClsVorgabenDlg.h"
@@ -19,7 +20,6 @@ protected:
         kit::PlayOnDialog(boxen, [&](HWND h) { skript(Dlg{h}); }, oeffne);
     }
     static void Ok(const Dlg& d) { SendMessageA(d.h, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(d.Item(IDOK))); }
-    static bool Offen(const Dlg& d) { return IsWindowVisible(d.h) != FALSE; }
 
     FakeHost host;
     kit::BoxAnswers boxen;
@@ -38,6 +38,7 @@ double Anteil(HWND muster, COLORREF farbe) {
 TEST_F(DarstellungDlg, ColourClickRepaintsTheSampleAndCancelKeepsTheCalendarColours) {
     bool ok = true;
     Spiele([&](const Dlg& d) {
+        ShowWindow(d.h, SW_SHOWNORMAL);  // the dialog loop shows it only once idle
         SendMessageA(d.Item(121), LB_SETCURSEL, RoleHintergrund, 0);
         SendMessageA(d.h, WM_COMMAND, MAKEWPARAM(121, LBN_SELCHANGE), reinterpret_cast<LPARAM>(d.Item(121)));
         EXPECT_TRUE(d.Markiert(115));  // white
@@ -62,24 +63,25 @@ TEST_F(DarstellungDlg, ColourClickRepaintsTheSampleAndCancelKeepsTheCalendarColo
 TEST_F(DarstellungDlg, RefusedHeightsKeepTheDialogOpenAndChangeNothing) {
     settings.Look.MinStdFontHeight = 8;
     settings.Look.MaxStdFontHeight = 20;
-    bool ok = false;
-    Spiele([&](const Dlg& d) {
-        EXPECT_EQ(d.Text(101) + " " + d.Text(102) + " " + d.Text(103), "17 8 20");
-        for (const auto& [min, max] : {std::pair{"5", "25"}, std::pair{"20", "10"}}) {
-            d.Text(102, min);
-            d.Text(103, max);
-            Ok(d);
-            EXPECT_TRUE(Offen(d)) << min << "/" << max;
-        }
-        EXPECT_EQ(settings.Look.MinStdFontHeight + settings.Look.MaxStdFontHeight, 28);
-        d.Text(102, "6");
-        d.Text(103, "24");
-        Ok(d);
-        EXPECT_FALSE(Offen(d));
-    }, [&] { ok = RunSchriftHoeheDlg(nullptr, settings, 17); });
-    EXPECT_TRUE(ok);
+    const auto hoehen = [&](std::initializer_list<std::pair<const char*, const char*>> versuche) {
+        bool ok = false;
+        Spiele([&](const Dlg& d) {
+            EXPECT_EQ(d.Text(101) + " " + d.Text(102) + " " + d.Text(103), "17 8 20");
+            for (const auto& [min, max] : versuche) {
+                d.Text(102, min);
+                d.Text(103, max);
+                Ok(d);
+            }
+        }, [&] { ok = RunSchriftHoeheDlg(nullptr, settings, 17); });
+        return ok;
+    };
+    EXPECT_FALSE(hoehen({{"5", "25"}, {"20", "10"}}));  // still open for the closing Cancel
     EXPECT_EQ(host.Ids(), (std::vector<int>{1168, 1169}));
     EXPECT_EQ(host.messages[0].captionId, 1167);
+    EXPECT_EQ(std::vector<int>({settings.Look.MinStdFontHeight, settings.Look.MaxStdFontHeight}), std::vector<int>({8, 20}));
+    EXPECT_FALSE(settings.SettingsChanged);
+
+    EXPECT_TRUE(hoehen({{"6", "24"}}));
     EXPECT_EQ(std::vector<int>({settings.Look.MinStdFontHeight, settings.Look.MaxStdFontHeight}), std::vector<int>({6, 24}));
     EXPECT_TRUE(settings.SettingsChanged);
 }
@@ -91,22 +93,24 @@ TEST_F(DarstellungDlg, DefaultFileMustExistUnlessEmpty) {
     GetCurrentDirectoryA(sizeof vorher, vorher);
     SetCurrentDirectoryA(dir.Datei("").c_str());
     const std::string General = "Software\\kdw\\Ordivo\\General";
-    Spiele([&](const Dlg& d) {
-        d.Text(101, "Fehlt");
-        Ok(d);
-        EXPECT_TRUE(Offen(d));
-        d.Text(101, "Termine");
-        Ok(d);
-    }, [&] { RunVorgabenDlg(nullptr); });
-    EXPECT_EQ(kit::UserString(General, "DefaultFile"), "termine.odv");
+    const auto vorgabe = [&](const char* text, const char* gezeigt) {
+        bool ok = false;
+        Spiele([&](const Dlg& d) {
+            EXPECT_EQ(d.Text(101), gezeigt);
+            d.Text(101, text);
+            Ok(d);
+        }, [&] { ok = RunVorgabenDlg(nullptr); });
+        return ok;
+    };
+    kit::SetUserString(General, "DefaultFile", "alt.odv");
+    EXPECT_FALSE(vorgabe("Fehlt", "alt.odv"));
     EXPECT_EQ(host.Ids(), (std::vector<int>{1139}));
     EXPECT_EQ(host.messages[0].captionId, 1166);
-
-    Spiele([&](const Dlg& d) {
-        EXPECT_EQ(d.Text(101), "termine.odv");
-        d.Text(101, "");
-        Ok(d);
-    }, [&] { RunVorgabenDlg(nullptr); });
+    EXPECT_TRUE(vorgabe("alt.odv", "alt.odv"));  // unchanged: no check
+    EXPECT_TRUE(vorgabe("Termine", "alt.odv"));
+    EXPECT_EQ(kit::UserString(General, "DefaultFile"), "termine.odv");
+    EXPECT_TRUE(vorgabe("", "termine.odv"));
     EXPECT_EQ(kit::UserString(General, "DefaultFile"), "");
+    EXPECT_EQ(host.messages.size(), 1u);
     SetCurrentDirectoryA(vorher);
 }
