@@ -1,6 +1,6 @@
 # Dialogs: portable logic (fields, series, list lines, enable rules, address and holiday rules, time
-# grid) and the Win32 dialogs (appointment, password, search, move, remove, delete old, address book,
-# holidays, time grid).
+# grid, appearance rules) and the Win32 dialogs (appointment, password, search, move, remove, delete
+# old, address book, holidays, time grid, go-to, colours, font heights, preferences).
 list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/AdressRegeln.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DarstellungRegeln.cpp
