@@ -24,7 +24,7 @@ void ClsVorgabenDlg::SetupWindow() {
 bool ClsVorgabenDlg::CanClose() {
     const std::string name = VorgabeDateiname(GetItemText(IDC_VORGABEN_DATEI).substr(0, Puffer - 1));
     if (!name.empty() && name != gespeichert_ && GetFileAttributesA(name.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        Message(IDS_VORGABE_FEHLT, IDS_TITEL_VORGABEN, Mb::IconExclamation | Mb::TaskModal);
+        Message(IDS_DATEI_NICHT_GEFUNDEN, IDS_TITEL_VORGABEN, Mb::IconExclamation | Mb::TaskModal);
         return false;
     }
     RegWriteString(Hive::CurrentUser, RegPath::General, "DefaultFile", name.c_str());

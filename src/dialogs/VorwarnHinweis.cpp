@@ -1,6 +1,7 @@
 // Warning notice: set-up values, OK and the program reference rules.
 #include "dialogs/VorwarnHinweis.h"
 
+#include "core/ResourceIds.h"
 #include "reminders/ReminderIds.h"
 #include "store/DatumText.h"
 #include "store/Verschieben.h"
@@ -85,7 +86,7 @@ void ProgrammVerweisErledigt(Termin& t) {
 int ProgrammStartMeldung(unsigned ergebnis) {
     if (ergebnis >= 32) return 0;
     if (ergebnis == 0) return IDS_PROG_KEIN_SPEICHER;
-    if (ergebnis == 2) return IDS_PROG_NICHT_GEFUNDEN;
+    if (ergebnis == 2) return IDS_DATEI_NICHT_GEFUNDEN;
     if (ergebnis == 3) return IDS_PROG_PFAD_FEHLT;
     return IDS_PROG_FEHLER;
 }

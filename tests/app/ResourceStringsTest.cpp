@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 
 TEST(RcStringTable, ParsesEscapesQuotesAndUtf8) {
@@ -34,10 +35,12 @@ TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
     const RcStrings strings = ReadRcStrings(ORDIVO_SOURCE_DIR);
     const RcNames names = ReadRcNames(ORDIVO_SOURCE_DIR);
     size_t named = 0;
+    std::map<int, std::string> owner;  // one name per number: a second one means two texts wanted
     for (const auto& [name, id] : names) {
         if (name.compare(0, 4, "IDS_") != 0) continue;
         ++named;
         EXPECT_TRUE(strings.count(id)) << "missing string " << name;
+        EXPECT_TRUE(owner.emplace(id, name).second) << name << " and " << owner[id] << " share " << id;
     }
     EXPECT_GT(named, 40u);
 

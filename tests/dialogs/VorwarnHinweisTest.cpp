@@ -1,6 +1,8 @@
 // The warning notice's rules without its window: set-up values, OK (moving, two-digit
 // years, warn again, done, refused input) and the program reference; the lead-time fields.
 #include "dialogs/VorwarnHinweis.h"
+
+#include "core/ResourceIds.h"
 #include "reminders/ReminderIds.h"
 #include "store/DatumText.h"
 
@@ -155,7 +157,7 @@ TEST(VorwarnHinweis, ProgramReferenceEndsDoneWithoutWarningAndItsStartResultsHav
     ProgrammVerweisErledigt(t);
     EXPECT_EQ(t.Flags, FlagOhneEnde | FlagManuellErledigt | FlagErledigt);
     EXPECT_EQ(t.Vorwarnung.Jahr, 0);
-    const std::pair<unsigned, int> faelle[] = {{0, IDS_PROG_KEIN_SPEICHER}, {2, IDS_PROG_NICHT_GEFUNDEN},
+    const std::pair<unsigned, int> faelle[] = {{0, IDS_PROG_KEIN_SPEICHER}, {2, IDS_DATEI_NICHT_GEFUNDEN},
                                                {3, IDS_PROG_PFAD_FEHLT},    {5, IDS_PROG_FEHLER},
                                                {31, IDS_PROG_FEHLER},       {32, 0}};
     for (const auto& [ergebnis, meldung] : faelle) EXPECT_EQ(ProgrammStartMeldung(ergebnis), meldung) << ergebnis;
