@@ -136,6 +136,7 @@ public:
     TextSize MeasureText(const std::string& text, const FontSpec& font) override {
         return TextSize{int(text.size()) * std::max(1, font.Height / 2), font.Height};
     }
+    int FontAscent(const FontSpec& font) override { return font.Height * 4 / 5; }
     void DrawText(int, int, const std::string&, const TextStyle&) override {}
     void Line(int, int, int, int, const PenSpec&) override {}
     void Rectangle(int, int, int, int, const PenSpec&) override {}
