@@ -1,7 +1,7 @@
 // The calendar window inside the test process: commands reach their handlers and change
-// title, check marks and menu; navigation beeps at the year limits; later commands answer
-// with the not-yet-available message, built ones open their dialogs; menu hints reach the
-// status bar.
+// title, check marks and menu; navigation beeps at the year limits; the placeholder command
+// answers with the not-yet-available message, built ones open their dialogs; the date picker
+// opens once and moves the view; menu hints reach the status bar.
 #include "core/ProgramPath.h"
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
