@@ -53,7 +53,7 @@ print_check_pages() {
   print_passed=0; print_failed=0
   mkdir -p "$shots"
   local checks=(
-    "druck-tag|Donnerstag|Zahnarzt|Besprechung"
+    "druck-tag|Do 3. Dezember 2026|Zahnarzt|Besprechung"
     "druck-woche|November/Dezember|Nikolaus|10:30 Zahnarzt"
     "druck-zweispaltig|November/Dezember|Donnerstag|Nikolaus"
     "druck-monat|Dezember 2026|Mo|49.|Nikolaus"
