@@ -146,7 +146,7 @@ TEST_F(PrintWin, EveryKindPrintsToTheTestQueue) {
         FindClose(h);
         return n;
     };
-    EXPECT_TRUE(kit::WaitFor([&] { return count() == 6; }, 60000)) << count() << " PDFs in " << out;
+    EXPECT_TRUE(kit::WaitFor([&] { return count() == 6; }, 180000)) << count() << " PDFs in " << out;
 }
 
 }  // namespace
