@@ -5,7 +5,7 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   wine wine64 xvfb xauth imagemagick fonts-liberation fonts-wine
   libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxxf86vm1
-  python3-dbfread
+  python3-dbfread python3-icalendar python3-vobject libical-dev pkg-config
   cups cups-bsd printer-driver-cups-pdf ghostscript poppler-utils)
 missing=()
 for p in "${packages[@]}"; do

@@ -81,6 +81,13 @@ private:
     void CmSaveAs(UINT id);
     void AfterFileChange();
 
+    // iCalendar and vCard (InteropCommands.cpp).
+    void CmICalExport(UINT id);
+    void CmICalImport(UINT id);
+    void CmVCardExport(UINT id);
+    void CmVCardImport(UINT id);
+    bool ExportErlaubt();  // a protected calendar asks before writing unprotected data
+
     void ShowCommandsMenu();
     void CheckMenuCommand(UINT id, bool on);
     void SetStatus(const std::string& text);

@@ -6,6 +6,7 @@ list(APPEND ORDIVO_WIN32_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsMainWindowReminders.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClsStartWindow.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FileCommands.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/InteropCommands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Startup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TTipControlBar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/TTipStatusBar.cpp

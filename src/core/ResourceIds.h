@@ -376,6 +376,40 @@
 #define IDS_DRUCK_MONAT 1225    // month, year
 #define IDS_DRUCK_LISTE 1226    // from day, month, year, to day, month, year
 
+// iCalendar and vCard import and export: the four File menu commands and their texts.
+#define CM_ICAL_EXPORT 130
+#define CM_ICAL_IMPORT 131
+#define CM_VCARD_EXPORT 132
+#define CM_VCARD_IMPORT 133
+#define IDS_ICAL_FILTER 32200
+#define IDS_VCARD_FILTER 32201
+#define IDS_TITEL_IMPORT 32202
+#define IDS_TITEL_EXPORT 32203
+#define IDS_TERMINE_IMPORTIEREN 32204   // %d: appointments read
+#define IDS_ADRESSEN_IMPORTIEREN 32205  // %d: addresses read
+#define IDS_IMPORT_UNLESBAR 32206       // %s: the file, %d: the line where it breaks off
+#define IDS_IMPORT_NICHT_GEOEFFNET 32207  // %s: the file that cannot be opened
+#define IDS_ADRESSBUCH_LEER 32208
+#define IDS_IMPORT_TERMINE 32209        // report lines: %d each
+#define IDS_IMPORT_OHNE_BEGINN 32210
+#define IDS_IMPORT_BEREICH 32211
+#define IDS_IMPORT_REGEL 32212
+#define IDS_IMPORT_ABGESAGT 32213
+#define IDS_IMPORT_AUFGABEN 32214
+#define IDS_IMPORT_ABGESCHNITTEN 32215  // %d rules, %d occurrences each
+#define IDS_IMPORT_MEHRTAEGIG 32216
+#define IDS_IMPORT_GEKUERZT 32217
+#define IDS_IMPORT_OHNE_ZONE 32218
+#define IDS_KONTAKT 32219               // %s: a CONTACT that matches no address
+#define IDS_IMPORT_ADRESSEN 32220
+#define IDS_IMPORT_OHNE_NAME 32221
+#define IDS_IMPORT_FELDER_GEKUERZT 32222
+#define IDS_VCARD_EMAIL 32223           // labels of vCard entries kept in the remark
+#define IDS_VCARD_TELEFON 32224
+#define IDS_VCARD_ADRESSE 32225
+#define IDS_VCARD_INTERNET 32226
+#define IDS_VCARD_GEBURTSTAG 32227
+
 // Resources of ordivo.exe: button bitmaps, the program icon and the drag cursors.
 #define IDB_GROSS_ZURUECK 701
 #define IDB_ZURUECK 702
