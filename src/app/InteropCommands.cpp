@@ -14,7 +14,6 @@
 #include "store/DateiSchreiber.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace {
 // UTC to local time by the system's time-zone rules.
@@ -42,9 +41,13 @@ std::string WaehleDatei(HWND owner, int filter, const char* endung, bool speiche
 }
 
 bool LiesDatei(const std::string& pfad, std::string& text) {
-    std::ifstream f(pfad, std::ios::binary);
-    if (f) text.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
-    if (f.bad() || !f.eof()) {
+    std::ifstream f(pfad, std::ios::binary | std::ios::ate);
+    const std::streamoff n = f ? std::streamoff(f.tellg()) : -1;
+    if (n >= 0) {
+        text.resize(size_t(n));
+        f.seekg(0);
+    }
+    if (n < 0 || (n > 0 && !f.read(&text[0], n))) {
         GetHost().MessageText(Format(LoadResString(IDS_IMPORT_NICHT_GEOEFFNET), pfad.c_str()),
                               LoadResString(IDS_TITEL_IMPORT), Mb::IconExclamation);
         return false;

@@ -3,6 +3,7 @@
 // answers with the not-yet-available message, built ones open their dialogs; the date picker
 // opens once and moves the view; menu hints reach the status bar.
 #include "core/ProgramPath.h"
+#include "core/ResourceIds.h"
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
 #include "settings/Settings.h"
@@ -331,4 +332,14 @@ TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
     EXPECT_EQ(main->DatePicker(), nullptr);
     const SelectedDate& s = main->View().Selected;
     EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day}), std::vector<int>({2028, 2, 29}));
+}
+
+TEST_F(MainWindow, InteropExportsOfEmptyListsSaySoAndTheFileMenuListsAllFour) {
+    Start();
+    for (UINT id = CM_ICAL_EXPORT; id <= CM_VCARD_IMPORT; ++id)
+        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), id, MF_BYCOMMAND), UINT(-1)) << id;
+    Command(CM_ICAL_EXPORT);
+    Command(CM_VCARD_EXPORT);
+    EXPECT_EQ(host.Ids(), (std::vector<int>{IDS_KALENDER_LEER, IDS_ADRESSBUCH_LEER}));
+    EXPECT_EQ(host.messages[1].captionId, IDS_TITEL_EXPORT);
 }
