@@ -2,10 +2,10 @@
 // into one or more appointments.
 #include "interop/ICalImport.h"
 
-#include "core/Host.h"
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
+#include "interop/ImportFrage.h"
 #include "interop/Zeichensatz.h"
 #include "store/JahresKopien.h"
 
@@ -347,14 +347,7 @@ std::string ICalBericht(const ICalErgebnis& e) {
 }
 
 bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
-    const std::string titel = LoadResString(IDS_TITEL_IMPORT);
-    if (e.Termine.empty()) {
-        GetHost().MessageText(ICalBericht(e), titel, Mb::IconExclamation);
-        return false;
-    }
-    if (GetHost().MessageText(Format(LoadResString(IDS_TERMINE_IMPORTIEREN), int(e.Termine.size())), titel,
-                              Mb::YesNo | Mb::IconQuestion) != Mb::IdYes)
-        return false;
+    if (!FrageImport(IDS_TERMINE_IMPORTIEREN, int(e.Termine.size()), ICalBericht(e))) return false;
     try {
         uint16_t hoechste = 0;
         for (const Termin& t : e.Termine) hoechste = std::max(hoechste, t.Id);
@@ -372,6 +365,6 @@ bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
         Speichermangel();
         return false;
     }
-    GetHost().MessageText(ICalBericht(e), titel, Mb::IconInformation);
+    MeldeImport(ICalBericht(e));
     return true;
 }

@@ -1,10 +1,10 @@
 // vCard writer and reader.
 #include "interop/VCard.h"
 
-#include "core/Host.h"
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
+#include "interop/ImportFrage.h"
 #include "interop/Inhaltszeile.h"
 #include "interop/Zeichensatz.h"
 
@@ -216,14 +216,7 @@ std::string VCardBericht(const VCardErgebnis& e) {
 }
 
 bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e) {
-    const std::string titel = LoadResString(IDS_TITEL_IMPORT);
-    if (e.Adressen.empty()) {
-        GetHost().MessageText(VCardBericht(e), titel, Mb::IconExclamation);
-        return false;
-    }
-    if (GetHost().MessageText(Format(LoadResString(IDS_ADRESSEN_IMPORTIEREN), int(e.Adressen.size())), titel,
-                              Mb::YesNo | Mb::IconQuestion) != Mb::IdYes)
-        return false;
+    if (!FrageImport(IDS_ADRESSEN_IMPORTIEREN, int(e.Adressen.size()), VCardBericht(e))) return false;
     std::vector<uint16_t> neu;
     for (Adresse& a : e.Adressen) {
         a.ID = liste.NeueId();
@@ -240,6 +233,6 @@ bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e) {
         }
         neu.push_back(a.ID);
     }
-    GetHost().MessageText(VCardBericht(e), titel, Mb::IconInformation);
+    MeldeImport(VCardBericht(e));
     return true;
 }

@@ -6,6 +6,7 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/Wiederholungsregel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Zeitzone.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ICalExport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImportFrage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ICalImport.cpp
   ${CMAKE_CURRENT_LIST_DIR}/VCard.cpp
 )

@@ -48,11 +48,7 @@ protected:
         SendMessageA(types, CB_SETCURSEL, type, 0);
         // Wine: the dialog takes the type from CBN_SELENDOK.
         SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(0x470, CBN_SELENDOK), LPARAM(types));
-        HWND edit = GetDlgItem(dlg, 0x480);  // edt1: file name
-        if (!edit) edit = GetDlgItem(dlg, 0x47C);
-        ASSERT_NE(edit, nullptr);
-        SetText(edit, name);
-        ClickButton(dlg, IDOK);
+        ASSERT_TRUE(EnterFileName(dlg, name));
     }
 
     Program program;
@@ -131,11 +127,7 @@ TEST_F(FileCommands, FailedOpenLeavesNoFileName) {
     PostCommand(client, 102);
     HWND dlg = program.WaitDialog();
     ASSERT_NE(dlg, nullptr);
-    HWND edit = GetDlgItem(dlg, 0x480);  // edt1: file name
-    if (!edit) edit = GetDlgItem(dlg, 0x47C);
-    ASSERT_NE(edit, nullptr);
-    SetText(edit, damaged);
-    ClickButton(dlg, IDOK);
+    ASSERT_TRUE(EnterFileName(dlg, damaged));
     // The damaged-file message, then the new file the refusal starts.
     HWND box = nullptr;
     ASSERT_TRUE(WaitFor([&] {

@@ -15,11 +15,7 @@ namespace {
 void FillFileDialog(const Program& program, const std::string& path) {
     HWND dlg = program.WaitDialog();
     ASSERT_NE(dlg, nullptr);
-    HWND edit = GetDlgItem(dlg, 0x480);  // edt1: file name
-    if (!edit) edit = GetDlgItem(dlg, 0x47C);
-    ASSERT_NE(edit, nullptr);
-    SetText(edit, path);
-    ClickButton(dlg, IDOK);
+    ASSERT_TRUE(EnterFileName(dlg, path));
 }
 
 // The message box of `program` whose text contains `part`; clicked with `button`.

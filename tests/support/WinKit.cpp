@@ -111,6 +111,15 @@ std::string MessageBoxText(HWND box) {
     return best;
 }
 
+bool EnterFileName(HWND dialog, const std::string& path) {
+    HWND edit = GetDlgItem(dialog, 0x480);  // edt1: file name
+    if (!edit) edit = GetDlgItem(dialog, 0x47C);  // cmb13 in the newer layout
+    if (!edit) return false;
+    SetText(edit, path);
+    ClickButton(dialog, IDOK);
+    return true;
+}
+
 void ClickButton(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(GetDlgItem(dialog, id)));
 }

@@ -52,6 +52,9 @@ std::string ClassOf(HWND wnd);
 void SetText(HWND wnd, const std::string& text);
 HWND FindChild(HWND parent, const char* cls);
 std::string MessageBoxText(HWND box);  // its longest static text
+// Types `path` into the file name field of an open or save dialog and presses OK; false
+// when the dialog has no such field.
+bool EnterFileName(HWND dialog, const std::string& path);
 void ClickButton(HWND dialog, int id);  // posted: the dialog's own loop handles it
 void PostCommand(HWND wnd, UINT id);
 void SendCommand(HWND wnd, UINT id);  // returns once handled (not for commands that open a dialog)

@@ -1,0 +1,9 @@
+// The messages every import shows: the one question before inserting and the report after.
+#pragma once
+#include <string>
+
+// With nothing to insert: the report as a warning, false. Otherwise the question `frage`
+// formatted with `anzahl`; true on Yes.
+bool FrageImport(int frage, int anzahl, const std::string& bericht);
+// The report after inserting.
+void MeldeImport(const std::string& bericht);
