@@ -231,6 +231,10 @@ void Leser::Verarbeite(const Ereignis& ev) {
         ++e_.Ausgelassen[AuslassungOhneBeginn];
         return;
     }
+    if (ev.Start.Wert.Jahr < 1800 || ev.Start.Wert.Jahr > 3999) {
+        ++e_.Ausgelassen[AuslassungBereich];
+        return;
+    }
     bool ohneZone = false;
     const Zeitpunkt start = Lokal(ev.Start, ev.StartZone, &ohneZone);
     e_.OhneZone += ohneZone;

@@ -29,7 +29,9 @@ bool LiesICalZeit(const std::string& text, ICalZeit& out) {
         if (text.size() != 15 && !out.Utc) return false;
     }
     if (j < 1 || m < 1 || m > 12 || t < 1 || t > TageImMonat(j, m) || h > 23 || mi > 59 || s > 60) return false;
-    out.Wert = MachZeitpunkt(j, m, t, h, mi);
+    // Later years ("UNTIL=99991231") become 4000, past the calendar's range yet inside the
+    // minute numbers.
+    out.Wert = MachZeitpunkt(j > 4000 ? 4000 : j, m, t, h, mi);
     return true;
 }
 
@@ -66,6 +68,7 @@ bool LiesDauer(const std::string& text, int64_t& minuten) {
 }
 
 Zeitpunkt Plus(const Zeitpunkt& z, int64_t minuten) {
+    const int64_t grenze = ToMinutes(MachZeitpunkt(4000, 12, 31, 23, 59));
     const int64_t n = int64_t(ToMinutes(z)) + minuten;
-    return FromMinutes(uint32_t(n < 0 ? 0 : n));
+    return FromMinutes(uint32_t(n < 0 ? 0 : n > grenze ? grenze : n));
 }

@@ -123,8 +123,8 @@ std::vector<std::string> TeileWert(const std::string& wert, char trenner) {
     std::vector<std::string> teile;
     size_t anfang = 0;
     for (size_t i = 0; i <= wert.size(); ++i) {
-        if (i < wert.size() && wert[i] == '\\') {
-            ++i;
+        if (i + 1 < wert.size() && wert[i] == '\\') {
+            ++i;  // an escaped character never separates
             continue;
         }
         if (i == wert.size() || wert[i] == trenner) {

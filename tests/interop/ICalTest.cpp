@@ -42,6 +42,22 @@ std::string Zeit(const Zeitpunkt& z) {
     return b;
 }
 
+// A web calendar: folded lines, VTIMEZONE with summer time, a weekly meeting with an
+// EXDATE and a moved instance, a yearly birthday, an alarm.
+const std::string Web = Kalender(
+    "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\n"
+    "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nDTSTART:19700329T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\n"
+    "BEGIN:STANDARD\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nDTSTART:19701025T030000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+    "BEGIN:VEVENT\r\nUID:w1\r\nDTSTART;TZID=Europe/Berlin:20250320T100000\r\n"
+    "DTEND;TZID=Europe/Berlin:20250320T110000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n"
+    "EXDATE;TZID=Europe/Berlin:20250327T100000\r\nSUMMARY:Teambespre\r\n chung M\xC3\xBC\r\n nchen\r\n"
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:w1\r\nRECURRENCE-ID;TZID=Europe/Berlin:20250403T100000\r\n"
+    "DTSTART;TZID=Europe/Berlin:20250404T140000\r\nSUMMARY:Verschoben\r\nEND:VEVENT\r\n"
+    "BEGIN:VEVENT\r\nUID:b1\r\nDTSTART;VALUE=DATE:19800229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Geburtstag\r\nEND:VEVENT\r\n");
+
 std::vector<std::string> Starts(const ICalErgebnis& e) {
     std::vector<std::string> s;
     for (const Termin& t : e.Termine) s.push_back(Zeit(t.Start));
@@ -136,22 +152,7 @@ TEST_F(ICal, ExportIsFoldedCrlfUtf8WithStableUids) {
 }
 
 TEST_F(ICal, SamplesInTheStylesOfCommonProgramsImport) {
-    // A web calendar: folded lines, VTIMEZONE with summer time, a weekly meeting with an
-    // EXDATE and a moved instance, a yearly birthday, an alarm.
-    const std::string web = Kalender(
-        "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\n"
-        "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nDTSTART:19700329T020000\r\n"
-        "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\n"
-        "BEGIN:STANDARD\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nDTSTART:19701025T030000\r\n"
-        "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
-        "BEGIN:VEVENT\r\nUID:w1\r\nDTSTART;TZID=Europe/Berlin:20250320T100000\r\n"
-        "DTEND;TZID=Europe/Berlin:20250320T110000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n"
-        "EXDATE;TZID=Europe/Berlin:20250327T100000\r\nSUMMARY:Teambespre\r\n chung M\xC3\xBC\r\n nchen\r\n"
-        "BEGIN:VALARM\r\nACTION:DISPLAY\r\nTRIGGER:-PT15M\r\nEND:VALARM\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:w1\r\nRECURRENCE-ID;TZID=Europe/Berlin:20250403T100000\r\n"
-        "DTSTART;TZID=Europe/Berlin:20250404T140000\r\nSUMMARY:Verschoben\r\nEND:VEVENT\r\n"
-        "BEGIN:VEVENT\r\nUID:b1\r\nDTSTART;VALUE=DATE:19800229\r\nRRULE:FREQ=YEARLY\r\nSUMMARY:Geburtstag\r\nEND:VEVENT\r\n");
-    ICalErgebnis e = Lies(web);
+    ICalErgebnis e = Lies(Web);
     ASSERT_EQ(e.FehlerZeile, 0);
     // 10:00 Berlin is 09:00 UTC in winter (10:00 here) and 08:00 UTC in summer (09:00 here).
     EXPECT_EQ(Starts(e), (std::vector<std::string>{"2025-03-20 10:00", "2025-04-10 09:00", "2025-04-04 13:00",
@@ -193,6 +194,7 @@ TEST_F(ICal, RulesExpandToTheRightDays) {
          {"2025-01-01 08:00", "2025-01-03 08:00", "2025-01-05 08:00"}},
         {"20240229T080000", "FREQ=YEARLY;COUNT=2", {"2024-02-29 08:00", "2028-02-29 08:00"}},
         {"20250510T080000", "FREQ=YEARLY;BYMONTH=5;BYDAY=2SU;COUNT=2", {"2025-05-10 08:00", "2025-05-11 08:00"}},
+        {"20250101T080000", "FREQ=YEARLY;INTERVAL=1000;UNTIL=99991231T235959Z", {"2025-01-01 08:00", "3025-01-01 08:00"}},
     };
     for (const auto& f : faelle) {
         const ICalErgebnis e = Lies(Kalender(std::string("BEGIN:VEVENT\r\nDTSTART:") + f.start + "\r\nRRULE:" + f.regel +
@@ -221,16 +223,21 @@ TEST_F(ICal, DamagedFilesInsertNothingAndSkippedEventsAreReported) {
         EXPECT_EQ(e.FehlerZeile, k.zeile) << k.text;
         EXPECT_TRUE(e.Termine.empty());
     }
+    for (size_t n = 0; n + 2 < Web.size(); ++n) {  // a file cut anywhere gives nothing
+        const ICalErgebnis e = Lies(Web.substr(0, n));
+        ASSERT_TRUE(e.FehlerZeile > 0 && e.Termine.empty()) << n;
+    }
 
     ICalErgebnis e = Lies(Kalender(
         "BEGIN:VEVENT\r\nSUMMARY:ohne Beginn\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART:20251301T100000\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART:17000101T100000\r\nEND:VEVENT\r\n"
+        "BEGIN:VEVENT\r\nDTSTART:99990101T100000\r\nDTEND:99990101T110000\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART:20250101T100000\r\nRRULE:FREQ=HOURLY\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART:20250101T100000\r\nSTATUS:CANCELLED\r\nEND:VEVENT\r\n"
         "BEGIN:VEVENT\r\nDTSTART:20250101T100000\r\nSUMMARY:" + std::string(60, 'z') + "\r\nEND:VEVENT\r\n"));
     EXPECT_EQ(e.Ausgelassen[AuslassungOhneBeginn], 2);
-    EXPECT_EQ(e.Ausgelassen[AuslassungBereich], 1);
+    EXPECT_EQ(e.Ausgelassen[AuslassungBereich], 2);
     EXPECT_EQ(e.Ausgelassen[AuslassungRegel], 1);
     EXPECT_EQ(e.Ausgelassen[AuslassungAbgesagt], 1);
     EXPECT_EQ(e.Gekuerzt, 1);
@@ -244,7 +251,7 @@ TEST_F(ICal, DamagedFilesInsertNothingAndSkippedEventsAreReported) {
     EXPECT_EQ(liste.Anzahl(), 1);
     EXPECT_EQ(host.messages.back().text,
               "1 Termine gelesen.\n2 Termine ohne g\xFCltigen Beginn ausgelassen.\n"
-              "1 Termine au\xDF" "erhalb der Jahre 1800 bis 3999 ausgelassen.\n"
+              "2 Termine au\xDF" "erhalb der Jahre 1800 bis 3999 ausgelassen.\n"
               "1 Termine mit unbekannter Wiederholungsregel ausgelassen.\n1 abgesagte Termine ausgelassen.\n"
               "1 Kurztexte auf 49 Zeichen gek\xFCrzt.");
 }
