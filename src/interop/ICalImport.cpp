@@ -218,7 +218,7 @@ bool Leser::VorEnde(const Zeitpunkt& wand, const void* kontext) {
     const Ereignis& ev = *l.aktuell_;
     const Wiederholungsregel& r = *l.regel_;
     if (r.Bis.NurDatum) return DatumKey(wand) <= DatumKey(r.Bis.Wert);
-    const Zeitpunkt lokal = l.Lokal(ICalZeit{wand, false, false}, ev.StartZone);
+    const Zeitpunkt lokal = l.Lokal(ICalZeit{wand, false, ev.Start.Utc}, ev.StartZone);
     return !(l.Lokal(r.Bis, ev.StartZone) < lokal);
 }
 
@@ -273,11 +273,11 @@ void Leser::Verarbeite(const Ereignis& ev) {
                                   : ev.AlarmMinuten + (ev.AlarmAmEnde && dauer > 0 ? dauer : 0);
 
     const Termin vorlage = Vorlage(ev);
-    uint16_t id = 0;
-    if (jaehrlich || wand.size() > 1) id = naechsteId_++;
+    uint16_t id = 0;  // once the numbers run out, further series import as single records
+    if (jaehrlich || wand.size() > 1) id = naechsteId_ ? naechsteId_++ : 0;
     else if (!ev.Verwandt.empty()) {
         auto g = gruppen_.emplace(ev.Verwandt, naechsteId_);
-        if (g.second) ++naechsteId_;
+        if (g.second && naechsteId_) ++naechsteId_;
         id = g.first->second;
     }
     bool ausserhalb = false;

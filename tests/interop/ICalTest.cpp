@@ -195,6 +195,7 @@ TEST_F(ICal, RulesExpandToTheRightDays) {
         {"20240229T080000", "FREQ=YEARLY;COUNT=2", {"2024-02-29 08:00", "2028-02-29 08:00"}},
         {"20250510T080000", "FREQ=YEARLY;BYMONTH=5;BYDAY=2SU;COUNT=2", {"2025-05-10 08:00", "2025-05-11 08:00"}},
         {"20250101T080000", "FREQ=YEARLY;INTERVAL=1000;UNTIL=99991231T235959Z", {"2025-01-01 08:00", "3025-01-01 08:00"}},
+        {"20250101T080000Z", "FREQ=DAILY;UNTIL=20250102T073000Z", {"2025-01-01 09:00"}},  // both in UTC
     };
     for (const auto& f : faelle) {
         const ICalErgebnis e = Lies(Kalender(std::string("BEGIN:VEVENT\r\nDTSTART:") + f.start + "\r\nRRULE:" + f.regel +
