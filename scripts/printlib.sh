@@ -1,10 +1,10 @@
-# Test printer for the Wine print tests, sourced by run-tests.sh: a CUPS queue "OrdivoTest"
-# that writes PDFs (cups-pdf) into build/print-out, on an A4 page with unprintable borders
+# Test printer for the Wine print tests, sourced by run-tests.sh: a CUPS queue of this run
+# ("OrdivoTest" and the shell's pid, so parallel runs keep their own) that writes PDFs (cups-pdf) into build/print-out, on an A4 page with unprintable borders
 # so that the print dialog has real minimum margins.
 # cupsd is started here unless one already runs, and only the one started here is stopped.
 
 ORDIVO_CUPSD_PID=""
-ORDIVO_PRINT_QUEUE=OrdivoTest
+ORDIVO_PRINT_QUEUE=OrdivoTest$$
 
 # lpstat -r exits 0 either way; only its text tells.
 cups_up() { LC_ALL=C lpstat -r 2>/dev/null | grep -q "scheduler is running"; }
