@@ -50,17 +50,20 @@ long PeakRssKiB() {
     return u.ru_maxrss;
 }
 
-// n appointments from 1995 on, about 28 a day at n = 100,000, in start order; every 20th a
-// yearly master; texts of several lengths, every 50th with a long description.
-void Fuelle(ClsListe& liste, int n) {
+constexpr uint32_t ZehnJahre = 10 * 525949;  // minutes
+const uint32_t Anfang = ToMinutes(MachZeitpunkt(1995, 1, 1, 7, 0));
+
+// n appointments from 1995 on, one every `schritt` minutes (by default ten years' worth,
+// about 28 a day at n = 100,000), in start order; every 20th a yearly master; texts of
+// several lengths, every 50th with a long description.
+void Fuelle(ClsListe& liste, int n, uint32_t schritt = 0) {
     liste.Leeren();
     liste.Reserviere(n + JahresKopienAnzahl * (n / JaehrlichJeder) + 51);
     liste.Laedt = true;
-    const uint32_t anfang = ToMinutes(MachZeitpunkt(1995, 1, 1, 7, 0));
-    const uint32_t schritt = uint32_t(int64_t(10) * 525949 / n);
+    if (schritt == 0) schritt = ZehnJahre / uint32_t(n);
     for (int i = 0; i < n; ++i) {
         Termin t;
-        t.Start = FromMinutes(anfang + uint32_t(i) * schritt);
+        t.Start = FromMinutes(Anfang + uint32_t(i) * schritt);
         t.Ende = t.Start;
         t.Ende.Stunde = int8_t(std::min(23, t.Start.Stunde + 1));
         t.SetzePrioritaet(i % 4);
@@ -144,16 +147,19 @@ public:
     void FloodFill(int, int, Rgb, Rgb) override {}
 };
 
-// Best time of painting the month view of the middle month of a list of n appointments.
+// Best time of painting the month of the middle appointment of a list of n appointments, as
+// densely packed as the 100,000 of the large calendar: both months show full cells, so the
+// two figures differ only by the size of the collection the walk runs through.
 double MonatMalen(int n) {
     Dokument doc;
-    Fuelle(doc.Liste, n);
+    const uint32_t schritt = ZehnJahre / Termine;
+    Fuelle(doc.Liste, n, schritt);
     ErzeugeJahresKopien(doc.Liste);
     Feiertage feiertage;
     Settings settings;
     settings.Mode = ViewMode::Month;
     ViewState view;
-    const Zeitpunkt mitte = doc.Liste.Satz(doc.Liste.Anzahl() / 2).Start;
+    const Zeitpunkt mitte = FromMinutes(Anfang + uint32_t(n / 2) * schritt);
     view.Selected = SelectedDate{mitte.Jahr, mitte.Monat, 15};
     PaintContext ctx{doc.Liste, feiertage, settings, view};
     LeereLeinwand leinwand;

@@ -154,11 +154,23 @@ bool ClsListe::Anhaengen(Termin t) {
     return true;
 }
 
+bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
+    std::vector<NeuerSatz> starts;
+    try {
+        starts.reserve(neue.size());
+        for (const Termin& t : neue) starts.push_back({t.Start, t.Hat(FlagOhneEnde)});
+    } catch (const std::bad_alloc&) {
+        Speichermangel();
+        return false;
+    }
+    return EinfuegenErzeugt(starts, [&neue](int j, Termin& ziel) { ziel = std::move(neue[size_t(j)]); });
+}
+
 // Within one start time, inserting one by one puts each record in front, or second when the
 // front record has FlagOhneEnde and the new one has not. Only the front can change, and every
 // other placement is a push to the front of the rest: so a group ends up as
 // [front, records pushed to the rest in reverse order, the old group after its front].
-bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
+bool ClsListe::EinfuegenErzeugt(const std::vector<NeuerSatz>& neue, const std::function<void(int, Termin&)>& mach) {
     if (neue.empty()) return true;
     const int n = Anzahl(), m = int(neue.size());
     std::vector<int> reihenfolge;  // indices < n: existing records, >= n: neue[i - n]
@@ -183,9 +195,9 @@ bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
             zumRest.clear();
             for (; j < neueSortiert.size() && neuKey[size_t(neueSortiert[j])] == key; ++j) {
                 const int k = neueSortiert[j];
-                const bool vorneOhneEnde = vorne >= 0 &&
-                    (vorne < n ? saetze_[size_t(vorne)] : neue[size_t(vorne - n)]).Hat(FlagOhneEnde);
-                if (vorneOhneEnde && !neue[size_t(k)].Hat(FlagOhneEnde)) {
+                const bool vorneOhneEnde =
+                    vorne >= 0 && (vorne < n ? saetze_[size_t(vorne)].Hat(FlagOhneEnde) : neue[size_t(vorne - n)].OhneEnde);
+                if (vorneOhneEnde && !neue[size_t(k)].OhneEnde) {
                     zumRest.push_back(n + k);
                 } else {
                     if (vorne >= 0) zumRest.push_back(vorne);
@@ -202,15 +214,19 @@ bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
         return false;
     }
     const int kapazitaet = KapazitaetFuer(n + m);
-    std::vector<Termin> neuerBlock;
-    if (!Vorhalten(neuerBlock, size_t(kapazitaet), saetze_.capacity())) {
+    if (!Vorhalten(saetze_, size_t(kapazitaet), saetze_.capacity())) {
         Speichermangel();
         return false;
     }
     kapazitaet_ = kapazitaet;
-    for (int idx : reihenfolge)
-        neuerBlock.push_back(std::move(idx < n ? saetze_[size_t(idx)] : neue[size_t(idx - n)]));
-    saetze_.swap(neuerBlock);
+    // Merged in place from the back: the existing records keep their order, so each moves to
+    // its own slot or a later one, and no slot is written before its record has left it.
+    saetze_.resize(size_t(n + m));
+    for (int k = n + m - 1; k >= 0; --k) {
+        const int idx = reihenfolge[size_t(k)];
+        if (idx >= n) mach(idx - n, saetze_[size_t(k)]);
+        else if (idx != k) saetze_[size_t(k)] = std::move(saetze_[size_t(idx)]);
+    }
     Geaendert = true;
     Melde();
     return true;

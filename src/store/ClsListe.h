@@ -4,6 +4,7 @@
 #pragma once
 #include "store/Termin.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,13 @@ public:
     bool Einfuegen(const Termin& t);
     // Inserts all records with the result of Einfuegen one by one in the given order.
     bool EinfuegenMehrere(std::vector<Termin> neue);
+    // The same for records known until then by start and FlagOhneEnde only: once room is
+    // made, mach(j, slot) builds new record j in its final slot. mach must not throw.
+    struct NeuerSatz {
+        Zeitpunkt Start;
+        bool OhneEnde;
+    };
+    bool EinfuegenErzeugt(const std::vector<NeuerSatz>& neue, const std::function<void(int, Termin&)>& mach);
     // Load path: appends a record read in file order (an out-of-order one is sorted in);
     // no change notice, Geaendert untouched.
     bool Anhaengen(Termin t);

@@ -45,6 +45,23 @@ bool DateiLeser::Fuelle() {
     return n > 0;
 }
 
+// Moves the unread rest to the front and reads on behind it, the buffer growing for a
+// piece larger than itself.
+const char* DateiLeser::NimmNachgefuellt(size_t n) {
+    if (!datei_ || n > Rest()) return nullptr;
+    const size_t rest = puffer_.size() - pufferPos_;
+    if (rest > 0) std::memmove(puffer_.data(), puffer_.data() + pufferPos_, rest);
+    pufferPos_ = 0;
+    try {
+        puffer_.resize(std::max(PufferGroesse, n));
+    } catch (...) {
+        puffer_.resize(rest);
+        return nullptr;
+    }
+    puffer_.resize(rest + std::fread(puffer_.data() + rest, 1, puffer_.size() - rest, datei_));
+    return puffer_.size() < n ? nullptr : Nimm(n);
+}
+
 size_t DateiLeser::Lies(void* ziel, size_t n) {
     char* z = static_cast<char*>(ziel);
     size_t gelesen = 0;

@@ -23,11 +23,21 @@ public:
     // Copies up to n bytes; returns how many there were.
     size_t Lies(void* ziel, size_t n);
     bool LiesGanz(void* ziel, size_t n) { return Lies(ziel, n) == n; }
+    // The next n bytes in one piece, valid until the next read or skip; null, with nothing
+    // consumed, when fewer are left.
+    const char* Nimm(size_t n) {
+        if (puffer_.size() - pufferPos_ < n) return NimmNachgefuellt(n);
+        const char* p = puffer_.data() + pufferPos_;
+        pufferPos_ += n;
+        position_ += n;
+        return p;
+    }
     bool Ueberspringe(uint64_t n);  // false when fewer bytes are left
     uint64_t Rest() const { return groesse_ - position_; }
 
 private:
     bool Fuelle();
+    const char* NimmNachgefuellt(size_t n);
 
     std::FILE* datei_ = nullptr;
     std::vector<char> puffer_;

@@ -40,13 +40,31 @@ void SetzeU16(std::string& bytes, size_t offset, uint16_t wert) {
 uint16_t U16(const unsigned char* p) { return uint16_t(p[0] | (p[1] << 8)); }
 uint32_t U32(const unsigned char* p) { return uint32_t(U16(p)) | (uint32_t(U16(p + 2)) << 16); }
 
-void Text(std::string& satz, const std::string& text, size_t laenge) {
+void Text(std::string& satz, std::string_view text, size_t laenge) {
     const size_t n = text.size() < laenge ? text.size() : laenge;
-    satz.append(text, 0, n);
+    satz.append(text.data(), n);
     satz.append(laenge - n, ' ');
 }
 
+size_t OhneBlanksAmEnde(const char* f, size_t n) {
+    constexpr uint64_t Blanks = 0x2020202020202020u;
+    uint64_t wort;
+    while (n >= sizeof wort && (std::memcpy(&wort, f + n - sizeof wort, sizeof wort), wort == Blanks)) n -= sizeof wort;
+    while (n > 0 && f[n - 1] == ' ') --n;
+    return n;
+}
+
 void Zahl(std::string& satz, long wert, int laenge) {
+    // What every valid record holds: digits only, written from the back.
+    if (wert >= 0 && laenge > 0 && laenge < 19) {
+        char ziffern[19];
+        long rest = wert;
+        for (int i = laenge - 1; i >= 0; --i, rest /= 10) ziffern[i] = char('0' + rest % 10);
+        if (rest == 0) {
+            satz.append(ziffern, size_t(laenge));
+            return;
+        }
+    }
     char puffer[32];
     std::snprintf(puffer, sizeof puffer, "%0*ld", laenge, wert);
     puffer[laenge] = '\0';
@@ -55,14 +73,8 @@ void Zahl(std::string& satz, long wert, int laenge) {
 
 }  // namespace Dbase
 
-bool FeldLeser::Lies(char* ziel, size_t n) {
-    if (ok_ && !datei_.LiesGanz(ziel, n)) ok_ = false;
-    return ok_;
-}
-
-long FeldLeser::Zahl(int laenge) {
-    char f[32];
-    if (laenge <= 0 || laenge >= int(sizeof f) || !Lies(f, size_t(laenge))) return ok_ = false, 0;
+// The general form, for a field that is not all digits.
+long FeldZeiger::ZahlMitZeichen(const char* f, int laenge) {
     int i = 0;
     while (i < laenge && f[i] == ' ') ++i;
     const bool minus = i < laenge && f[i] == '-';
@@ -73,21 +85,4 @@ long FeldLeser::Zahl(int laenge) {
     while (i < laenge && f[i] == ' ') ++i;
     if (i < laenge || (ziffern == 0 && minus)) return ok_ = false, 0;
     return minus ? -wert : wert;
-}
-
-std::string FeldLeser::Text(size_t laenge) {
-    std::string t(laenge, ' ');
-    if (!Lies(&t[0], laenge)) return std::string();
-    const size_t ende = t.find_last_not_of(' ');
-    t.resize(ende == std::string::npos ? 0 : ende + 1);
-    return t;
-}
-
-uint16_t FeldLeser::Binaer16() {
-    unsigned char b[2];
-    return Lies(reinterpret_cast<char*>(b), 2) ? Dbase::U16(b) : 0;
-}
-
-void FeldLeser::Ueberspringe(size_t laenge) {
-    if (ok_ && !datei_.Ueberspringe(laenge)) ok_ = false;
 }

@@ -8,8 +8,8 @@ namespace {
 bool IstMasterOhneId(const Termin& t) { return t.IstJahresMaster() && t.Id == 0; }
 }  // namespace
 
-Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie) {
-    Termin t = master;
+TerminKopf JahrWeiter(const TerminKopf& master, int jahre, bool alsKopie) {
+    TerminKopf t = master;
     t.Ende.Jahr = 1;
     t.Ende.Monat = 0;
     t.Ende.Tag = 0;
@@ -22,6 +22,13 @@ Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie) {
     return t;
 }
 
+Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie) {
+    Termin t;
+    static_cast<TerminKopf&>(t) = JahrWeiter(static_cast<const TerminKopf&>(master), jahre, alsKopie);
+    t.Beschr = master.Beschr;
+    return t;
+}
+
 std::vector<Termin> ErzeugeKopien(const Termin& master) {
     std::vector<Termin> kopien;
     kopien.reserve(JahresKopienAnzahl);
@@ -29,30 +36,48 @@ std::vector<Termin> ErzeugeKopien(const Termin& master) {
     return kopien;
 }
 
-// Masters without number get theirs only once the copies are in, so a failure changes nothing.
+// The copies are built in their final slots from the masters' fixed fields and texts taken
+// beforehand, so everything that can fail happens before the list changes. Masters without
+// number get theirs only once the copies are in.
 bool ErzeugeJahresKopien(ClsListe& liste) {
-    std::vector<Termin> kopien;
+    std::vector<TerminKopf> master;  // copy j is copy j % 19 + 1 of master j / 19
+    std::vector<int> textAb;         // per master: its copies' texts from texte[textAb], or -1
+    std::vector<std::string> texte;
+    std::vector<ClsListe::NeuerSatz> neue;
     std::vector<uint16_t> ids;
     try {
-        int ohneId = 0, master = 0;
+        int ohneId = 0, anzahl = 0;
         for (int i = 0; i < liste.Anzahl(); ++i) {
             ohneId += IstMasterOhneId(liste.Satz(i));
-            master += liste.Satz(i).IstJahresMaster();
+            anzahl += liste.Satz(i).IstJahresMaster();
         }
         ids = liste.FreieIds(ohneId);
-        kopien.reserve(size_t(master) * JahresKopienAnzahl);
+        master.reserve(size_t(anzahl));
+        textAb.reserve(size_t(anzahl));
+        neue.reserve(size_t(anzahl) * JahresKopienAnzahl);
         size_t naechsteId = 0;
         for (int i = 0; i < liste.Anzahl(); ++i) {
-            Termin master = liste.Satz(i);
-            if (!master.IstJahresMaster()) continue;
-            if (master.Id == 0 && naechsteId < ids.size()) master.Id = ids[naechsteId++];
-            for (Termin& k : ErzeugeKopien(master)) kopien.push_back(std::move(k));
+            const Termin& m = liste.Satz(i);
+            if (!m.IstJahresMaster()) continue;
+            master.push_back(m);
+            if (m.Id == 0 && naechsteId < ids.size()) master.back().Id = ids[naechsteId++];
+            textAb.push_back(m.Beschr.empty() ? -1 : int(texte.size()));
+            if (!m.Beschr.empty()) texte.insert(texte.end(), JahresKopienAnzahl, m.Beschr);
+            for (int k = 1; k <= JahresKopienAnzahl; ++k)
+                neue.push_back({JahrWeiter(master.back(), k, true).Start, m.Hat(FlagOhneEnde)});
         }
     } catch (const std::bad_alloc&) {
         Speichermangel();
         return false;
     }
-    if (!liste.EinfuegenMehrere(std::move(kopien))) return false;
+    const bool eingefuegt = liste.EinfuegenErzeugt(neue, [&](int j, Termin& ziel) {
+        const size_t q = size_t(j / JahresKopienAnzahl);
+        const int k = j % JahresKopienAnzahl;
+        static_cast<TerminKopf&>(ziel) = JahrWeiter(master[q], k + 1, true);
+        if (textAb[q] >= 0) ziel.Beschr = std::move(texte[size_t(textAb[q] + k)]);
+        else ziel.Beschr.clear();
+    });
+    if (!eingefuegt) return false;
     // The merge keeps the masters' order, so they meet their numbers in the same sequence.
     size_t naechsteId = 0;
     for (int i = 0; i < liste.Anzahl() && naechsteId < ids.size(); ++i)

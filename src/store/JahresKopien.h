@@ -11,6 +11,7 @@ constexpr int JahresKopienAnzahl = 19;
 // Start and a set warning `jahre` years later, VorwarnBasis := that warning, not done.
 // With alsKopie the result is marked FlagJahresKopie.
 Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie);
+TerminKopf JahrWeiter(const TerminKopf& master, int jahre, bool alsKopie);  // the fixed fields only
 
 // The 19 copies of one master, in the order they are made.
 std::vector<Termin> ErzeugeKopien(const Termin& master);

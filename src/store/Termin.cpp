@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-void Termin::SetzeKurzbeschr(const std::string& text) {
+void Termin::SetzeKurzbeschr(std::string_view text) {
     const size_t n = std::min(text.size(), sizeof(Kurzbeschr) - 1);
     std::memset(Kurzbeschr, 0, sizeof(Kurzbeschr));
     std::memcpy(Kurzbeschr, text.data(), n);

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 enum TerminFlag : uint16_t {
     FlagOhneZeit = 0x0001,        // no time of day; the end counts as 23:59
@@ -29,7 +31,9 @@ constexpr int KurzbeschrLaenge = 50, BeschrLaenge = 175;
 static_assert(Beschr + BeschrLaenge == Groesse, "the record image fills 256 bytes");
 }  // namespace TerminBild
 
-struct Termin {
+// The fixed-size fields, trivially copyable: moving a record through the collection copies
+// them as one block instead of field by field.
+struct TerminKopf {
     Zeitpunkt Start;
     Zeitpunkt Ende;          // start date with the end time (the overlap check compares the
                              // whole value); yearly records hold the step 1-0-0 as date
@@ -39,6 +43,10 @@ struct Termin {
     uint16_t Flags = 0;
     char Kurzbeschr[TerminBild::KurzbeschrLaenge] = {};  // at most 49 characters and a zero
     uint16_t AdrId = 0;
+};
+static_assert(std::is_trivially_copyable_v<TerminKopf>, "the fixed fields copy as one block");
+
+struct Termin : TerminKopf {
     std::string Beschr;      // long description of any length
 
     bool Hat(uint16_t flag) const { return (Flags & flag) != 0; }
@@ -52,7 +60,7 @@ struct Termin {
     int Blocks() const {
         return Beschr.size() < size_t(TerminBild::BeschrLaenge) ? 0 : int((Beschr.size() + 1 + 255) / 256);
     }
-    void SetzeKurzbeschr(const std::string& text);  // cut to 49 characters
+    void SetzeKurzbeschr(std::string_view text);  // cut to 49 characters
 
     // The end moment: Start's date with Ende's time, or 23:59 without time or end.
     Zeitpunkt EndeAmStarttag() const;

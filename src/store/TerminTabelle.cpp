@@ -15,9 +15,24 @@ void SchreibeZeit(std::string& satz, const Zeitpunkt& z) {
     Dbase::Zahl(satz, z.Minute, 2);
 }
 
-Zeitpunkt LiesZeit(FeldLeser& f) {
-    const long jahr = f.Zahl(4), monat = f.Zahl(2), tag = f.Zahl(2), stunde = f.Zahl(2), minute = f.Zahl(2);
-    return MachZeitpunkt(int(jahr), int(monat), int(tag), int(stunde), int(minute));
+// Straight into the record's field: a packed value returned through the stack stalls.
+void LiesZeit(FeldZeiger& f, Zeitpunkt& z) {
+    long jahr, monat, tag, stunde, minute;
+    if (const char* d = f.Ziffern(ZeitLaenge)) {  // the usual case: twelve digits
+        const auto ziffer = [d](int i) { return long(d[i] - '0'); };
+        jahr = ziffer(0) * 1000 + ziffer(1) * 100 + ziffer(2) * 10 + ziffer(3);
+        monat = ziffer(4) * 10 + ziffer(5);
+        tag = ziffer(6) * 10 + ziffer(7);
+        stunde = ziffer(8) * 10 + ziffer(9);
+        minute = ziffer(10) * 10 + ziffer(11);
+    } else {
+        jahr = f.Zahl(4), monat = f.Zahl(2), tag = f.Zahl(2), stunde = f.Zahl(2), minute = f.Zahl(2);
+    }
+    z.Jahr = int16_t(jahr);
+    z.Monat = int8_t(monat);
+    z.Tag = int8_t(tag);
+    z.Stunde = int8_t(stunde);
+    z.Minute = int8_t(minute);
 }
 
 // -1 -> 0 in `wert`; true when it was -1.
@@ -40,7 +55,7 @@ bool Plausibel(const Termin& t) {
 }
 
 // A 5-digit unsigned column; values beyond 16 bits mark the record as damaged.
-bool Zahl16(FeldLeser& f, uint16_t& ziel) {
+bool Zahl16(FeldZeiger& f, uint16_t& ziel) {
     const long wert = f.Zahl(5);
     ziel = uint16_t(wert);
     return wert >= 0 && wert <= 0xFFFF;
@@ -49,12 +64,13 @@ bool Zahl16(FeldLeser& f, uint16_t& ziel) {
 
 void SchreibeTerminSatz(std::string& satz, const Termin& t, bool alsExport) {
     using namespace TerminTabelle;
-    const std::string kurz(t.Kurzbeschr);
+    const std::string_view kurz(t.Kurzbeschr);
     const int blocks = t.Blocks();
     satz += Dbase::NichtGeloescht;
     SchreibeZeit(satz, t.Start);
     SchreibeZeit(satz, t.Ende);
-    Dbase::Text(satz, alsExport ? ZuOem(kurz) : kurz, size_t(Spalte[KurzSpalte].Laenge));
+    if (alsExport) Dbase::Text(satz, ZuOem(std::string(kurz)), size_t(Spalte[KurzSpalte].Laenge));
+    else Dbase::Text(satz, kurz, size_t(Spalte[KurzSpalte].Laenge));
     Dbase::Zahl(satz, t.AdrId, 5);
     Dbase::Zahl(satz, blocks, 3);
     if (!alsExport && blocks >= 1)
@@ -103,17 +119,22 @@ int SatzLaenge(const TerminLayout& l) {
     return n;
 }
 
-bool LiesTerminSatz(FeldLeser& f, const TerminLayout& l, uint64_t rest, Termin& t) {
+// Three pieces: up to BLOCKS, the description, and the rest.
+bool LiesTerminSatz(FeldLeser& datei, const TerminLayout& l, uint64_t rest, Termin& t) {
     using F = TerminLayout::Feld;
+    const int vorne = 1 + ZeitLaenge + (l.Ende == F::Fehlt ? 0 : ZeitLaenge) + l.Kurz + (l.AdrIdBlocks ? 5 + 3 : 0);
+    const char* stueck = datei.Stueck(size_t(vorne));
+    if (!stueck) return false;
+    FeldZeiger f(stueck);
     uint16_t gesammelt = 0;
     bool ok = true;
     f.Ueberspringe(1);
-    t.Start = LiesZeit(f);
+    LiesZeit(f, t.Start);
     if (l.StartMinusEins && (MinusEins(t.Start.Stunde) | MinusEins(t.Start.Minute))) gesammelt |= FlagOhneZeit;
     if (l.Ende == F::Fehlt) {
         t.Ende = t.Start;
     } else {
-        t.Ende = LiesZeit(f);
+        LiesZeit(f, t.Ende);
         if (l.Ende == F::MinusEins && (MinusEins(t.Ende.Stunde) | MinusEins(t.Ende.Minute))) gesammelt |= FlagOhneEnde;
     }
     t.SetzeKurzbeschr(f.Text(size_t(l.Kurz)));
@@ -122,24 +143,31 @@ bool LiesTerminSatz(FeldLeser& f, const TerminLayout& l, uint64_t rest, Termin& 
         ok &= Zahl16(f, t.AdrId);
         blocks = int(f.Zahl(3));
     }
+    ok &= f.Ok();
     if (blocks < 0 || uint64_t(blocks) * TerminTabelle::BlockGroesse > rest) return false;
-    t.Beschr = f.Text(blocks >= 1 ? size_t(blocks) * TerminTabelle::BlockGroesse : size_t(l.Beschr));
-    if (blocks == 0 && t.Beschr.size() > BeschrMax) t.Beschr.resize(BeschrMax);
-    f.Ueberspringe(size_t(l.NachBeschr));
+
+    const size_t beschrLaenge = blocks >= 1 ? size_t(blocks) * TerminTabelle::BlockGroesse : size_t(l.Beschr);
+    if (!(stueck = datei.Stueck(beschrLaenge))) return false;
+    const std::string_view beschr = FeldZeiger(stueck).Text(beschrLaenge);
+    t.Beschr.assign(blocks == 0 ? beschr.substr(0, BeschrMax) : beschr);
+
+    if (!(stueck = datei.Stueck(size_t(SatzLaenge(l) - vorne - l.Beschr)))) return false;
+    FeldZeiger h(stueck);
+    h.Ueberspringe(size_t(l.NachBeschr));
     if (l.Vorwarnung == F::Uebersprungen) {
-        f.Ueberspringe(2);
+        h.Ueberspringe(2);
         gesammelt |= FlagOhneVorwarnung;
     } else {
-        t.Vorwarnung = LiesZeit(f);
+        LiesZeit(h, t.Vorwarnung);
         if (l.Vorwarnung == F::MinusEins && MinusEins(t.Vorwarnung.Stunde)) gesammelt |= FlagOhneVorwarnung;
     }
     // A converted record without a warning never fires one.
     if (gesammelt & FlagOhneVorwarnung) t.Vorwarnung.Jahr = 0;
-    if (l.Basis) t.VorwarnBasis = LiesZeit(f);
-    if (l.Id == F::Text) ok &= Zahl16(f, t.Id);
-    else t.Id = f.Binaer16();
-    if (l.Flags == F::Text) ok &= Zahl16(f, t.Flags);
-    else if (l.Flags != F::Fehlt) t.Flags = f.Binaer16();
+    if (l.Basis) LiesZeit(h, t.VorwarnBasis);
+    if (l.Id == F::Text) ok &= Zahl16(h, t.Id);
+    else t.Id = h.Binaer16();
+    if (l.Flags == F::Text) ok &= Zahl16(h, t.Flags);
+    else if (l.Flags != F::Fehlt) t.Flags = h.Binaer16();
     if (l.Flags == F::Fehlt || l.Flags == F::BinaerErsetzt) t.Flags = gesammelt;
-    return ok && f.Ok() && Plausibel(t);
+    return ok && h.Ok() && Plausibel(t);
 }

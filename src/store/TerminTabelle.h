@@ -56,4 +56,4 @@ TerminLayout LayoutFuer(int version);
 int SatzLaenge(const TerminLayout& l);
 // Reads one record; false when it is short, malformed or out of range. `rest` is the
 // number of bytes left in the file, to refuse a long text that is not there.
-bool LiesTerminSatz(FeldLeser& f, const TerminLayout& l, uint64_t rest, Termin& t);
+bool LiesTerminSatz(FeldLeser& datei, const TerminLayout& l, uint64_t rest, Termin& t);

@@ -42,21 +42,6 @@ int64_t MinutenDesTages(const Zeitpunkt& z) {
 }
 }  // namespace
 
-Zeitpunkt MachZeitpunkt(int jahr, int monat, int tag, int stunde, int minute) {
-    Zeitpunkt z;
-    z.Jahr = int16_t(jahr);
-    z.Monat = int8_t(monat);
-    z.Tag = int8_t(tag);
-    z.Stunde = int8_t(stunde);
-    z.Minute = int8_t(minute);
-    return z;
-}
-
-int CompareZeitpunkt(const Zeitpunkt& a, const Zeitpunkt& b) {
-    const int64_t ka = SortKey(a), kb = SortKey(b);
-    return ka < kb ? -1 : ka > kb ? 1 : 0;
-}
-
 bool IstSchaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
 
 int TageImMonat(int jahr, int monat) {

@@ -15,15 +15,17 @@ struct Zeitpunkt {
 static_assert(sizeof(Zeitpunkt) == 6, "Zeitpunkt is a packed 6-byte record field");
 
 // Builds a value from plain ints (narrowed to the field types).
-Zeitpunkt MachZeitpunkt(int jahr, int monat, int tag, int stunde = 0, int minute = 0);
+inline Zeitpunkt MachZeitpunkt(int jahr, int monat, int tag, int stunde = 0, int minute = 0) {
+    Zeitpunkt z;
+    z.Jahr = int16_t(jahr);
+    z.Monat = int8_t(monat);
+    z.Tag = int8_t(tag);
+    z.Stunde = int8_t(stunde);
+    z.Minute = int8_t(minute);
+    return z;
+}
 
-// -1, 0, +1: Jahr, Monat, Tag, Stunde, Minute compared as signed numbers.
-int CompareZeitpunkt(const Zeitpunkt& a, const Zeitpunkt& b);
-inline bool operator==(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) == 0; }
-inline bool operator!=(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) != 0; }
-inline bool operator<(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) < 0; }
-
-// Same order as CompareZeitpunkt, as one integer (for sorting and searching).
+// The order of CompareZeitpunkt below as one integer (for sorting and searching).
 // Each signed 8-bit field spans less than its factor, so the weighted sum keeps the order.
 inline int64_t DatumKey(const Zeitpunkt& z) {
     return int64_t(z.Jahr) * 65536 + int64_t(z.Monat) * 256 + z.Tag;
@@ -31,6 +33,15 @@ inline int64_t DatumKey(const Zeitpunkt& z) {
 inline int64_t SortKey(const Zeitpunkt& z) {
     return DatumKey(z) * 65536 + int64_t(z.Stunde) * 256 + z.Minute;
 }
+
+// -1, 0, +1: Jahr, Monat, Tag, Stunde, Minute compared as signed numbers.
+inline int CompareZeitpunkt(const Zeitpunkt& a, const Zeitpunkt& b) {
+    const int64_t ka = SortKey(a), kb = SortKey(b);
+    return ka < kb ? -1 : ka > kb ? 1 : 0;
+}
+inline bool operator==(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) == 0; }
+inline bool operator!=(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) != 0; }
+inline bool operator<(const Zeitpunkt& a, const Zeitpunkt& b) { return CompareZeitpunkt(a, b) < 0; }
 
 bool IstSchaltjahr(int jahr);  // Gregorian; year 0 is a leap year
 int TageImMonat(int jahr, int monat);  // 0 for a month outside 1-12
