@@ -148,9 +148,10 @@ bool ClsListe::Einfuegen(const Termin& t) {
 }
 
 bool ClsListe::Anhaengen(Termin t) {
-    if (!Platz(Anzahl() + 1)) return false;
-    const bool inReihe = saetze_.empty() || SortKey(saetze_.back().Start) <= SortKey(t.Start);
-    saetze_.insert(inReihe ? saetze_.end() : saetze_.begin() + EinfuegePosition(t), std::move(t));
+    const bool vorgehalten = Anzahl() + 1 <= kapazitaet_ - 1 && saetze_.size() < saetze_.capacity();
+    if (!vorgehalten && !Platz(Anzahl() + 1)) return false;
+    if (saetze_.empty() || SortKey(saetze_.back().Start) <= SortKey(t.Start)) saetze_.push_back(std::move(t));
+    else saetze_.insert(saetze_.begin() + EinfuegePosition(t), std::move(t));
     return true;
 }
 

@@ -46,26 +46,21 @@ bool ErzeugeJahresKopien(ClsListe& liste) {
     std::vector<ClsListe::NeuerSatz> neue;
     std::vector<uint16_t> ids;
     try {
-        int ohneId = 0, anzahl = 0;
-        for (int i = 0; i < liste.Anzahl(); ++i) {
-            ohneId += IstMasterOhneId(liste.Satz(i));
-            anzahl += liste.Satz(i).IstJahresMaster();
-        }
-        ids = liste.FreieIds(ohneId);
-        master.reserve(size_t(anzahl));
-        textAb.reserve(size_t(anzahl));
-        neue.reserve(size_t(anzahl) * JahresKopienAnzahl);
-        size_t naechsteId = 0;
+        int ohneId = 0;
         for (int i = 0; i < liste.Anzahl(); ++i) {
             const Termin& m = liste.Satz(i);
             if (!m.IstJahresMaster()) continue;
+            ohneId += m.Id == 0;
             master.push_back(m);
-            if (m.Id == 0 && naechsteId < ids.size()) master.back().Id = ids[naechsteId++];
             textAb.push_back(m.Beschr.empty() ? -1 : int(texte.size()));
             if (!m.Beschr.empty()) texte.insert(texte.end(), JahresKopienAnzahl, m.Beschr);
             for (int k = 1; k <= JahresKopienAnzahl; ++k)
                 neue.push_back({JahrWeiter(master.back(), k, true).Start, m.Hat(FlagOhneEnde)});
         }
+        if (ohneId > 0) ids = liste.FreieIds(ohneId);
+        size_t naechsteId = 0;
+        for (TerminKopf& m : master)
+            if (m.Id == 0 && naechsteId < ids.size()) m.Id = ids[naechsteId++];
     } catch (const std::bad_alloc&) {
         Speichermangel();
         return false;

@@ -272,16 +272,29 @@ TEST(ClsListe, BulkInsertEqualsSingleInsertsOnRandomData) {
     }
 }
 
-TEST_F(ListeTest, SucheTagStopsWhereTheWalkFromTheFrontStops) {
-    for (int tag : {3, 3, 5, 8}) liste.Einfuegen(MachTermin(2026, 12, tag, 9, 0, 10, 0));
-    for (int tag = 1; tag <= 9; ++tag) {
-        Termin probe;
-        probe.Start = MachZeitpunkt(2026, 12, tag);
-        liste.Erster();
-        while (liste.Hole(probe, true)) {}
-        const Termin* nachWalk = liste.Aktuell();
-        liste.SucheTag(probe.Start);
-        while (liste.Hole(probe, true)) {}
-        EXPECT_EQ(liste.Aktuell(), nachWalk) << tag;
+// The month paint finds its first day by halving, then each cell takes records with Hole until
+// its lines are full (one fetch more when it overflows): every record handed out and the
+// cursor after every day must be those of the walk from the first record.
+TEST_F(ListeTest, MonthWalkFromTheFoundFirstDayEqualsTheWalkFromTheFront) {
+    for (int tag : {28, 30}) liste.Einfuegen(MachTermin(2026, 11, tag, 9, 0, 10, 0));
+    for (int tag : {1, 3, 3, 3, 5, 8, 8, 31}) liste.Einfuegen(MachTermin(2026, 12, tag, 9, 0, 10, 0));
+    liste.Einfuegen(MachTermin(2027, 1, 1, 9, 0, 10, 0));
+    for (int abrufe : {1, 2, 3, 99}) {
+        std::vector<const Termin*> vonVorn, gesucht;
+        for (std::vector<const Termin*>* protokoll : {&vonVorn, &gesucht}) {
+            if (protokoll == &vonVorn) liste.Erster();
+            else liste.SucheTag(MachZeitpunkt(2026, 12, 1));
+            for (int tag = 1; tag <= 31; ++tag) {
+                Termin probe;
+                probe.Start = MachZeitpunkt(2026, 12, tag);
+                for (int n = 0; n < abrufe; ++n) {
+                    const Termin* p = liste.Hole(probe, true);
+                    if (!p) break;
+                    protokoll->push_back(p);
+                }
+                protokoll->push_back(liste.Aktuell());
+            }
+        }
+        EXPECT_EQ(gesucht, vonVorn) << abrufe;
     }
 }

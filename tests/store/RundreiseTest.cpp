@@ -258,6 +258,18 @@ protected:
 };
 }  // namespace
 
+// Larger than the reader's 256 KiB buffer: records and long texts straddle its refills.
+TEST_F(Rundreise, FileLargerThanTheReadBufferReadsBack) {
+    Zufall z(1206);
+    ASSERT_TRUE(AdrListe.Initialisieren());
+    for (int i = 0; i < 1500; ++i) ASSERT_TRUE(Liste.Einfuegen(ZufallsTermin(z, false, 0)));
+    const std::string pfad = dir.Datei("gross.odv");
+    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
+    const std::vector<std::string> vorher = Termine(Liste, false);
+    ASSERT_EQ(Lade(pfad, ""), Ladeausgang::Ok);
+    EXPECT_EQ(Termine(Liste, false), vorher);
+}
+
 TEST_F(Rundreise, RandomCollectionsReadBackRecordByRecord) {
     Zufall z(20261205);
     const bool dbf = DbfreadDa();
