@@ -18,7 +18,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
 #include <functional>
 #include <random>
@@ -196,18 +195,11 @@ int main() {
     std::printf("file: %d appointments (%d yearly), %d addresses, %zu bytes\n", Termine, Termine / JaehrlichJeder,
                 Adressen, bytes.size());
 
-    if (std::getenv("NUR_LADEN")) {  // TEMP
-        Dokument d;
-        double b = 1e300;
-        for (int i = 0; i < 60; ++i) { d.Dateiname = pfad; d.Liste.Leeren(); d.AdrListe.Leeren(); b = std::min(b, Best(1, [&] { d.Laden(); })); }
-        std::printf("load %.2f\n", b);
-        return 0;
-    }
     const double lesen = Best(5, [&] { LiesAlles(pfad); });
     const long rssVorher = PeakRssKiB();
     Dokument doc;
     double laden = 1e300, bytesJeTermin = 0;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 10; ++i) {
         doc.Dateiname = pfad;  // the load writes it in capitals, which Linux does not find again
         doc.Liste.Leeren();
         doc.AdrListe.Leeren();
@@ -219,8 +211,8 @@ int main() {
         }
         if (i == 0) bytesJeTermin = double(PeakRssKiB() - rssVorher) * 1024.0 / doc.Liste.Anzahl();
     }
-    const double speichern = Best(3, [&] { SchreibeDatei(doc, kopie, ModusKalender); });
-    const double schreiben = Best(3, [&] { SchreibAlles(kopie, bytes); });
+    const double speichern = Best(5, [&] { SchreibeDatei(doc, kopie, ModusKalender); });
+    const double schreiben = Best(5, [&] { SchreibAlles(kopie, bytes); });
 
     // Yearly copies against sorting as many records.
     ClsListe masterListe;
@@ -260,7 +252,7 @@ int main() {
     double libical = 0;
 #ifdef ORDIVO_LIBICAL
     const std::string ics = AlsIcs(doc.Liste);
-    libical = Best(3, [&] {
+    libical = Best(5, [&] {
         icalcomponent* c = icalparser_parse_string(ics.c_str());
         icalcomponent_free(c);
     });
