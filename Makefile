@@ -1,6 +1,7 @@
 # Ordivo: `make run` starts the planner under Wine, `make test` builds and runs every test,
-# `make bench` prints the performance figures of a large calendar.
-.PHONY: all bootstrap build test run bench clean
+# `make bench` prints the performance figures of a large calendar, `make fuzz` runs every
+# fuzz target for FUZZ_SECONDS (default 60).
+.PHONY: all bootstrap build test run bench fuzz clean
 
 all: build
 
@@ -18,6 +19,9 @@ run: build
 
 bench: bootstrap
 	@bash scripts/bench.sh
+
+fuzz: bootstrap
+	@bash scripts/fuzz.sh
 
 clean:
 	rm -rf build

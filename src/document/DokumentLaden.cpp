@@ -137,6 +137,9 @@ LeseErgebnis LiesTermine(ClsListe& liste, std::string& dateiname, DateiLeser& da
     for (uint32_t i = 0; i < anzahl; ++i) {
         Termin t;
         if (!LiesTerminSatz(feld, layout, datei.Rest(), t)) return LeseErgebnis::Beschaedigt;
+        // A stored record is never a generated copy: a copy's flag from a damaged file would
+        // grey it out and drop it at the next save.
+        t.Flags &= uint16_t(~FlagJahresKopie);
         if (!liste.Anhaengen(std::move(t))) return LeseErgebnis::Gemeldet;
     }
     char ende = 0;

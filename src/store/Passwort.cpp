@@ -16,7 +16,11 @@ PasswortFrage frage = Ablehnen;
 }  // namespace
 
 bool FragePasswort(const std::string& passwort) { return frage(passwort); }
-void SetzePasswortFrage(PasswortFrage f) { frage = f ? f : Ablehnen; }
+PasswortFrage SetzePasswortFrage(PasswortFrage f) {
+    const PasswortFrage vorher = frage;
+    frage = f ? f : Ablehnen;
+    return vorher;
+}
 
 void Verschluessele(const char* passwort, unsigned char ziel[PasswortBytes]) {
     std::memset(ziel, 0, PasswortBytes);

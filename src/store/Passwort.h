@@ -29,4 +29,4 @@ bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste);
 // then every protected file is refused.
 bool FragePasswort(const std::string& passwort);
 using PasswortFrage = bool (*)(const std::string& passwort);
-void SetzePasswortFrage(PasswortFrage frage);  // nullptr: refuse
+PasswortFrage SetzePasswortFrage(PasswortFrage frage);  // nullptr: refuse; returns the previous one
