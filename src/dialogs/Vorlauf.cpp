@@ -2,6 +2,7 @@
 #include "dialogs/Vorlauf.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 Vorlauf TeileMinuten(long minuten) { return Vorlauf{minuten / 1440, minuten % 1440 / 60, minuten % 60}; }
@@ -15,7 +16,9 @@ long Zahl(const std::string& text) {
 }  // namespace
 
 long VorlaufMinuten(const std::string& tage, const std::string& stunden, const std::string& minuten) {
-    return Zahl(tage) * 1440 + Zahl(stunden) * 60 + Zahl(minuten);
+    // Summed in 64 bits and capped to what Windows' 32-bit long holds (over 4000 years).
+    const int64_t summe = int64_t(Zahl(tage)) * 1440 + int64_t(Zahl(stunden)) * 60 + Zahl(minuten);
+    return long(std::min<int64_t>(summe, INT32_MAX));
 }
 
 Zeitpunkt WarnungVor(const Zeitpunkt& start, long minuten) {

@@ -10,7 +10,8 @@ struct Vorlauf {
 };
 
 Vorlauf TeileMinuten(long minuten);  // minuten >= 0
-// Whole numbers from the three fields (a text without digits counts 0, negative ones too).
+// Whole numbers from the three fields (a text without digits counts 0, negative ones too);
+// the sum is capped at INT32_MAX minutes.
 long VorlaufMinuten(const std::string& tage, const std::string& stunden, const std::string& minuten);
 // The moment `minuten` before `start`, never before year 0.
 Zeitpunkt WarnungVor(const Zeitpunkt& start, long minuten);

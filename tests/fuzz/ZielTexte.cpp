@@ -133,6 +133,7 @@ const char* FuzzDialogfelder(const uint8_t* daten, size_t groesse) {
 
 const char* FuzzTerminfelder(const uint8_t* daten, size_t groesse) {
     FuzzUmgebung umgebung;
+    umgebung.host.answers.clear();  // every question answered yes: keep the record
     ByteLeser leser(daten, groesse);
     const uint8_t schalter = leser.Byte();
     TerminFelder f;
