@@ -1,6 +1,6 @@
 # Native build: portable core + unit tests under AddressSanitizer and UBSan.
 find_package(GTest REQUIRED)
-set(ORDIVO_SANITIZE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+set(ORDIVO_SANITIZE -fsanitize=address,undefined,float-cast-overflow -fno-omit-frame-pointer -fno-sanitize-recover=undefined,float-cast-overflow)
 target_compile_options(ordivo_core PRIVATE ${ORDIVO_SANITIZE} -g)
 
 add_executable(ordivo_tests ${ORDIVO_NATIVE_TESTS} ${ORDIVO_TEST_SUPPORT} ${ORDIVO_NATIVE_SUPPORT})

@@ -19,7 +19,7 @@ run_target() {  # name
   local t=$1 dir=build/fuzz/korpus/$1 funde=build/fuzz/funde/$1
   rm -rf "$funde"
   mkdir -p "$dir" "$funde"
-  build/fuzz/bin/ordivo_fuzz_$t -max_total_time="$seconds" -timeout=10 -print_final_stats=1 \
+  build/fuzz/bin/ordivo_fuzz_$t -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
     -artifact_prefix="$funde/" "$dir" "tests/fuzz/korpus/$t" >"build/fuzz/$t.log" 2>&1
   for f in "$funde"/*; do
     [ -e "$f" ] && cp "$f" "tests/fuzz/korpus/$t/" && echo "FINDING $t: tests/fuzz/korpus/$t/$(basename "$f")"

@@ -55,12 +55,12 @@ bool ProgrammPruefen(Termin& t) {
     return GetHost().MessageText(text, LoadResString(IDS_TITEL_TERMIN), Mb::YesNo | Mb::IconExclamation) == Mb::IdYes;
 }
 
-// Lead time in minutes, capped so that the warning never falls before year 0.
+// Lead time in minutes, capped at 1 January of year 1: a warning in year 0 would mean none.
 Zeitpunkt WarnungVor(const Zeitpunkt& start, const TerminFelder& f) {
     const int64_t vorlauf = int64_t(FeldZahl(f.VorTage)) * 1440 + int64_t(FeldZahl(f.VorStunden)) * 60 +
                             FeldZahl(f.VorMinuten);
-    const int64_t beginn = ToMinutes(start);
-    return FromMinutes(uint32_t(vorlauf < beginn ? beginn - vorlauf : 0));
+    const int64_t beginn = ToMinutes(start), fruehest = ToMinutes(MachZeitpunkt(1, 1, 1));
+    return FromMinutes(uint32_t(std::max(beginn - vorlauf, fruehest)));
 }
 }  // namespace
 

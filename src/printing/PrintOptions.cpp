@@ -33,6 +33,7 @@ int ReadMargin(const std::string& text) {
         number += ch == ',' ? '.' : ch;
     }
     const double cm = std::strtod(number.c_str(), nullptr);
+    if (std::isnan(cm)) return 0;  // "nan" reads as no number
     // Kept within what an int holds; a margin that large is refused as too big for the page.
     return int(std::clamp(cm * 100 + 0.5, -1e6, 1e6));
 }
