@@ -7,7 +7,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
-targets=${FUZZ_TARGETS:-"termindatei adressen feiertage konfiguration editorzeile datum dialogfelder terminfelder struktur"}
+targets=${FUZZ_TARGETS:-"termindatei adressen feiertage konfiguration editorzeile datum dialogfelder terminfelder struktur import"}
 
 command -v clang++ >/dev/null || apt-get install -y --no-install-recommends clang >/dev/null
 cmake -S . -B build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null || exit 1

@@ -10,11 +10,13 @@ const char* FuzzDatum(const uint8_t*, size_t);
 const char* FuzzDialogfelder(const uint8_t*, size_t);
 const char* FuzzTerminfelder(const uint8_t*, size_t);
 const char* FuzzStruktur(const uint8_t*, size_t);
+const char* FuzzImport(const uint8_t*, size_t);
 
 const FuzzEintrag FuzzZiele[] = {
     {"termindatei", FuzzTermindatei}, {"adressen", FuzzAdressabschnitt}, {"feiertage", FuzzFeiertagdatei},
     {"konfiguration", FuzzKonfiguration}, {"editorzeile", FuzzZeileImEditor}, {"datum", FuzzDatum},
     {"dialogfelder", FuzzDialogfelder}, {"terminfelder", FuzzTerminfelder}, {"struktur", FuzzStruktur},
+    {"import", FuzzImport},
 };
 const size_t FuzzZielAnzahl = sizeof FuzzZiele / sizeof FuzzZiele[0];
 

@@ -5,7 +5,8 @@ set(ORDIVO_FUZZ_BODIES
   ${CMAKE_CURRENT_LIST_DIR}/FuzzHilfe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZielDateien.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ZielTexte.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ZielStruktur.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ZielStruktur.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ZielInterop.cpp)
 list(APPEND ORDIVO_NATIVE_TESTS ${ORDIVO_FUZZ_BODIES} ${CMAKE_CURRENT_LIST_DIR}/FuzzKorpusTest.cpp)
 
 if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
@@ -16,7 +17,7 @@ if(NOT WIN32 AND CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
   target_compile_definitions(ordivo_fuzz_bodies PRIVATE ORDIVO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   target_compile_options(ordivo_fuzz_bodies PRIVATE ${ORDIVO_FUZZ_FLAGS} -fsanitize=fuzzer-no-link)
   add_custom_target(ordivo_fuzz)
-  foreach(ziel termindatei adressen feiertage konfiguration editorzeile datum dialogfelder terminfelder struktur)
+  foreach(ziel termindatei adressen feiertage konfiguration editorzeile datum dialogfelder terminfelder struktur import)
     add_executable(ordivo_fuzz_${ziel} EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/FuzzMain.cpp)
     target_compile_definitions(ordivo_fuzz_${ziel} PRIVATE ORDIVO_FUZZ_ZIEL="${ziel}")
     target_compile_options(ordivo_fuzz_${ziel} PRIVATE ${ORDIVO_FUZZ_FLAGS})
