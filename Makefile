@@ -1,7 +1,8 @@
 # Ordivo: `make run` starts the planner under Wine, `make test` builds and runs every test,
 # `make bench` prints the performance figures of a large calendar, `make fuzz` runs every
-# fuzz target for FUZZ_SECONDS (default 60).
-.PHONY: all bootstrap build test run bench fuzz clean
+# fuzz target for FUZZ_SECONDS (default 60), `make soak SOAK_MINUTES=n` lets the monkey use
+# the program for n minutes.
+.PHONY: all bootstrap build test run bench fuzz soak clean
 
 all: build
 
@@ -22,6 +23,9 @@ bench: bootstrap
 
 fuzz: bootstrap
 	@bash scripts/fuzz.sh
+
+soak: build
+	@bash scripts/soak.sh
 
 clean:
 	rm -rf build

@@ -4,6 +4,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppName.h"
 #include "app/ClsDecoratedFrame.h"
+#include "app/Diagnose.h"
 #include "app/Startup.h"
 #include "core/HelpViewer.h"
 #include "core/Host.h"
@@ -24,6 +25,7 @@
 #include "dialogs/ClsVerschiebenDlg.h"
 #include "dialogs/ClsVorgabenDlg.h"
 #include "document/Dokument.h"
+#include "framework/Gdi.h"
 #include "holidays/FeiertagDatei.h"
 #include "printing/ClsDruckenDlg.h"
 #include "store/RecordRef.h"
@@ -139,8 +141,22 @@ bool ClsMainWindow::OnCommand(UINT id) {
 int ClsMainWindow::CommandState(UINT id) const { return CommandEnabled(this, kCommands, id); }
 
 bool ClsMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    static const UINT diagnose = RegisterWindowMessageA(DiagnoseMessageName);
+    if (msg == diagnose && diagnose != 0) {
+        result = Diagnose(wp);
+        return true;
+    }
     if (DispatchWindowMessage(this, kMessages, msg, wp, lp, result)) return true;
     return ClsCalendarWindow::HandleMessage(msg, wp, lp, result);
+}
+
+LRESULT ClsMainWindow::Diagnose(WPARAM query) const {
+    switch (query) {
+    case DiagnoseGdiObjects: return gdi::LiveObjects();
+    case DiagnoseTermine: return doc_.Liste.Anzahl();
+    case DiagnoseGeaendert: return doc_.Geaendert() ? 1 : 0;
+    default: return -1;
+    }
 }
 
 void ClsMainWindow::OnTimer(UINT_PTR id) {

@@ -39,6 +39,8 @@ protected:
     void CleanupWindow() override;
     void OnTimer(UINT_PTR id) override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
+    // Answers a diagnostic query (app/Diagnose.h).
+    LRESULT Diagnose(WPARAM query) const;
     void ViewDateChanged() override { SetTitle(); }
     void AppointmentChanged() override { PlanNextWarning(); }
 

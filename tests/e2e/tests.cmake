@@ -4,3 +4,7 @@ list(APPEND ORDIVO_E2E_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/ReminderTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StartupTest.cpp
 )
+list(APPEND ORDIVO_E2E_TESTS
+  ${CMAKE_CURRENT_LIST_DIR}/Monkey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MonkeyTest.cpp
+)

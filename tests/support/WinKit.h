@@ -112,6 +112,8 @@ public:
     HWND WaitWindow(const char* cls, DWORD ms = 15000) const;
     HWND FindWindowOf(const char* cls) const { return WaitWindow(cls, 0); }
     HWND WaitDialog(DWORD ms = 15000) const { return WaitWindow("#32770", ms); }
+    HANDLE Process() const { return process_; }
+    DWORD Id() const { return pid_; }
 
 private:
     HANDLE process_ = nullptr;
