@@ -143,15 +143,17 @@ int ClsMainWindow::CommandState(UINT id) const { return CommandEnabled(this, kCo
 bool ClsMainWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
     static const UINT diagnose = RegisterWindowMessageA(DiagnoseMessageName);
     if (msg == diagnose && diagnose != 0) {
-        result = Diagnose(wp);
+        result = Diagnose(wp, lp);
         return true;
     }
     if (DispatchWindowMessage(this, kMessages, msg, wp, lp, result)) return true;
     return ClsCalendarWindow::HandleMessage(msg, wp, lp, result);
 }
 
-LRESULT ClsMainWindow::Diagnose(WPARAM query) const {
+LRESULT ClsMainWindow::Diagnose(WPARAM query, LPARAM mark) {
     switch (query) {
+    case DiagnoseMarke: return lastMark_ = mark;
+    case DiagnoseLetzteMarke: return lastMark_;
     case DiagnoseGdiObjects: return gdi::LiveObjects();
     case DiagnoseTermine: return doc_.Liste.Anzahl();
     case DiagnoseGeaendert: return doc_.Geaendert() ? 1 : 0;

@@ -40,7 +40,7 @@ protected:
     void OnTimer(UINT_PTR id) override;
     bool HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) override;
     // Answers a diagnostic query (app/Diagnose.h).
-    LRESULT Diagnose(WPARAM query) const;
+    LRESULT Diagnose(WPARAM query, LPARAM mark);
     void ViewDateChanged() override { SetTitle(); }
     void AppointmentChanged() override { PlanNextWarning(); }
 
@@ -103,6 +103,7 @@ private:
     MainWindowSettings windowSettings_;
     ClsPrinter printer_;
     bool timerRunning_ = false;
+    LPARAM lastMark_ = 0;  // diagnostic: the last mark posted by a test
 
     // Reminders (reminders/MainWindowReminders.cpp).
     void PlanNextWarning();

@@ -84,10 +84,14 @@ long Monkey::Query(int what) const {
     return long(LRESULT(result));
 }
 
-// Idle in its message loop and answering a sent message within 20 s.
-bool Monkey::Responsive() const {
-    WaitForInputIdle(program_.Process(), 20000);
-    return !Client || SendMessageTimeoutA(Client, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 20000, nullptr) != 0;
+// A mark posted behind everything posted so far comes back within 20 s: what was posted
+// has been handled, or has opened the dialog or menu whose loop took the mark.
+bool Monkey::Responsive() {
+    if (!Client) return WaitForInputIdle(program_.Process(), 20000) != WAIT_FAILED;
+    static const UINT message = RegisterWindowMessageA(DiagnoseMessageName);
+    const long mark = ++mark_;
+    PostMessageA(Client, message, DiagnoseMarke, mark);
+    return WaitFor([&] { return Query(DiagnoseLetzteMarke) == mark || !program_.Running(); }, 20000);
 }
 
 HWND Monkey::OpenWindow() const {
@@ -97,29 +101,29 @@ HWND Monkey::OpenWindow() const {
 }
 
 bool Monkey::Settle() {
-    for (int round = 0, quiet = 0; round < 400; ++round) {
+    for (int round = 0; round < 400; ++round) {
         if (!program_.Running()) return Fail("the program has ended");
         if (!Responsive()) return Fail("no answer for 20 s");
         HWND wnd = OpenWindow();
-        if (!wnd) {
-            if (++quiet == 2) break;  // nothing open twice in a row: a posted command has had its turn
-            Sleep(10);
-            continue;
-        }
-        quiet = 0;
+        if (!wnd) break;
         if (!Answer(wnd)) return false;
     }
     if (OpenWindow()) return Fail("dialogs keep opening");
     visits_.clear();
     context_ = 0;
+    giveUp_ = false;
     return true;
 }
 
 bool Monkey::Answer(HWND wnd) {
     const int visits = ++visits_[wnd];
     const std::string cls = ClassOf(wnd), title = WindowText(wnd);
-    if (visits == 1) Seen.push_back(title);
+    if (visits == 1) {
+        Seen.push_back(title);
+        Log("open \"%s\" %s", title.c_str(), cls == "#32770" ? MessageBoxText(wnd).c_str() : cls.c_str());
+    }
     if (visits > kMaxVisits + 8) return Fail("\"" + title + "\" does not close");
+    if (visits > kMaxVisits) giveUp_ = true;  // the questions on the way out are answered Yes
     if (visits > kMaxVisits + 4) {
         Log("close \"%s\"", title.c_str());
         PostMessageA(wnd, WM_CLOSE, 0, 0);
@@ -169,6 +173,7 @@ void Monkey::AnswerFileDialog(HWND dlg) {
 }
 
 void Monkey::AnswerDialog(HWND dlg) {
+    const Answers mode = giveUp_ && Mode == Answers::Random ? Answers::Yes : Mode;
     std::vector<HWND> children, fields, buttons;
     EnumChildWindows(dlg, &CollectChild, LPARAM(&children));
     for (HWND c : children) {
@@ -184,21 +189,20 @@ void Monkey::AnswerDialog(HWND dlg) {
             if (Style(f) & ES_PASSWORD) return true;
         return false;
     }();
-    if (Mode == Answers::Yes || (Mode == Answers::Random && passwordDialog)) {
+    if (mode == Answers::Yes || (mode == Answers::Random && passwordDialog)) {
         for (HWND f : fields)
-            if (Style(f) & ES_PASSWORD) SetText(f, Mode == Answers::Yes || Chance(90) ? Password : RandomText());
+            if (Style(f) & ES_PASSWORD) SetText(f, mode == Answers::Yes || Chance(90) ? Password : RandomText());
     }
-    if (Mode == Answers::Random && !fields.empty() && Chance(70)) {
+    if (mode == Answers::Random && !fields.empty() && Chance(70)) {
         for (int n = 1 + Pick(3); n > 0; --n) ChangeField(dlg, fields[size_t(Pick(int(fields.size())))]);
         if (Chance(40)) return;  // more changes on the next visit
     }
     int id = IDCANCEL;
-    if (Mode == Answers::Random) {
+    if (mode == Answers::Random) {
         if (!buttons.empty()) id = GetDlgCtrlID(buttons[size_t(Pick(int(buttons.size())))]);
     } else {
-        const std::initializer_list<int> order = Mode == Answers::Yes ? std::initializer_list<int>{IDYES, IDOK}
-                                                                       : std::initializer_list<int>{IDCANCEL, IDNO, IDOK};
-        for (int want : order)
+        static constexpr int kYes[] = {IDYES, IDOK, IDOK}, kNo[] = {IDCANCEL, IDNO, IDOK};
+        for (int want : mode == Answers::Yes ? kYes : kNo)
             if (GetDlgItem(dlg, want)) {
                 id = want;
                 break;

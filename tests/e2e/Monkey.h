@@ -38,7 +38,7 @@ private:
     bool Chance(int percent) { return Pick(100) < percent; }
     void Log(const char* format, ...);
     bool Fail(const std::string& why);
-    bool Responsive() const;
+    bool Responsive();
     HWND OpenWindow() const;
     bool Answer(HWND wnd);
     void AnswerDialog(HWND dlg);
@@ -54,6 +54,8 @@ private:
     std::FILE* log_;
     UINT context_ = 0;  // the command whose dialogs are being answered
     bool firstOfPrint_ = false;
+    bool giveUp_ = false;  // a dialog stayed open too long: leave it
     std::map<HWND, int> visits_;
     long step_ = 0;
+    long mark_ = 0;
 };
