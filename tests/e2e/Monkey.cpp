@@ -17,12 +17,27 @@ constexpr UINT kCommands[] = {
     CM_TAG, CM_WOCHE, CM_MONAT, CM_MENUELEISTE, CM_FEIERTAGE, CM_ALARMTOENE, CM_AUTOSPEICHERN,
     CM_SCHRIFTHOEHEN, CM_FARBEN, CM_EINSTELLUNGEN_SPEICHERN, CM_TAGESRASTER, CM_GROSS_VORWAERTS,
     CM_GROSS_ZURUECK, CM_ADRESSBUCH, CM_ANMERKUNG, CM_ERLEDIGT, CM_ADRESSE, CM_VORWARNZEIT, CM_ENTFERNEN,
-    CM_VERSCHIEBEN, CM_INFO,
+    CM_VERSCHIEBEN, CM_INFO, CM_ICAL_EXPORT, CM_ICAL_IMPORT, CM_VCARD_EXPORT, CM_VCARD_IMPORT,
 };
 constexpr int kFileDialogName = 0x480, kFileDialogNameOld = 0x47C, kFileDialogTypes = 0x470;
 constexpr int kMaxVisits = 12;  // then Cancel, then WM_CLOSE, then it counts as stuck
 
-bool IsFileCommand(UINT id) { return id == CM_NEU || id == CM_OEFFNEN || id == CM_SPEICHERN || id == CM_SPEICHERN_UNTER; }
+// The name a file dialog of this command is given: the calendar's, or beside it the exchange
+// files, so that an export is what a later import reads; "" for any other file dialog.
+std::string FileFor(UINT id, const std::string& calendar) {
+    const std::string base = calendar.substr(0, calendar.rfind('.'));
+    switch (id) {
+    case CM_NEU:
+    case CM_OEFFNEN:
+    case CM_SPEICHERN:
+    case CM_SPEICHERN_UNTER: return calendar;
+    case CM_ICAL_EXPORT:
+    case CM_ICAL_IMPORT: return base + ".ics";
+    case CM_VCARD_EXPORT:
+    case CM_VCARD_IMPORT: return base + ".vcf";
+    default: return "";
+    }
+}
 
 struct Search {
     DWORD pid;
@@ -158,17 +173,18 @@ void Monkey::AnswerFileDialog(HWND dlg) {
     HWND name = GetDlgItem(dlg, kFileDialogName);
     if (!name) name = GetDlgItem(dlg, kFileDialogNameOld);
     const bool cancel = Mode == Answers::Random ? Chance(25) : Mode == Answers::No;
-    if (!name || !IsFileCommand(context_) || cancel) {
+    const std::string path = FileFor(context_, file_);
+    if (!name || path.empty() || cancel) {
         Log("file dialog: cancel");
         ClickButton(dlg, IDCANCEL);
         return;
     }
-    Log("file dialog: %s", file_.c_str());
+    Log("file dialog: %s", path.c_str());
     HWND types = GetDlgItem(dlg, kFileDialogTypes);
     SendMessageA(types, CB_SETCURSEL, 0, 0);
     // Wine: the dialog takes the type from CBN_SELENDOK.
     SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(kFileDialogTypes, CBN_SELENDOK), LPARAM(types));
-    SetText(name, file_);
+    SetText(name, path);
     ClickButton(dlg, IDOK);
 }
 

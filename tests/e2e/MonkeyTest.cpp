@@ -127,7 +127,7 @@ TEST_F(RealProgram, PaintingAndDialogsLeakNoGdiObjects) {
         // The context commands act on the clicked appointment, one in the middle of the day view.
         PostMessageA(client, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.right / 2, r.bottom / 2));
         PostMessageA(client, WM_LBUTTONUP, 0, MAKELPARAM(r.right / 2, r.bottom / 2));
-        for (UINT id : {CM_ANMERKUNG, CM_ADRESSE, CM_VORWARNZEIT, CM_VERSCHIEBEN, CM_ENTFERNEN, CM_NEUER_TERMIN,
+        for (UINT id : {CM_ANMERKUNG, CM_ADRESSE, CM_VORWARNZEIT, CM_VERSCHIEBEN, CM_ENTFERNEN, CM_NEUER_TERMIN, CM_ICAL_IMPORT,
                         CM_ALTE_LOESCHEN, CM_SUCHEN, CM_DATUM_WAEHLEN, CM_VORGABEN, CM_KENNWORT, CM_DRUCKEN,
                         CM_FEIERTAGE, CM_ALARMTOENE, CM_SCHRIFTHOEHEN, CM_FARBEN, CM_TAGESRASTER, CM_ADRESSBUCH,
                         CM_INFO, CM_SPEICHERN_UNTER}) {
