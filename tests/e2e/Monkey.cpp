@@ -351,6 +351,23 @@ bool Monkey::Key() {
     return Settle();
 }
 
+// The frame at a random size, now and then a tiny one, or minimised and restored.
+bool Monkey::Resize() {
+    HWND frame = GetParent(Client);
+    if (Chance(15)) {
+        Log("minimise and restore");
+        ShowWindow(frame, SW_MINIMIZE);
+        if (!Settle()) return false;
+        ShowWindow(frame, SW_RESTORE);
+        return Settle();
+    }
+    const int limit = Chance(30) ? 120 : 1280;
+    const int w = Pick(limit), h = Pick(limit * 4 / 5);
+    Log("resize %dx%d", w, h);
+    SetWindowPos(frame, nullptr, 0, 0, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    return Settle();
+}
+
 bool Monkey::Command(UINT id) {
     Log("command %u", id);
     context_ = id;
@@ -368,6 +385,7 @@ bool Monkey::Step() {
     if (roll < 62) return Drag();
     if (roll < 67) return DoubleClick();
     if (roll < 72) return RightClick();
-    if (roll < 90) return TypeInPlace();
+    if (roll < 88) return TypeInPlace();
+    if (roll < 91) return Resize();
     return Key();
 }

@@ -45,7 +45,7 @@ private:
     void AnswerFileDialog(HWND dlg);
     void ChangeField(HWND dlg, HWND field);
     void PostMouse(UINT msg, WPARAM keys, int x, int y);
-    bool Click(), Drag(), DoubleClick(), RightClick(), TypeInPlace(), Key();
+    bool Click(), Drag(), DoubleClick(), RightClick(), TypeInPlace(), Key(), Resize();
     std::string RandomText();
 
     const kit::Program& program_;

@@ -86,6 +86,7 @@ TEST_F(RealProgram, MonkeyLeavesItAliveWithoutLeaksAndItsLastFileReadable) {
     if (log) std::fprintf(log.get(), "%ld steps done; GDI objects %ld before, %ld after\n", steps, gdiBefore, gdiAfter);
     ASSERT_TRUE(program.Running());
     EXPECT_LE(gdiAfter, gdiBefore + kGdiSlack);
+    Surface(GetParent(client), false).SavePng("monkey-end");
 
     // The last save, then the program ends cleanly.
     monkey.Mode = Monkey::Answers::Yes;
