@@ -278,23 +278,25 @@ std::string Monkey::RandomText() {
     }
 }
 
-void Monkey::PostMouse(UINT msg, WPARAM keys, int x, int y) { PostMessageA(Client, msg, keys, MAKELPARAM(x, y)); }
-
-bool Monkey::Click() {
+std::pair<int, int> Monkey::RandomPoint() {
     RECT r{};
     GetClientRect(Client, &r);
-    const int x = Pick(std::max(1L, r.right)), y = Pick(std::max(1L, r.bottom));
-    Log("click %d,%d", x, y);
-    PostMouse(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
+    return {Pick(std::max(1L, r.right)), Pick(std::max(1L, r.bottom))};
+}
+
+void Monkey::PostMouse(UINT msg, WPARAM keys, int x, int y) { PostMessageA(Client, msg, keys, MAKELPARAM(x, y)); }
+
+bool Monkey::Click(bool right) {
+    const auto [x, y] = RandomPoint();
+    Log("%s click %d,%d", right ? "right" : "left", x, y);
+    PostMouse(right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, right ? MK_RBUTTON : MK_LBUTTON, x, y);
     if (!Settle()) return false;
-    PostMouse(WM_LBUTTONUP, 0, x, y);
+    PostMouse(right ? WM_RBUTTONUP : WM_LBUTTONUP, 0, x, y);
     return Settle();
 }
 
 bool Monkey::DoubleClick() {
-    RECT r{};
-    GetClientRect(Client, &r);
-    const int x = Pick(std::max(1L, r.right)), y = Pick(std::max(1L, r.bottom));
+    const auto [x, y] = RandomPoint();
     Log("double click %d,%d", x, y);
     PostMouse(WM_LBUTTONDOWN, MK_LBUTTON, x, y);
     PostMouse(WM_LBUTTONUP, 0, x, y);
@@ -306,10 +308,8 @@ bool Monkey::DoubleClick() {
 }
 
 bool Monkey::Drag() {
-    RECT r{};
-    GetClientRect(Client, &r);
-    const int w = std::max(1L, r.right), h = std::max(1L, r.bottom);
-    const int x0 = Pick(w), y0 = Pick(h), x1 = Pick(w), y1 = Pick(h);
+    const auto [x0, y0] = RandomPoint();
+    const auto [x1, y1] = RandomPoint();
     const WPARAM copy = Chance(30) ? MK_CONTROL : 0;
     Log("drag %d,%d -> %d,%d%s", x0, y0, x1, y1, copy ? " with Ctrl" : "");
     PostMouse(WM_LBUTTONDOWN, MK_LBUTTON | copy, x0, y0);
@@ -320,20 +320,9 @@ bool Monkey::Drag() {
     return Settle();
 }
 
-bool Monkey::RightClick() {
-    RECT r{};
-    GetClientRect(Client, &r);
-    const int x = Pick(std::max(1L, r.right)), y = Pick(std::max(1L, r.bottom));
-    Log("right click %d,%d", x, y);
-    PostMouse(WM_RBUTTONDOWN, MK_RBUTTON, x, y);
-    if (!Settle()) return false;
-    PostMouse(WM_RBUTTONUP, 0, x, y);
-    return Settle();
-}
-
 bool Monkey::TypeInPlace() {
     HWND editor = FindChild(Client, "Edit");
-    if (!editor) return Click();
+    if (!editor) return Click(false);
     std::string text = RandomText().substr(0, 60);
     for (int n = Pick(4); n > 0; --n) text.insert(size_t(Pick(int(text.size()) + 1)), 1, '\b');
     Log("type \"%s\"", text.c_str());
@@ -381,10 +370,10 @@ bool Monkey::Step() {
     const int roll = Pick(100);
     if (roll < 30) return Command(kCommands[Pick(int(std::size(kCommands)))]);
     if (roll < 36) return Command(CM_SPEICHERN);
-    if (roll < 55) return Click();
+    if (roll < 55) return Click(false);
     if (roll < 62) return Drag();
     if (roll < 67) return DoubleClick();
-    if (roll < 72) return RightClick();
+    if (roll < 72) return Click(true);
     if (roll < 88) return TypeInPlace();
     if (roll < 91) return Resize();
     return Key();

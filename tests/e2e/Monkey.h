@@ -9,6 +9,7 @@
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 
 class Monkey {
 public:
@@ -44,8 +45,9 @@ private:
     void AnswerDialog(HWND dlg);
     void AnswerFileDialog(HWND dlg);
     void ChangeField(HWND dlg, HWND field);
+    std::pair<int, int> RandomPoint();  // in the calendar window
     void PostMouse(UINT msg, WPARAM keys, int x, int y);
-    bool Click(), Drag(), DoubleClick(), RightClick(), TypeInPlace(), Key(), Resize();
+    bool Click(bool right), Drag(), DoubleClick(), TypeInPlace(), Key(), Resize();
     std::string RandomText();
 
     const kit::Program& program_;
