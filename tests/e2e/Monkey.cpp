@@ -116,11 +116,18 @@ HWND Monkey::OpenWindow() const {
 }
 
 bool Monkey::Settle() {
-    for (int round = 0; round < 400; ++round) {
-        if (!program_.Running()) return Fail("the program has ended");
+    for (int round = 0, quiet = 0; round < 400; ++round) {
+        if (!program_.Running()) return context_ == CM_BEENDEN || Fail("the program has ended");
         if (!Responsive()) return Fail("no answer for 20 s");
         HWND wnd = OpenWindow();
-        if (!wnd) break;
+        if (!wnd) {
+            // Wine shows a modal dialog once its loop finds the queue empty, after the mark: a
+            // second quiet round makes sure none is on its way.
+            if (++quiet == 2) break;
+            Sleep(20);
+            continue;
+        }
+        quiet = 0;
         if (!Answer(wnd)) return false;
     }
     if (OpenWindow()) return Fail("dialogs keep opening");
@@ -367,6 +374,7 @@ bool Monkey::Command(UINT id) {
 
 bool Monkey::Step() {
     ++step_;
+    if (!Settle()) return false;  // a dialog that showed late is answered before anything else
     const int roll = Pick(100);
     if (roll < 30) return Command(kCommands[Pick(int(std::size(kCommands)))]);
     if (roll < 36) return Command(CM_SPEICHERN);

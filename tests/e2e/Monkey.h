@@ -19,7 +19,7 @@ public:
     // One random action with everything it opened answered; false once the program hangs,
     // has ended or keeps a dialog open (Failure says which).
     bool Step();
-    // Posts a command and answers what it opens.
+    // Posts a command and answers what it opens; for 109 true once the program has ended.
     bool Command(UINT id);
     // Answers open dialogs, boxes and menus until none is left.
     bool Settle();
