@@ -21,6 +21,9 @@ constexpr UINT kCommands[] = {
 };
 constexpr int kFileDialogName = 0x480, kFileDialogNameOld = 0x47C, kFileDialogTypes = 0x470;
 constexpr int kMaxVisits = 12;  // then Cancel, then WM_CLOSE, then it counts as stuck
+// Dialogs answered in one go before it counts as endless: a series whose warnings are all due
+// shows one notice per appointment.
+constexpr int kMaxRounds = 5000;
 
 // The name a file dialog of this command is given: the calendar's, or beside it the exchange
 // files, so that an export is what a later import reads; "" for any other file dialog.
@@ -116,7 +119,7 @@ HWND Monkey::OpenWindow() const {
 }
 
 bool Monkey::Settle() {
-    for (int round = 0, quiet = 0; round < 400; ++round) {
+    for (int round = 0, quiet = 0; round < kMaxRounds; ++round) {
         if (!program_.Running()) return context_ == CM_BEENDEN || Fail("the program has ended");
         if (!Responsive()) return Fail("no answer for 20 s");
         HWND wnd = OpenWindow();
