@@ -67,6 +67,11 @@ BOOL CALLBACK CollectChild(HWND wnd, LPARAM lp) {
     return TRUE;
 }
 
+UINT DiagnoseMessage() {
+    static const UINT message = RegisterWindowMessageA(DiagnoseMessageName);
+    return message;
+}
+
 LONG Style(HWND wnd) { return GetWindowLongA(wnd, GWL_STYLE); }
 bool IsPushButton(HWND w) {
     const LONG type = Style(w) & BS_TYPEMASK;
@@ -96,9 +101,8 @@ bool Monkey::Fail(const std::string& why) {
 }
 
 long Monkey::Query(int what) const {
-    static const UINT message = RegisterWindowMessageA(DiagnoseMessageName);
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(Client, message, WPARAM(what), 0, SMTO_ABORTIFHUNG, 10000, &result)) return -1;
+    if (!SendMessageTimeoutA(Client, DiagnoseMessage(), WPARAM(what), 0, SMTO_ABORTIFHUNG, 10000, &result)) return -1;
     return long(LRESULT(result));
 }
 
@@ -106,9 +110,8 @@ long Monkey::Query(int what) const {
 // has been handled, or has opened the dialog or menu whose loop took the mark.
 bool Monkey::Responsive() {
     if (!Client) return WaitForInputIdle(program_.Process(), 20000) != WAIT_FAILED;
-    static const UINT message = RegisterWindowMessageA(DiagnoseMessageName);
     const long mark = ++mark_;
-    PostMessageA(Client, message, DiagnoseMarke, mark);
+    PostMessageA(Client, DiagnoseMessage(), DiagnoseMarke, mark);
     return WaitFor([&] { return Query(DiagnoseLetzteMarke) == mark || !program_.Running(); }, 20000);
 }
 
@@ -278,7 +281,9 @@ std::string Monkey::RandomText() {
         std::snprintf(buffer, sizeof buffer, "%d.%d.%d", Pick(35), Pick(15), Chance(50) ? 1900 + Pick(300) : Pick(100));
         return buffer;
     case 2: std::snprintf(buffer, sizeof buffer, "%d:%02d", Pick(27), Pick(70)); return buffer;
-    case 3: std::snprintf(buffer, sizeof buffer, "%d", Chance(20) ? -Pick(1000) : Pick(100000)); return buffer;
+    // Numbers stay below 2000: a series of that many with its warnings due already shows
+    // one notice per appointment.
+    case 3: std::snprintf(buffer, sizeof buffer, "%d", Chance(20) ? -Pick(1000) : Pick(2000)); return buffer;
     case 4: return std::string(size_t(200 + Pick(400)), char('a' + Pick(26)));
     default: {
         std::string text;
