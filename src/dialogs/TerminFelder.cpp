@@ -5,6 +5,7 @@
 #include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "dialogs/ProgrammVerweis.h"
+#include "dialogs/Vorlauf.h"
 #include "dialogs/ZeitFeld.h"
 #include "store/DatumText.h"
 #include "core/TextFormat.h"
@@ -55,12 +56,9 @@ bool ProgrammPruefen(Termin& t) {
     return GetHost().MessageText(text, LoadResString(IDS_TITEL_TERMIN), Mb::YesNo | Mb::IconExclamation) == Mb::IdYes;
 }
 
-// Lead time in minutes, capped at 1 January of year 1: a warning in year 0 would mean none.
 Zeitpunkt WarnungVor(const Zeitpunkt& start, const TerminFelder& f) {
-    const int64_t vorlauf = int64_t(FeldZahl(f.VorTage)) * 1440 + int64_t(FeldZahl(f.VorStunden)) * 60 +
-                            FeldZahl(f.VorMinuten);
-    const int64_t beginn = ToMinutes(start), fruehest = ToMinutes(MachZeitpunkt(1, 1, 1));
-    return FromMinutes(uint32_t(std::max(beginn - vorlauf, fruehest)));
+    return WarnungVor(start, int64_t(FeldZahl(f.VorTage)) * 1440 + int64_t(FeldZahl(f.VorStunden)) * 60 +
+                                 FeldZahl(f.VorMinuten));
 }
 }  // namespace
 

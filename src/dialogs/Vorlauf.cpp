@@ -21,9 +21,9 @@ long VorlaufMinuten(const std::string& tage, const std::string& stunden, const s
     return long(std::min<int64_t>(summe, INT32_MAX));
 }
 
-Zeitpunkt WarnungVor(const Zeitpunkt& start, long minuten) {
-    const long s = long(ToMinutes(start));
-    return FromMinutes(uint32_t(std::max(0L, s - minuten)));
+Zeitpunkt WarnungVor(const Zeitpunkt& start, int64_t minuten) {
+    const int64_t fruehest = ToMinutes(MachZeitpunkt(1, 1, 1));
+    return FromMinutes(uint32_t(std::max(int64_t(ToMinutes(start)) - minuten, fruehest)));
 }
 
 long MinutenBis(const Zeitpunkt& von, const Zeitpunkt& bis) {
