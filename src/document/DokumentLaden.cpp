@@ -8,7 +8,7 @@
 #include "core/WarteCursor.h"
 #include "core/ResString.h"
 #include "store/DateiLeser.h"
-#include "store/JahresKopien.h"
+#include "store/JahresKopienMischer.h"
 #include "store/Passwort.h"
 #include "store/TerminTabelle.h"
 #include "core/TextFormat.h"
@@ -134,17 +134,18 @@ LeseErgebnis LiesTermine(ClsListe& liste, std::string& dateiname, DateiLeser& da
     ZeigeStatus(status.c_str());
 
     FeldLeser feld(datei);
+    JahresKopienMischer mischer(liste);
     for (uint32_t i = 0; i < anzahl; ++i) {
         Termin t;
         if (!LiesTerminSatz(feld, layout, datei.Rest(), t)) return LeseErgebnis::Beschaedigt;
         // A stored record is never a generated copy: a copy's flag from a damaged file would
         // grey it out and drop it at the next save.
         t.Flags &= uint16_t(~FlagJahresKopie);
-        if (!liste.Anhaengen(std::move(t))) return LeseErgebnis::Gemeldet;
+        if (!mischer.Anhaengen(std::move(t))) return LeseErgebnis::Gemeldet;
     }
     char ende = 0;
     if (datei.Lies(&ende, 1) == 1 && ende != Dbase::Endbyte) return LeseErgebnis::Beschaedigt;
-    if (!ErzeugeJahresKopien(liste)) return LeseErgebnis::Gemeldet;
+    if (!mischer.Abschliessen()) return LeseErgebnis::Gemeldet;
     liste.Geaendert = version < 410;
     return LeseErgebnis::Ok;
 }

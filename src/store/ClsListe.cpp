@@ -155,6 +155,12 @@ bool ClsListe::Anhaengen(Termin t) {
     return true;
 }
 
+void ClsListe::EntferneJahresKopien() {
+    saetze_.erase(std::remove_if(saetze_.begin(), saetze_.end(), [](const Termin& t) { return t.Hat(FlagJahresKopie); }),
+                  saetze_.end());
+    cursor_ = std::min(cursor_, Anzahl());
+}
+
 bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {
     std::vector<NeuerSatz> starts;
     try {

@@ -60,6 +60,7 @@ public:
     // no change notice, Geaendert untouched.
     bool Anhaengen(Termin t);
     Termin* LoescheAktuell();
+    void EntferneJahresKopien();  // load path: the generated copies out again, the rest in order
     uint16_t NeueId() const;  // 1 when empty, else the smallest free number >= 2 (0 if none)
     // The `anzahl` smallest numbers >= 2 that no record uses (fewer if they run out); may throw
     // std::bad_alloc, for callers that catch it around a larger job.

@@ -5,6 +5,7 @@ list(APPEND ORDIVO_PORTABLE_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/ClsListe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Ueberschneidung.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JahresKopien.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JahresKopienMischer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Oem.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateiLeser.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DateiSchreiber.cpp

@@ -5,6 +5,7 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/ClsListeTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/UeberschneidungTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/JahresKopienTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/JahresKopienMischerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FakePasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichernTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbfReadTest.cpp
