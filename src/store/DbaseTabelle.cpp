@@ -48,8 +48,11 @@ void Text(std::string& satz, std::string_view text, size_t laenge) {
 
 size_t OhneBlanksAmEnde(const char* f, size_t n) {
     constexpr uint64_t Blanks = 0x2020202020202020u;
-    uint64_t wort;
-    while (n >= sizeof wort && (std::memcpy(&wort, f + n - sizeof wort, sizeof wort), wort == Blanks)) n -= sizeof wort;
+    uint64_t w[4];
+    while (n >= sizeof w && (std::memcpy(w, f + n - sizeof w, sizeof w),
+                             ((w[0] ^ Blanks) | (w[1] ^ Blanks) | (w[2] ^ Blanks) | (w[3] ^ Blanks)) == 0))
+        n -= sizeof w;
+    while (n >= sizeof w[0] && (std::memcpy(w, f + n - sizeof w[0], sizeof w[0]), w[0] == Blanks)) n -= sizeof w[0];
     while (n > 0 && f[n - 1] == ' ') --n;
     return n;
 }

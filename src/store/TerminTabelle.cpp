@@ -3,6 +3,8 @@
 
 #include "store/Oem.h"
 
+#include <cstring>
+
 namespace {
 constexpr int ZeitLaenge = 12;  // JAHR 4, MONAT, TAG, STUNDE, MINUTE 2 each
 const size_t BeschrMax = size_t(TerminTabelle::Spalte[TerminTabelle::BeschrSpalte].Laenge);
@@ -15,19 +17,29 @@ void SchreibeZeit(std::string& satz, const Zeitpunkt& z) {
     Dbase::Zahl(satz, z.Minute, 2);
 }
 
+static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "the digits are read as a little-endian word");
+
+// Two digits per byte pair at once: "YYYYMMDD" as eight bytes gives YY, YY, MM, DD in the
+// even bytes of one multiply-add.
+uint64_t Paare(const char* d, size_t n) {
+    uint64_t w = 0;
+    std::memcpy(&w, d, n);
+    w -= 0x3030303030303030u >> (64 - 8 * n);
+    return (w * 10 + (w >> 8)) & 0x00FF00FF00FF00FFu;
+}
+
 // Straight into the record's field: a packed value returned through the stack stalls.
 void LiesZeit(FeldZeiger& f, Zeitpunkt& z) {
-    long jahr, monat, tag, stunde, minute;
     if (const char* d = f.Ziffern(ZeitLaenge)) {  // the usual case: twelve digits
-        const auto ziffer = [d](int i) { return long(d[i] - '0'); };
-        jahr = ziffer(0) * 1000 + ziffer(1) * 100 + ziffer(2) * 10 + ziffer(3);
-        monat = ziffer(4) * 10 + ziffer(5);
-        tag = ziffer(6) * 10 + ziffer(7);
-        stunde = ziffer(8) * 10 + ziffer(9);
-        minute = ziffer(10) * 10 + ziffer(11);
-    } else {
-        jahr = f.Zahl(4), monat = f.Zahl(2), tag = f.Zahl(2), stunde = f.Zahl(2), minute = f.Zahl(2);
+        const uint64_t datum = Paare(d, 8), zeit = Paare(d + 8, 4);
+        z.Jahr = int16_t((datum & 0xFF) * 100 + ((datum >> 16) & 0xFF));
+        z.Monat = int8_t(datum >> 32);
+        z.Tag = int8_t(datum >> 48);
+        z.Stunde = int8_t(zeit);
+        z.Minute = int8_t(zeit >> 16);
+        return;
     }
+    const long jahr = f.Zahl(4), monat = f.Zahl(2), tag = f.Zahl(2), stunde = f.Zahl(2), minute = f.Zahl(2);
     z.Jahr = int16_t(jahr);
     z.Monat = int8_t(monat);
     z.Tag = int8_t(tag);
