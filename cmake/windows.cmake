@@ -51,11 +51,11 @@ add_executable(ordivo_wintests ${ORDIVO_WIN_TESTS} ${ORDIVO_TEST_SUPPORT} ${ORDI
 target_include_directories(ordivo_wintests PRIVATE tests resources)
 target_compile_definitions(ordivo_wintests PRIVATE ORDIVO_SOURCE_DIR="Z:${CMAKE_SOURCE_DIR}")
 target_compile_options(ordivo_wintests PRIVATE ${ORDIVO_WARNINGS})
-target_link_libraries(ordivo_wintests PRIVATE ordivo_win gtest shlwapi ${ORDIVO_STATIC})
+target_link_libraries(ordivo_wintests PRIVATE ordivo_win gtest shlwapi gdiplus ${ORDIVO_STATIC})
 add_dependencies(ordivo_wintests ordivo_dll ordivo_data)
 
 add_executable(ordivo_e2e ${ORDIVO_E2E_TESTS} ${ORDIVO_WIN_SUPPORT})
 target_include_directories(ordivo_e2e PRIVATE tests)
 target_compile_options(ordivo_e2e PRIVATE ${ORDIVO_WARNINGS})
-target_link_libraries(ordivo_e2e PRIVATE ordivo_win gtest gtest_main shlwapi ${ORDIVO_STATIC})
+target_link_libraries(ordivo_e2e PRIVATE ordivo_win gtest gtest_main shlwapi gdiplus ${ORDIVO_STATIC})
 add_dependencies(ordivo_e2e ordivo ordivo_dll ordivo_data)

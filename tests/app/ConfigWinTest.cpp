@@ -36,8 +36,7 @@ TEST_F(ConfigWinTest, RoundTripThroughTheRegistry) {
     // Stored as REG_SZ with its terminating zero.
     DWORD type = 0, size = 0;
     EXPECT_EQ(RegGetValueA(HKEY_CURRENT_USER, path.c_str(), "Number", RRF_RT_ANY, &type, nullptr, &size), ERROR_SUCCESS);
-    EXPECT_EQ(type, DWORD(REG_SZ));
-    EXPECT_EQ(size, 6u);
+    EXPECT_EQ(std::make_pair(type, size), std::make_pair(DWORD(REG_SZ), DWORD(6)));
 }
 
 // Values written by other tools: without terminating zero, or not a string.

@@ -1,7 +1,5 @@
-// The calendar window inside the test process: commands reach their handlers and change
-// title, check marks and menu; navigation beeps at the year limits; the placeholder command
-// answers with the not-yet-available message, built ones open their dialogs; the date picker
-// opens once and moves the view; menu hints reach the status bar.
+// The calendar window inside the test process: commands reach their handlers (check marks,
+// menu, beeps, messages, dialogs), the status bar, the date picker and go-to, the close questions.
 #include "core/ProgramPath.h"
 #include "core/ResourceIds.h"
 #include "app/ClsDecoratedFrame.h"
@@ -25,7 +23,10 @@
 namespace {
 class MainWindow : public testing::Test {
 protected:
+    void SetUp() override { Start(); }
     void Start(const char* showMenu = "1") {
+        frame.reset();
+        main.reset();
         kit::FreshOrdivoSettings();
         kit::SetUserString("Software\\kdw\\Ordivo\\General", "ShowMenu", showMenu);
         ReadStartupSettings(settings, false);
@@ -61,8 +62,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(MainWindow, ViewCommandsMoveTheCheckMark) {
-    Start();
+TEST_F(MainWindow, ViewAndMenuBarCommandsMoveTheCheckMarksAndTheSettingHidesTheMenu) {
     EXPECT_EQ(Title(), "Ordivo - [Unbenannt]");
     EXPECT_TRUE(Checked(352) && Checked(402) && !Checked(405));  // week view is the default
     for (UINT id : {351u, 353u}) {
@@ -71,10 +71,6 @@ TEST_F(MainWindow, ViewCommandsMoveTheCheckMark) {
         EXPECT_EQ(std::vector<bool>({Checked(351), Checked(352), Checked(353)}),
                   std::vector<bool>({id == 351, false, id == 353}));
     }
-}
-
-TEST_F(MainWindow, MenuBarOffAndOnRestoresTheCheckMarks) {
-    Start();
     Command(405);
     EXPECT_TRUE(settings.AutoSave && Checked(405));
     Command(402);
@@ -85,17 +81,12 @@ TEST_F(MainWindow, MenuBarOffAndOnRestoresTheCheckMarks) {
     EXPECT_TRUE(Checked(353) && Checked(402) && Checked(405));
     Command(405);
     EXPECT_FALSE(settings.AutoSave || Checked(405));
-}
-
-TEST_F(MainWindow, StartsWithoutMenuWhenTheSettingSaysSo) {
-    Start("0");
-    EXPECT_EQ(GetMenu(frame->Handle()), nullptr);
-    EXPECT_FALSE(settings.ShowMenu);
+    Start("0");  // the setting says no menu
+    EXPECT_TRUE(GetMenu(frame->Handle()) == nullptr && !settings.ShowMenu);
 }
 
 // The date arithmetic has its own tests; here the commands reach it and a refusal beeps.
 TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
-    Start();
     Command(353);
     main->View().Selected = SelectedDate{3999, 12, 15};
     Command(302);
@@ -107,41 +98,31 @@ TEST_F(MainWindow, NavigationBeepsAtTheYearLimitsAndKeepsTheDate) {
     EXPECT_EQ(main->View().Selected.Year, 2026);
 }
 
-TEST_F(MainWindow, LaterCommandsSayNotYetAvailable) {
-    Start();
-    for (UINT id : {751u}) {  // the placeholder command itself; every other one is built
-        host.messages.clear();
-        Command(id);
-        ASSERT_EQ(host.messages.size(), 1u) << id;
-        EXPECT_EQ(host.messages[0].text, "Diese Funktion ist noch nicht verf\xFCgbar!");
-        EXPECT_EQ(host.messages[0].caption, "Ordivo");
-    }
-}
-
-TEST_F(MainWindow, EmptyCalendarAndNoHitAppointmentAnswerInsteadOfADialog) {
-    Start();
+// Not yet built, nothing to work on or no clicked appointment: a message (text, caption) or a beep.
+TEST_F(MainWindow, CommandsWithNothingToActOnAnswerInstead) {
     const struct {
         UINT id;
-        int caption;
-    } leer[] = {{202, 1120}, {203, 1121}};
-    for (const auto& f : leer) {
+        int text, caption;  // text 0: a beep; caption 0: not checked
+    } faelle[] = {{202, 1119, 1120}, {203, 1119, 1121}, {105, 1107, 0}, {103, 1109, 1110}, {104, 1116, 0},
+                  {CM_ICAL_EXPORT, IDS_KALENDER_LEER, IDS_TITEL_EXPORT}, {CM_VCARD_EXPORT, IDS_ADRESSBUCH_LEER, IDS_TITEL_EXPORT},
+                  {821, 0, 0}, {823, 0, 0}, {824, 0, 0}, {825, 0, 0}, {826, 0, 0}};
+    for (const auto& f : faelle) {
         host.messages.clear();
+        host.beeps = 0;
         Command(f.id);
-        ASSERT_EQ(host.messages.size(), 1u) << f.id;
-        EXPECT_EQ(host.messages[0].textId, 1119);
-        EXPECT_EQ(host.messages[0].captionId, f.caption);
+        EXPECT_EQ(host.Ids(), f.text ? std::vector<int>{f.text} : std::vector<int>{}) << f.id;
+        if (f.caption) { EXPECT_EQ(host.messages.at(0).captionId, f.caption) << f.id; }
+        if (!f.text) { EXPECT_EQ(host.beeps, 1) << f.id; }
     }
     host.messages.clear();
-    Command(105);  // nothing to print
+    Command(751);  // the placeholder command itself; every other one is built
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].textId, 1107);
-    Command(825);
-    Command(826);
-    EXPECT_EQ(host.beeps, 2);
+    EXPECT_EQ(host.messages[0].text + "|" + host.messages[0].caption, "Diese Funktion ist noch nicht verf\xFCgbar!|Ordivo");
+    for (UINT id = CM_ICAL_EXPORT; id <= CM_VCARD_IMPORT; ++id)  // the file menu lists all four
+        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), id, MF_BYCOMMAND), UINT(-1)) << id;
 }
 
 TEST_F(MainWindow, DialogCommandsOpenTheirDialogs) {
-    Start();
     kit::BoxAnswers boxen;
     for (const auto& [id, titel] : {std::pair<UINT, const char*>{409, "Tagesraster"},
                                      {750, "Adressbuch"},
@@ -155,25 +136,11 @@ TEST_F(MainWindow, DialogCommandsOpenTheirDialogs) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(MainWindow, SaveWithNothingToSaveSaysSoAndNewClearsTheTitle) {
-    Start();
-    Command(103);
-    Command(104);
-    EXPECT_EQ(host.Ids(), (std::vector<int>{1109, 1116}));
-    EXPECT_EQ(host.messages[0].captionId, 1110);
-    Command(101);
-}
-
-TEST_F(MainWindow, MenuHintsShowTheStatusPartOfTheString) {
-    Start();
+TEST_F(MainWindow, StatusBarShowsMenuHintsThePlanAndTheClockEverySecond) {
     SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(103, MF_STRING), reinterpret_cast<LPARAM>(GetMenu(frame->Handle())));
     EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "Speichert den Kalender");
     SendMessageA(frame->Handle(), WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // menu closed: the plan's text
     EXPECT_EQ(frame->Status()->Text(ClsDecoratedFrame::MessageGadget), "Keine Vorwarnung ausstehend.");
-}
-
-TEST_F(MainWindow, ClockShowsDateAndTimeWithSecondsEverySecond) {
-    Start();
     ASSERT_TRUE(main->TimerRunning());
     for (const char* sekunde : {"09", "10"}) {
         host.now = LocalTime{2026, 12, 4, 21, 5, std::atoi(sekunde)};
@@ -182,87 +149,55 @@ TEST_F(MainWindow, ClockShowsDateAndTimeWithSecondsEverySecond) {
     }
 }
 
-TEST_F(MainWindow, RemarkAddressAndWarningTimeWithoutAClickedAppointmentOnlyBeep) {
-    Start();
-    for (UINT id : {821u, 823u, 824u}) {
-        host.beeps = 0;
-        Command(id);
-        EXPECT_EQ(host.beeps, 1) << id;
-    }
-    EXPECT_TRUE(host.messages.empty());
-}
-
 namespace {
 // An appointment that makes the file modified.
 void AddOne(Dokument& doc) { ASSERT_TRUE(doc.Liste.Einfuegen(MachTermin(2026, 12, 7, 9, 0, 10, 0, 0, "Ungespeichert"))); }
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 }  // namespace
 
-TEST_F(MainWindow, CloseQueryYesSavesNoDiscardsCancelKeeps) {
-    Start();
+TEST_F(MainWindow, UnsavedWorkIsAskedForBeforeCloseNewAndAProtectedExport) {
+    settings.SettingsChanged = true;  // asked for first
+    host.answers = {Mb::IdCancel, Mb::IdYes};
+    EXPECT_FALSE(main->CanClose());
+    EXPECT_TRUE(settings.SettingsChanged);
+    EXPECT_TRUE(main->CanClose());
+    EXPECT_FALSE(settings.SettingsChanged);  // saved by command 408's writer
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1192, 1192}));
+
     AddOne(doc);
     doc.Dateiname = dir.Datei("close.odv");
-    host.answers = {Mb::IdCancel};
+    host.answers = {Mb::IdCancel, Mb::IdNo, Mb::IdYes};
     EXPECT_FALSE(main->CanClose());
     EXPECT_EQ(host.messages.back().textId, 1103);
-    EXPECT_TRUE(doc.Geaendert());
-
-    host.answers = {Mb::IdNo};
-    EXPECT_TRUE(main->CanClose());
+    EXPECT_TRUE(main->CanClose());  // No: discarded
     EXPECT_FALSE(Exists(doc.Dateiname));
+    EXPECT_TRUE(main->CanClose());  // Yes: saved
+    EXPECT_TRUE(Exists(doc.Dateiname) && !doc.Geaendert());
 
-    host.answers = {Mb::IdYes};
-    EXPECT_TRUE(main->CanClose());
-    EXPECT_TRUE(Exists(doc.Dateiname));
-    EXPECT_FALSE(doc.Geaendert());
-
-    // With auto-save on, the close writes without asking.
-    AddOne(doc);
+    AddOne(doc);  // with auto-save on, the close writes without asking
     DeleteFileA(doc.Dateiname.c_str());
     settings.AutoSave = true;
     host.messages.clear();
     EXPECT_TRUE(main->CanClose());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(Exists(doc.Dateiname));
-}
+    EXPECT_TRUE(host.messages.empty() && Exists(doc.Dateiname));
+    settings.AutoSave = false;
 
-
-TEST_F(MainWindow, UnsavedSettingsAreAskedForFirst) {
-    Start();
-    settings.SettingsChanged = true;
-    host.answers = {Mb::IdCancel};
-    EXPECT_FALSE(main->CanClose());
-    EXPECT_EQ(host.messages.back().textId, 1192);
-    EXPECT_TRUE(settings.SettingsChanged);
-    host.answers = {Mb::IdYes};
-    EXPECT_TRUE(main->CanClose());
-    EXPECT_FALSE(settings.SettingsChanged);  // saved by command 408's writer
-}
-
-TEST_F(MainWindow, NewAsksBeforeDiscardingUnsavedAppointments) {
-    Start();
-    AddOne(doc);
-    host.answers = {Mb::IdCancel};
-    Command(101);
-    EXPECT_EQ(host.messages.back().textId, 1103);
-    EXPECT_EQ(doc.Liste.Anzahl(), 1);
-    host.answers = {Mb::IdNo};
-    Command(101);
-    EXPECT_EQ(doc.Liste.Anzahl(), 0);
-}
-
-TEST_F(MainWindow, ExportOfAProtectedFileAsksFirst) {
-    Start();
-    AddOne(doc);
-    std::strcpy(doc.Liste.Passwort, "geheim");
+    std::strcpy(doc.Liste.Passwort, "geheim");  // the export of a protected file asks first
     const std::string path = dir.Datei("export.dbf");
-    host.answers = {Mb::IdNo};
+    host.answers = {Mb::IdNo, Mb::IdYes};
     EXPECT_FALSE(main->SpeichereDatei(ModusTerminExport, path));
     EXPECT_EQ(host.messages.back().textId, 1111);
     EXPECT_FALSE(Exists(path));
-    host.answers = {Mb::IdYes};
     EXPECT_TRUE(main->SpeichereDatei(ModusTerminExport, path));
     EXPECT_TRUE(Exists(path));
+
+    doc.Liste.Geaendert = true;  // New asks before discarding
+    host.answers = {Mb::IdCancel, Mb::IdNo};
+    Command(101);
+    EXPECT_EQ(host.messages.back().textId, 1103);
+    EXPECT_EQ(doc.Liste.Anzahl(), 2);
+    Command(101);
+    EXPECT_EQ(doc.Liste.Anzahl(), 0);
 }
 
 namespace {
@@ -281,8 +216,7 @@ bool FindeTag(HWND picker, POINT& p, YearCalendarHitResult& hit) {
 }  // namespace
 
 TEST_F(MainWindow, DatePickerOpensOnceNearTheEdgeAndAClickShowsTheDay) {
-    const int breite = GetSystemMetrics(SM_CXSCREEN);
-    Start();  // the picker reads the frame position when it opens
+    const int breite = GetSystemMetrics(SM_CXSCREEN);  // the picker reads the frame position when it opens
     kit::SetUserString("Software\\kdw\\Ordivo\\View", "WindowPos", std::to_string(breite - 300) + ",40,300,300");
     Command(304);
     const HWND picker = main->DatePicker();
@@ -314,7 +248,6 @@ TEST_F(MainWindow, DatePickerOpensOnceNearTheEdgeAndAClickShowsTheDay) {
 }
 
 TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
-    Start();
     Command(304);
     const HWND picker = main->DatePicker();
     ASSERT_NE(picker, nullptr);
@@ -332,14 +265,4 @@ TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
     EXPECT_EQ(main->DatePicker(), nullptr);
     const SelectedDate& s = main->View().Selected;
     EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day}), std::vector<int>({2028, 2, 29}));
-}
-
-TEST_F(MainWindow, InteropExportsOfEmptyListsSaySoAndTheFileMenuListsAllFour) {
-    Start();
-    for (UINT id = CM_ICAL_EXPORT; id <= CM_VCARD_IMPORT; ++id)
-        EXPECT_NE(GetMenuState(GetMenu(frame->Handle()), id, MF_BYCOMMAND), UINT(-1)) << id;
-    Command(CM_ICAL_EXPORT);
-    Command(CM_VCARD_EXPORT);
-    EXPECT_EQ(host.Ids(), (std::vector<int>{IDS_KALENDER_LEER, IDS_ADRESSBUCH_LEER}));
-    EXPECT_EQ(host.messages[1].captionId, IDS_TITEL_EXPORT);
 }

@@ -6,27 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <regex>
 
-TEST(RcStringTable, ParsesEscapesQuotesAndUtf8) {
-    RcStrings s;
-    ParseRcStringTables("STRINGTABLE\nBEGIN\n  7, \"a\\nb\"\n  // note\n  8, \"say \"\"hi\"\"\"\n"
-                        "  9, \"Gr\xC3\xBC\xC3\x9F\xC3\xA9 \xE2\x82\xAC\"\nEND\n",
-                        s);
-    EXPECT_EQ(s[7], "a\nb");
-    EXPECT_EQ(s[8], "say \"hi\"");
-    EXPECT_EQ(s[9], "Gr\xFC\xDF\xE9 \x80");  // Windows-1252 bytes
-}
-
-TEST(RcStringTable, ResolvesNamedIdsThroughDefines) {
+TEST(RcStringTable, ParsesEscapesUtf8AndNamedIds) {
     RcNames names;
     ParseDefines("#pragma once\n// IDS_ALT 1\n#define IDS_A 1101\n#define ENDE_B 12\n#define IDS_C IDS_A\n", names);
     EXPECT_EQ(names, (RcNames{{"IDS_A", 1101}, {"ENDE_B", 12}}));
     RcStrings s;
-    ParseRcStringTables("STRINGTABLE\nBEGIN\n  IDS_A, \"a\"\n  ENDE_B, \"b\"\n  UNBEKANNT, \"u\"\n  13, \"c\"\nEND\n",
-                        s, names);
-    EXPECT_EQ(s, (RcStrings{{1101, "a"}, {12, "b"}, {13, "c"}}));
+    ParseRcStringTables("STRINGTABLE\nBEGIN\n  IDS_A, \"a\\nb \\\"c\\\"\"\n  // note\n  ENDE_B, \"b\"\n  UNBEKANNT, \"u\"\n"
+                        "  13, \"Gr\xC3\xBC\xC3\x9F\xC3\xA9 \xE2\x82\xAC\"\nEND\n", s, names);
+    EXPECT_EQ(s, (RcStrings{{1101, "a\nb \"c\""}, {12, "b"}, {13, "Gr\xFC\xDF\xE9 \x80"}}));  // Windows-1252 bytes
 }
 
 // Every string name of the header has its text, and the code names the strings it passes to
@@ -65,13 +56,9 @@ TEST(ResourceStrings, FileMessagesByName) {
         {IDS_ADRESSEN_BESCHAEDIGT, 1},
     };
     for (const auto& m : meldungen) {
-        SCOPED_TRACE(m.id);
         const std::string text = LoadResString(m.id);
-        EXPECT_FALSE(text.empty());
-        EXPECT_LT(text.size(), 256u);
-        size_t prozent = 0;
-        for (size_t p = text.find('%'); p != std::string::npos; p = text.find('%', p + 1)) ++prozent;
-        EXPECT_EQ(prozent, m.dateinamen);
-        EXPECT_EQ(text.find("%s") != std::string::npos, m.dateinamen == 1);
+        EXPECT_TRUE(!text.empty() && text.size() < 256u) << m.id;
+        EXPECT_EQ(size_t(std::count(text.begin(), text.end(), '%')), m.dateinamen) << m.id;
+        EXPECT_EQ(text.find("%s") != std::string::npos, m.dateinamen == 1) << m.id;
     }
 }

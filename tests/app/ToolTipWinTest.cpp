@@ -27,13 +27,11 @@ TEST(ToolTip, ShowsAfterTheDelayBelowThePointerAndHidesOnEmptyTextOrKey) {
     ASSERT_TRUE(IsWindowVisible(tip.Handle()));
     RECT r;
     GetWindowRect(tip.Handle(), &r);
-    EXPECT_EQ(r.left, pt.x - 2);
-    EXPECT_EQ(r.top, pt.y + 22);
+    EXPECT_EQ(std::make_pair(r.left, r.top), std::make_pair(pt.x - 2, pt.y + 22));
     kit::Surface(tip.Handle(), false).SavePng("tooltip");
 
     tip.SetTipText("");
-    EXPECT_FALSE(IsWindowVisible(tip.Handle()));
-    EXPECT_FALSE(tip.TimerRunning());
+    EXPECT_FALSE(IsWindowVisible(tip.Handle()) || tip.TimerRunning());
 
     tip.SetTipText("Speichern");
     Pump(800);
@@ -55,8 +53,7 @@ TEST(ToolTip, StatusBarSplitsHintAndTip) {
     TTipStatusBar status(&tip, 15, 10);
     status.AddTextGadget(15, 48, true);
     status.SetHintText("Speichert den Kalender\nSpeichern", true);
-    EXPECT_EQ(status.Text(15), "Speichert den Kalender");
-    EXPECT_EQ(tip.Text(), "Speichern");
+    EXPECT_EQ(status.Text(15) + "|" + tip.Text(), "Speichert den Kalender|Speichern");
     EXPECT_TRUE(tip.TimerRunning());
 
     status.SetHintText("Nur ein Hinweis", true);  // no line feed: no tip
@@ -68,8 +65,7 @@ TEST(ToolTip, StatusBarSplitsHintAndTip) {
     EXPECT_FALSE(tip.TimerRunning());
 
     status.SetCommandHint(103, true);  // the resource string of the command
-    EXPECT_EQ(status.Text(15), "Speichert den Kalender");
-    EXPECT_EQ(tip.Text(), "Speichern");
+    EXPECT_EQ(status.Text(15) + "|" + tip.Text(), "Speichert den Kalender|Speichern");
     status.SetHintText(nullptr, true);
     EXPECT_EQ(tip.Text(), "");
 }

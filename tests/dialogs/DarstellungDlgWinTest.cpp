@@ -1,7 +1,5 @@
-// Colours, font height and preferences dialogs from their templates, driven in-process: a
-// colour click repaints the sample and Cancel keeps the calendar's colours; refused heights
-// and a missing default file keep the dialog open (the closing Cancel still finds it); the
-// default file lands in the registry.
+// Colours, font height and preferences dialogs from their templates, driven in-process: the
+// sample repaints, refused input keeps the dialog open, the default file lands in the registry.
 #include "dialogs/ClsFarbenDlg.h"
 #include "dialogs/ClsSchriftHoeheDlg.h"
 #include "dialogs/ClsVorgabenDlg.h"
@@ -16,8 +14,9 @@ class DarstellungDlg : public testing::Test {
 protected:
     void SetUp() override { kit::FreshOrdivoSettings(); }
     void TearDown() override { kit::DeleteOrdivoSettings(); }
-    void Spiele(const std::function<void(const Dlg&)>& skript, const std::function<void()>& oeffne) {
-        kit::PlayOnDialog(boxen, [&](HWND h) { skript(Dlg{h}); }, oeffne);
+    // Plays the script on the dialog that `oeffne` opens; true when it ended with OK.
+    bool Spiele(const std::function<void(const Dlg&)>& skript, bool (*oeffne)(Settings&)) {
+        return Fahre(boxen, skript, [&] { return oeffne(settings); });
     }
     static void Ok(const Dlg& d) { SendMessageA(d.h, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(d.Item(IDOK))); }
 
@@ -36,8 +35,7 @@ double Anteil(HWND muster, COLORREF farbe) {
 }  // namespace
 
 TEST_F(DarstellungDlg, ColourClickRepaintsTheSampleAndCancelKeepsTheCalendarColours) {
-    bool ok = true;
-    Spiele([&](const Dlg& d) {
+    EXPECT_FALSE(Spiele([&](const Dlg& d) {
         ShowWindow(d.h, SW_SHOWNORMAL);  // the dialog loop shows it only once idle
         SendMessageA(d.Item(121), LB_SETCURSEL, RoleHintergrund, 0);
         SendMessageA(d.h, WM_COMMAND, MAKEWPARAM(121, LBN_SELCHANGE), reinterpret_cast<LPARAM>(d.Item(121)));
@@ -47,16 +45,14 @@ TEST_F(DarstellungDlg, ColourClickRepaintsTheSampleAndCancelKeepsTheCalendarColo
         EXPECT_TRUE(d.Markiert(104) && !d.Markiert(115));
         EXPECT_GT(Anteil(d.Item(116), RGB(0, 0, 128)), 0.5);
         d.Bild("farben");
-    }, [&] { ok = RunFarbenDlg(nullptr, settings); });
-    EXPECT_FALSE(ok);
+    }, [](Settings& s) { return RunFarbenDlg(nullptr, s); }));
     EXPECT_EQ(settings.Look.Farben.Role(RoleHintergrund).Index, 15);
     EXPECT_TRUE(settings.SettingsChanged);  // a click counts even when cancelled
 
-    Spiele([&](const Dlg& d) {
+    EXPECT_TRUE(Spiele([&](const Dlg& d) {
         d.Klick(101);  // role 0 is selected at the start
         Ok(d);
-    }, [&] { ok = RunFarbenDlg(nullptr, settings); });
-    EXPECT_TRUE(ok);
+    }, [](Settings& s) { return RunFarbenDlg(nullptr, s); }));
     EXPECT_EQ(settings.Look.Farben.Role(RoleFeiertage).Index, 1);
 }
 
@@ -64,16 +60,14 @@ TEST_F(DarstellungDlg, RefusedHeightsKeepTheDialogOpenAndChangeNothing) {
     settings.Look.MinStdFontHeight = 8;
     settings.Look.MaxStdFontHeight = 20;
     const auto hoehen = [&](std::initializer_list<std::pair<const char*, const char*>> versuche) {
-        bool ok = false;
-        Spiele([&](const Dlg& d) {
+        return Spiele([&](const Dlg& d) {
             EXPECT_EQ(d.Text(101) + " " + d.Text(102) + " " + d.Text(103), "17 8 20");
             for (const auto& [min, max] : versuche) {
                 d.Text(102, min);
                 d.Text(103, max);
                 Ok(d);
             }
-        }, [&] { ok = RunSchriftHoeheDlg(nullptr, settings, 17); });
-        return ok;
+        }, [](Settings& s) { return RunSchriftHoeheDlg(nullptr, s, 17); });
     };
     EXPECT_FALSE(hoehen({{"5", "25"}, {"20", "10"}}));  // still open for the closing Cancel
     EXPECT_EQ(host.Ids(), (std::vector<int>{1168, 1169}));
@@ -94,17 +88,15 @@ TEST_F(DarstellungDlg, DefaultFileMustExistUnlessEmpty) {
     SetCurrentDirectoryA(dir.Datei("").c_str());
     const std::string General = "Software\\kdw\\Ordivo\\General";
     const auto vorgabe = [&](const char* text, const char* gezeigt) {
-        bool ok = false;
-        Spiele([&](const Dlg& d) {
+        return Spiele([&](const Dlg& d) {
             EXPECT_EQ(d.Text(101), gezeigt);
             d.Text(101, text);
             Ok(d);
-        }, [&] { ok = RunVorgabenDlg(nullptr); });
-        return ok;
+        }, [](Settings&) { return RunVorgabenDlg(nullptr); });
     };
     kit::SetUserString(General, "DefaultFile", "alt.odv");
     EXPECT_FALSE(vorgabe("Fehlt", "alt.odv"));
-    EXPECT_EQ(host.Ids(), (std::vector<int>{1139}));
+    ASSERT_EQ(host.Ids(), (std::vector<int>{1139}));
     EXPECT_EQ(host.messages[0].captionId, 1166);
     EXPECT_TRUE(vorgabe("alt.odv", "alt.odv"));  // unchanged: no check
     EXPECT_TRUE(vorgabe("Termine", "alt.odv"));

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,4 +46,17 @@ struct Dlg {
         EXPECT_LT(bild.Count(RGB(0, 0, 0)), bild.Width() * bild.Height() / 4);  // painted, not a black read-back
         EXPECT_TRUE(bild.SavePng(name));
     }
+    // A user's pick in a drop-down list.
+    void Waehle(int id, int i) const {
+        SendMessageA(Item(id), CB_SETCURSEL, i, 0);
+        SendMessageA(h, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(Item(id)));
+    }
 };
+
+// Opens a dialog with `run`, plays `script` on it (kit::PlayOnDialog) and returns what `run` returns.
+template <class Run>
+auto Fahre(kit::BoxAnswers& boxes, const std::function<void(const Dlg&)>& script, Run run) {
+    decltype(run()) result{};
+    kit::PlayOnDialog(boxes, [&](HWND h) { script(Dlg{h}); }, [&] { result = run(); });
+    return result;
+}

@@ -36,9 +36,8 @@ TEST(AdressRegeln, SortKeyFromNamesAndLinkResult) {
     Adresse b;
     Adresse::Setze(b.NAME2, "Zoe");
     EXPECT_EQ(SortAusNamen(b), "Zoe");
-    EXPECT_EQ(VerweisErgebnis(7, true, 3), 7);
-    EXPECT_EQ(VerweisErgebnis(0, true, 3), 3);
-    EXPECT_EQ(VerweisErgebnis(0, false, 3), AdrNummer::KeinVerweis);
+    EXPECT_EQ(std::vector<int>({VerweisErgebnis(7, true, 3), VerweisErgebnis(0, true, 3), VerweisErgebnis(0, false, 3)}),
+              std::vector<int>({7, 3, AdrNummer::KeinVerweis}));
 }
 
 TEST(FeiertagFelder, FirstBadFieldGivesItsMessage) {
@@ -79,10 +78,8 @@ TEST(FeiertagFelder, EveryOptionSurvivesTheRoundTripAndEmptyYearsAreOpen) {
     f.Option = FeiertagOption::Wochentag, f.N = 1, f.Wochentag = 6, f.WochenMonat = 4;
     Feiertag e{};
     ASSERT_EQ(PruefeFeiertag(f, e), 0);
-    EXPECT_EQ(uint16_t(e.Regel), RegelWochentag(2, 7, 5));  // copies: the record is packed
-    EXPECT_EQ(int(e.VonJahr), 0);
-    EXPECT_EQ(int(e.BisJahr), 9999);
-    EXPECT_EQ(int(e.Status), FeiertagStatus::Aktiv);
+    EXPECT_EQ(std::vector<int>({uint16_t(e.Regel), e.VonJahr, e.BisJahr, e.Status}),  // copies: the record is packed
+              std::vector<int>({RegelWochentag(2, 7, 5), 0, 9999, FeiertagStatus::Aktiv}));
     for (FeiertagOption o : {FeiertagOption::Fest, FeiertagOption::Ostern, FeiertagOption::Advent, FeiertagOption::Wochentag}) {
         FeiertagFelder g = f;
         g.Option = o, g.Tag = "24", g.Monat = "12", g.OsterTage = "49", g.AdventTage = "-21", g.Gesetzlich = true;
@@ -104,8 +101,7 @@ TEST(FeiertagFelder, TableTakes48AndRemovalCloses) {
     }
     EXPECT_FALSE(FuegeFeiertagAn(t, e));
     EntferneFeiertag(t, 0);
-    EXPECT_EQ(AnzahlFeiertage(t), 47);
-    EXPECT_EQ(t.Eintrag[0].Kurzname[0], 'B');
+    EXPECT_TRUE(AnzahlFeiertage(t) == 47 && t.Eintrag[0].Kurzname[0] == 'B');
 }
 
 TEST(FeiertagFelder, ListLineShowsTheCountedThroughDate) {
@@ -122,11 +118,10 @@ TEST(FeiertagFelder, ListLineShowsTheCountedThroughDate) {
 }
 
 TEST(TagesRaster, TimeTextsAndTheFourChecksInOrder) {
-    EXPECT_EQ(LiesRasterZeit("8:30", true), 510);
-    EXPECT_EQ(LiesRasterZeit("830", true), -1);  // whole hours: 830:00
-    EXPECT_EQ(LiesRasterZeit("8", true), 480);
-    EXPECT_EQ(LiesRasterZeit("15", false), 15);
-    EXPECT_EQ(LiesRasterZeit("8.30", true), -1);
+    // "830" is whole hours: 830:00.
+    EXPECT_EQ(std::vector<int>({LiesRasterZeit("8:30", true), LiesRasterZeit("830", true), LiesRasterZeit("8", true),
+                                LiesRasterZeit("15", false), LiesRasterZeit("8.30", true)}),
+              std::vector<int>({510, -1, 480, 15, -1}));
     EXPECT_EQ(RasterEnde(480, 30), "19:30");
     const struct {
         const char *startAM, *stepAM, *startPM, *stepPM;
@@ -148,7 +143,5 @@ TEST(TagesRaster, TimeTextsAndTheFourChecksInOrder) {
     }
     TagesRaster r;
     ASSERT_EQ(PruefeRaster("8", "30", "20", "10", r), 0);
-    EXPECT_EQ(r.StartAM, 480);
-    EXPECT_EQ(r.StartPM, 1200);
-    EXPECT_EQ(r.StepPM, 10);
+    EXPECT_EQ(std::vector<int>({r.StartAM, r.StartPM, r.StepPM}), std::vector<int>({480, 1200, 10}));
 }

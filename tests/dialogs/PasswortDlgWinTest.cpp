@@ -1,10 +1,10 @@
 // The two password dialogs built from their templates in ORDIVO.DLL and driven by posted
-// input: controls, the one-attempt check, mismatch and unstorable passwords.
-#include "core/ResourceIds.h"
+// input: password fields, the one-attempt check, mismatch and unstorable passwords.
 #include "core/ProgramPath.h"
-#include "store/ClsListe.h"
+#include "core/ResourceIds.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsPasswortDlg.h"
+#include "store/ClsListe.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -14,25 +14,23 @@
 #include <vector>
 
 namespace {
-// Types into the fields when the dialog is set up, then presses each button in turn.
+// Types into the fields when the dialog is set up, then presses each button in turn; notes
+// which of the fields 101 and 102 are password edits.
 template <class Basis>
 class Getippt : public Basis {
 public:
     template <class... A>
     Getippt(std::vector<std::pair<int, std::string>> eingaben, std::vector<int> knoepfe, A&&... a)
-        : Basis(std::forward<A>(a)...), eingaben_(std::move(eingaben)), knoepfe_(std::move(knoepfe)) {}
-    std::vector<std::string> klassen;
-    std::vector<LONG> stile;
+        : Basis(nullptr, ResourceModule(), std::forward<A>(a)...), eingaben_(std::move(eingaben)), knoepfe_(std::move(knoepfe)) {}
+    std::vector<bool> kennwortFelder;
 
 protected:
     void SetupWindow() override {
         Basis::SetupWindow();
-        for (int id : {101, 102, IDOK, IDCANCEL}) {
+        for (int id : {101, 102}) {
             char name[32] = {};
-            HWND h = this->Item(id);
-            if (h) GetClassNameA(h, name, sizeof name);
-            klassen.push_back(name);
-            stile.push_back(h ? GetWindowLongA(h, GWL_STYLE) : 0);
+            GetClassNameA(this->Item(id), name, sizeof name);
+            kennwortFelder.push_back(_stricmp(name, "Edit") == 0 && (GetWindowLongA(this->Item(id), GWL_STYLE) & ES_PASSWORD));
         }
         for (const auto& e : eingaben_) this->SetItemText(e.first, e.second);
         for (int k : knoepfe_) PostMessageA(this->Handle(), WM_COMMAND, MAKEWPARAM(k, BN_CLICKED), 0);
@@ -42,29 +40,22 @@ private:
     std::vector<std::pair<int, std::string>> eingaben_;
     std::vector<int> knoepfe_;
 };
-
-bool IstPasswortFeld(const std::string& klasse, LONG stil) {
-    return _stricmp(klasse.c_str(), "Edit") == 0 && (stil & ES_PASSWORD);
-}
 }  // namespace
 
 TEST(PasswortDlgWin, AsksOnceAndComparesExactly) {
     FakeHost host;
-    Getippt<ClsPasswortDlg> richtig({{101, "Geheim"}}, {IDOK}, nullptr, ResourceModule(), "Geheim");
+    Getippt<ClsPasswortDlg> richtig({{101, "Geheim"}}, {IDOK}, "Geheim");
     EXPECT_EQ(richtig.Execute(), IDOK);
-    ASSERT_EQ(richtig.klassen.size(), 4u);
-    EXPECT_TRUE(IstPasswortFeld(richtig.klassen[0], richtig.stile[0]));
-    EXPECT_EQ(richtig.klassen[1], "");  // no second field
-    EXPECT_EQ(_stricmp(richtig.klassen[2].c_str(), "Button"), 0);
-    EXPECT_EQ(_stricmp(richtig.klassen[3].c_str(), "Button"), 0);
-
-    Getippt<ClsPasswortDlg> gross({{101, "GEHEIM"}}, {IDOK, IDOK}, nullptr, ResourceModule(), "Geheim");
-    EXPECT_EQ(gross.Execute(), 0);
-    Getippt<ClsPasswortDlg> abbruch({{101, "Geheim"}}, {IDCANCEL}, nullptr, ResourceModule(), "Geheim");
-    EXPECT_EQ(abbruch.Execute(), 0);
-    // Only the first 11 characters count.
-    Getippt<ClsPasswortDlg> lang({{101, "123456789012"}}, {IDOK}, nullptr, ResourceModule(), "123456789012");
-    EXPECT_EQ(lang.Execute(), 0);
+    EXPECT_EQ(richtig.kennwortFelder, (std::vector<bool>{true, false}));  // one field only
+    const struct {
+        const char *getippt, *passwort;
+        int knopf;
+    } falsch[] = {{"GEHEIM", "Geheim", IDOK}, {"Geheim", "Geheim", IDCANCEL},
+                  {"123456789012", "123456789012", IDOK}};  // only the first 11 characters count
+    for (const auto& f : falsch) {
+        Getippt<ClsPasswortDlg> dlg({{101, f.getippt}}, {f.knopf, f.knopf}, f.passwort);
+        EXPECT_EQ(dlg.Execute(), 0) << f.getippt;
+    }
 }
 
 TEST(PasswortDlgWin, NewPasswordMustMatchAndBeStorable) {
@@ -73,29 +64,21 @@ TEST(PasswortDlgWin, NewPasswordMustMatchAndBeStorable) {
     std::strcpy(Liste.Passwort, "alt");
     Liste.Geaendert = false;
 
-    Getippt<ClsNeuesPasswortDlg> verschieden({{101, "eins"}, {102, "zwei"}}, {IDOK, IDCANCEL}, nullptr,
-                                             ResourceModule(), Liste);
+    Getippt<ClsNeuesPasswortDlg> verschieden({{101, "eins"}, {102, "zwei"}}, {IDOK, IDCANCEL}, Liste);
     EXPECT_EQ(verschieden.Execute(), IDCANCEL);
-    EXPECT_TRUE(IstPasswortFeld(verschieden.klassen[0], verschieden.stile[0]));
-    EXPECT_TRUE(IstPasswortFeld(verschieden.klassen[1], verschieden.stile[1]));
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].textId, 1133);
+    EXPECT_EQ(verschieden.kennwortFelder, (std::vector<bool>{true, true}));
+    Getippt<ClsNeuesPasswortDlg> nullbyte({{101, "\x80"}, {102, "\x80"}}, {IDOK, IDCANCEL}, Liste);
+    EXPECT_EQ(nullbyte.Execute(), IDCANCEL);
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1133, IDS_KENNWORT_NICHT_SPEICHERBAR}));
     EXPECT_EQ(host.messages[0].captionId, 1134);
     EXPECT_STREQ(Liste.Passwort, "alt");
-
-    Getippt<ClsNeuesPasswortDlg> nullbyte({{101, "\x80"}, {102, "\x80"}}, {IDOK, IDCANCEL}, nullptr,
-                                          ResourceModule(), Liste);
-    EXPECT_EQ(nullbyte.Execute(), IDCANCEL);
-    EXPECT_EQ(host.messages.back().textId, IDS_KENNWORT_NICHT_SPEICHERBAR);
     EXPECT_FALSE(Liste.Geaendert);
 
-    Getippt<ClsNeuesPasswortDlg> neu({{101, "Neu"}, {102, "Neu"}}, {IDOK}, nullptr, ResourceModule(), Liste);
+    Getippt<ClsNeuesPasswortDlg> neu({{101, "Neu"}, {102, "Neu"}}, {IDOK}, Liste);
     EXPECT_EQ(neu.Execute(), IDOK);
     EXPECT_STREQ(Liste.Passwort, "Neu");
     EXPECT_TRUE(Liste.Geaendert);
-
-    Getippt<ClsNeuesPasswortDlg> leer({}, {IDOK}, nullptr, ResourceModule(), Liste);
+    Getippt<ClsNeuesPasswortDlg> leer({}, {IDOK}, Liste);
     EXPECT_EQ(leer.Execute(), IDOK);
     EXPECT_STREQ(Liste.Passwort, "");
-    Liste.Geaendert = false;
 }

@@ -46,15 +46,13 @@ TEST(Serie, EndAndWarningMoveWithTheStart) {
     Termin b = Basis(2026, 3, 31);
     b.Vorwarnung = MachZeitpunkt(2026, 3, 30, 9, 15);  // one day before
     b.VorwarnBasis = MachZeitpunkt(1999, 1, 1);
-    Schritt monatlich;
-    monatlich.Monate = 1;
+    const Schritt monatlich{0, 1, 0};
     const auto folge = Wiederholungen(b, monatlich, 2);
     // The warning keeps its lead of one day and 1:15 across the shortened month.
     Termin e = Basis(2026, 5, 1);
     e.Vorwarnung = e.VorwarnBasis = MachZeitpunkt(2026, 4, 30, 9, 15);
     EXPECT_TRUE(SameRecord(folge[0], e));
-    EXPECT_EQ(folge[1].Start, MachZeitpunkt(2026, 6, 1, 10, 30));
-    EXPECT_EQ(folge[1].Vorwarnung, MachZeitpunkt(2026, 5, 31, 9, 15));
+    EXPECT_EQ(std::make_pair(folge[1].Start, folge[1].Vorwarnung), std::make_pair(MachZeitpunkt(2026, 6, 1, 10, 30), MachZeitpunkt(2026, 5, 31, 9, 15)));
     // Without a warning the warning fields stay empty.
     const auto ohne = Wiederholungen(Basis(2026, 6, 30), monatlich, 1);
     EXPECT_EQ(ohne[0].Vorwarnung.Jahr + ohne[0].VorwarnBasis.Jahr, 0);
@@ -62,22 +60,16 @@ TEST(Serie, EndAndWarningMoveWithTheStart) {
     // A warning in the previous year stays the evening before.
     Termin neujahr = Basis(2026, 1, 1);
     neujahr.Vorwarnung = MachZeitpunkt(2025, 12, 31, 18, 0);
-    Schritt elf;
-    elf.Monate = 11;
-    EXPECT_EQ(Wiederholungen(neujahr, elf, 1)[0].Vorwarnung, MachZeitpunkt(2026, 11, 30, 18, 0));
+    EXPECT_EQ(Wiederholungen(neujahr, {0, 11, 0}, 1)[0].Vorwarnung, MachZeitpunkt(2026, 11, 30, 18, 0));
 }
 
 TEST(Serie, YearlyOccurrencesAreCopiesWithTheBaseEnd) {
     Termin b = Basis(2026, 8, 12, FlagJaehrlich);
     b.Ende = MachZeitpunkt(1, 0, 0, 11, 45);  // the step, as the base carries it when stored
-    Schritt jaehrlich;
-    jaehrlich.Jahre = 1;
+    const Schritt jaehrlich{1, 0, 0};
     const auto folge = Wiederholungen(b, jaehrlich, 19);
     ASSERT_EQ(folge.size(), 19u);
     EXPECT_EQ(folge.back().Start, MachZeitpunkt(2045, 8, 12, 10, 30));
-    for (const Termin& t : folge) {
-        EXPECT_EQ(t.Flags, FlagJaehrlich | FlagJahresKopie);
-        EXPECT_EQ(t.Ende, b.Ende);
-    }
+    for (const Termin& t : folge) EXPECT_TRUE(t.Flags == (FlagJaehrlich | FlagJahresKopie) && t.Ende == b.Ende);
     EXPECT_TRUE(Wiederholungen(b, jaehrlich, 0).empty());
 }

@@ -83,16 +83,12 @@ TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
     f.ManuellErledigt = true;
     f.AdrId = 7;
     ASSERT_TRUE(Lies(f));
-    EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2026, 3, 13, 7, 30));
-    EXPECT_EQ(t.VorwarnBasis.Jahr, 0);
-    EXPECT_EQ(t.Prioritaet(), 3);
-    EXPECT_EQ(t.Flags & ~PrioritaetMaske, FlagManuellErledigt);
-    EXPECT_EQ(t.AdrId, 7);
+    EXPECT_EQ(std::make_pair(t.Vorwarnung, t.VorwarnBasis), std::make_pair(MachZeitpunkt(2026, 3, 13, 7, 30), Zeitpunkt{}));
+    EXPECT_TRUE(t.Prioritaet() == 3 && (t.Flags & ~PrioritaetMaske) == FlagManuellErledigt && t.AdrId == 7);
 
     f.Jaehrlich = true;
     ASSERT_TRUE(Lies(f));
-    EXPECT_TRUE(t.Hat(FlagJaehrlich));
-    EXPECT_EQ(t.VorwarnBasis, t.Vorwarnung);
+    EXPECT_TRUE(t.Hat(FlagJaehrlich) && t.VorwarnBasis == t.Vorwarnung);
 
     f.Vorwarnung = false;  // the numbers stay in the fields but count only with 129
     ASSERT_TRUE(Lies(f));
@@ -114,14 +110,13 @@ TEST_F(TerminFelderTest, OverlapRefusalFailsTheReadBack) {
 TEST(ProgrammVerweis, NameAfterTheMarkCutAtTheLastBlank) {
     std::string name;
     EXPECT_FALSE(ProgrammName("kein Programm", name));
-    ASSERT_TRUE(ProgrammName("Sicherung #[C:\\bin\\sich.exe /all] starten", name));
-    EXPECT_EQ(name, "C:\\bin\\sich.exe");
-    ASSERT_TRUE(ProgrammName("#[notepad.exe", name));  // no "]": up to the end
-    EXPECT_EQ(name, "notepad.exe");
-    ASSERT_TRUE(ProgrammName("#[a b c]", name));
-    EXPECT_EQ(name, "a b");
-    ASSERT_TRUE(ProgrammName("#[ prog]", name));  // a leading blank is not a cut
-    EXPECT_EQ(name, " prog");
+    const std::pair<const char*, const char*> faelle[] = {
+        {"Sicherung #[C:\\bin\\sich.exe /all] starten", "C:\\bin\\sich.exe"},
+        {"#[notepad.exe", "notepad.exe"},  // no "]": up to the end
+        {"#[a b c]", "a b"},
+        {"#[ prog]", " prog"},  // a leading blank is not a cut
+    };
+    for (const auto& [text, programm] : faelle) EXPECT_TRUE(ProgrammName(text, name) && name == programm) << text;
     EXPECT_TRUE(HatProgrammMarke("x#[y"));
     EXPECT_FALSE(HatProgrammMarke("x# [y"));
 }
@@ -135,8 +130,7 @@ TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
     f.VorStunden = "5";
     f.Beschreibung = "#[" + datei + " --quiet]";
     ASSERT_TRUE(Lies(f));
-    EXPECT_TRUE(t.Hat(FlagProgramm));
-    EXPECT_EQ(t.Vorwarnung, t.Start);  // a program starts at the start itself
+    EXPECT_TRUE(t.Hat(FlagProgramm) && t.Vorwarnung == t.Start);  // a program starts at the start itself
     std::filesystem::remove(datei);
 
     host.answers = {Mb::IdNo};
@@ -146,8 +140,7 @@ TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
     EXPECT_EQ(host.messages[0].style & 0x0F, Mb::YesNo);
     host.answers = {Mb::IdYes};
     ASSERT_TRUE(Lies(f));
-    EXPECT_FALSE(t.Hat(FlagProgramm));
-    EXPECT_EQ(t.Vorwarnung, MachZeitpunkt(2026, 3, 14, 5, 0));
+    EXPECT_TRUE(!t.Hat(FlagProgramm) && t.Vorwarnung == MachZeitpunkt(2026, 3, 14, 5, 0));
 
     f.Beschreibung += std::string(200, ' ');  // held outside the record: not searched
     host.messages.clear();
@@ -157,21 +150,16 @@ TEST_F(TerminFelderTest, ProgramReferenceIsCheckedOnDisk) {
 
 TEST(FelderAus, ShowsARecordAsTheDialogWouldReadItBack) {
     FakeHost host;
-    Termin r;
-    r.Start = MachZeitpunkt(2026, 7, 4, 9, 5);
-    r.Ende = MachZeitpunkt(2026, 7, 4, 17, 0);
+    Termin r = MachTermin(2026, 7, 4, 9, 5, 17, 0, FlagManuellErledigt, "Sommerfest");
     r.Vorwarnung = MachZeitpunkt(2026, 7, 2, 8, 0);  // 2 days, 1 hour, 5 minutes before
     r.SetzePrioritaet(2);
-    r.Flags |= FlagManuellErledigt;
-    r.SetzeKurzbeschr("Sommerfest");
     r.Beschr = std::string(300, 'b');
     r.AdrId = 4;
     r.Id = 9;
     TerminFelder f = FelderAus(r, 3);
     EXPECT_EQ(f.Datum + "|" + f.Beginn + "|" + f.Ende + "|" + f.VorTage + "/" + f.VorStunden + "/" + f.VorMinuten + "|" + f.Anzahl,
               "04.07.2026|09:05|17:00|2/1/5|3");
-    EXPECT_TRUE(f.Vorwarnung && f.ManuellErledigt && !f.Jaehrlich);
-    EXPECT_EQ(f.Prioritaet, 2);
+    EXPECT_TRUE(f.Vorwarnung && f.ManuellErledigt && !f.Jaehrlich && f.Prioritaet == 2);
 
     ClsListe leer;
     Termin zurueck;

@@ -57,25 +57,12 @@ protected:
 };
 }  // namespace
 
-TEST_F(FileCommands, SavingTwiceKeepsThePreviousVersionAsBak) {
+// One run: an export, two saves, a refused overwrite, then New with auto-save on.
+TEST_F(FileCommands, ExportSaveWithBakOverwriteNoAndNewWithAutoSave) {
     std::string upper = file;
     CharUpperA(&upper[0]);
-    EXPECT_EQ(WindowText(frame), "Ordivo - [" + upper + "]");
-    const std::string bak = dir + "\\kalender.BAK";
-    SendCommand(client, 103);
-    ASSERT_TRUE(Exists(bak));
-    EXPECT_EQ(LiesBytes(bak), original);
-    const std::string first = LiesBytes(file);
-    EXPECT_EQ(first.size(), original.size());
-
-    SendCommand(client, 103);
-    ASSERT_TRUE(Exists(file));
-    EXPECT_EQ(LiesBytes(bak), first);
-}
-
-TEST_F(FileCommands, ExportLeavesTheOpenFileAndTitleAlone) {
-    const std::string title = WindowText(frame);
-    const std::string dbf = dir + "\\termine.dbf";
+    const std::string title = WindowText(frame), dbf = dir + "\\termine.dbf", bak = dir + "\\kalender.BAK";
+    EXPECT_EQ(title, "Ordivo - [" + upper + "]");
     PostCommand(client, 104);
     AnswerSaveDialog(dbf, 1);  // appointments as dBase table
     ASSERT_TRUE(WaitFor([&] { return Exists(dbf); }));
@@ -86,12 +73,16 @@ TEST_F(FileCommands, ExportLeavesTheOpenFileAndTitleAlone) {
     EXPECT_EQ(WindowText(frame), title);
     EXPECT_EQ(LiesBytes(file), original);  // the open file was not written
 
-    // A later save still goes to the open file.
+    SendCommand(client, 103);  // still to the open file, the previous version kept as .BAK
+    ASSERT_TRUE(Exists(bak));
+    EXPECT_EQ(LiesBytes(bak), original);
+    const std::string first = LiesBytes(file);
+    EXPECT_EQ(first.size(), original.size());
     SendCommand(client, 103);
-    EXPECT_TRUE(Exists(dir + "\\kalender.BAK"));
-}
+    ASSERT_TRUE(Exists(file));
+    EXPECT_EQ(LiesBytes(bak), first);
 
-TEST_F(FileCommands, OverwriteNoReopensTheSaveDialog) {
+    const std::string saved = LiesBytes(file);
     PostCommand(client, 104);
     AnswerSaveDialog(file, 0);
     HWND question = nullptr;
@@ -99,7 +90,7 @@ TEST_F(FileCommands, OverwriteNoReopensTheSaveDialog) {
         question = program.WaitDialog(100);
         return question && MessageBoxText(question).find("berschrieben") != std::string::npos;
     }));
-    ClickButton(question, IDNO);
+    ClickButton(question, IDNO);  // reopens the save dialog
     HWND again = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         again = program.WaitDialog(100);
@@ -107,11 +98,9 @@ TEST_F(FileCommands, OverwriteNoReopensTheSaveDialog) {
     }));
     ClickButton(again, IDCANCEL);
     Sync(client);
-    EXPECT_FALSE(Exists(dir + "\\kalender.BAK"));
-    EXPECT_EQ(LiesBytes(file), original);
-}
+    EXPECT_EQ(LiesBytes(bak), first);
+    EXPECT_EQ(LiesBytes(file), saved);
 
-TEST_F(FileCommands, NewWithAutoSaveOnSwitchesItOff) {
     SendCommand(client, 405);
     SendCommand(client, 408);
     EXPECT_EQ(UserString(kGeneral, "AutoSave"), "1");

@@ -4,6 +4,7 @@
 #include "app/Diagnose.h"
 #include "core/ResourceIds.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <vector>
 
@@ -29,17 +30,10 @@ constexpr int kMaxRounds = 5000;
 // files, so that an export is what a later import reads; "" for any other file dialog.
 std::string FileFor(UINT id, const std::string& calendar) {
     const std::string base = calendar.substr(0, calendar.rfind('.'));
-    switch (id) {
-    case CM_NEU:
-    case CM_OEFFNEN:
-    case CM_SPEICHERN:
-    case CM_SPEICHERN_UNTER: return calendar;
-    case CM_ICAL_EXPORT:
-    case CM_ICAL_IMPORT: return base + ".ics";
-    case CM_VCARD_EXPORT:
-    case CM_VCARD_IMPORT: return base + ".vcf";
-    default: return "";
-    }
+    if (id == CM_NEU || id == CM_OEFFNEN || id == CM_SPEICHERN || id == CM_SPEICHERN_UNTER) return calendar;
+    if (id == CM_ICAL_EXPORT || id == CM_ICAL_IMPORT) return base + ".ics";
+    if (id == CM_VCARD_EXPORT || id == CM_VCARD_IMPORT) return base + ".vcf";
+    return "";
 }
 
 struct Search {
@@ -213,11 +207,7 @@ void Monkey::AnswerDialog(HWND dlg) {
             fields.push_back(c);
         }
     }
-    const bool passwordDialog = [&] {
-        for (HWND f : fields)
-            if (Style(f) & ES_PASSWORD) return true;
-        return false;
-    }();
+    const bool passwordDialog = std::any_of(fields.begin(), fields.end(), [](HWND f) { return Style(f) & ES_PASSWORD; });
     if (mode == Answers::Yes || (mode == Answers::Random && passwordDialog)) {
         for (HWND f : fields)
             if (Style(f) & ES_PASSWORD) SetText(f, mode == Answers::Yes || Chance(90) ? Password : RandomText());
@@ -252,9 +242,7 @@ void Monkey::ChangeField(HWND dlg, HWND field) {
     } else if (cls == "Button") {
         Log("  click %d", id);
         const LONG type = Style(field) & BS_TYPEMASK;
-        if (type == BS_CHECKBOX || type == BS_3STATE) {
-            // Not automatic: the dialog sets the mark itself on the click.
-        } else {
+        if (type != BS_CHECKBOX && type != BS_3STATE) {  // those the dialog marks itself on the click
             const bool radio = type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
             const LRESULT checked = SendMessageA(field, BM_GETCHECK, 0, 0);
             SendMessageA(field, BM_SETCHECK, radio ? BST_CHECKED : (checked ? BST_UNCHECKED : BST_CHECKED), 0);

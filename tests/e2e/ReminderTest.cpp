@@ -17,14 +17,13 @@ Zeitpunkt JetztLokal() {
 
 long Abstand(const Zeitpunkt& von, const Zeitpunkt& bis) { return long(ToMinutes(bis)) - long(ToMinutes(von)); }
 
-// An appointment starting `startIn` minutes from now, warning `warnungIn` minutes from now.
+// An appointment without end starting `startIn` minutes from now, warning `warnungIn` minutes from now.
 Termin Mit(const char* text, long startIn, long warnungIn) {
-    const uint32_t jetzt = ToMinutes(JetztLokal());
+    const long jetzt = long(ToMinutes(JetztLokal()));
     Termin t;
-    t.Start = FromMinutes(uint32_t(long(jetzt) + startIn));
-    t.Ende = t.Start;
+    t.Start = t.Ende = FromMinutes(uint32_t(jetzt + startIn));
+    t.Vorwarnung = FromMinutes(uint32_t(jetzt + warnungIn));
     t.Flags = FlagOhneEnde;
-    t.Vorwarnung = FromMinutes(uint32_t(long(jetzt) + warnungIn));
     t.SetzeKurzbeschr(text);
     return t;
 }
@@ -53,11 +52,7 @@ void Ankreuzen(HWND dialog, int id) {
     ClickButton(dialog, id);  // the notification the dialog reacts to
 }
 
-bool WartetBisZu(HWND wnd, DWORD ms = 10000) {
-    for (const DWORD start = GetTickCount(); IsWindow(wnd); Sleep(50))
-        if (GetTickCount() - start > ms) return false;
-    return true;
-}
+bool WartetBisZu(HWND wnd) { return WaitFor([&] { return !IsWindow(wnd); }); }
 
 class Reminders : public testing::Test {
 protected:
@@ -68,30 +63,21 @@ protected:
     }
     void TearDown() override { DeleteOrdivoSettings(); }
 
-    // The notice that the start shows (the program is started with the file).
-    HWND StarteMitHinweis() {
-        if (!program.Start(file)) return nullptr;
-        return program.WaitDialog();
-    }
-    // Saves through command 103 and ends through 109 (nothing left to ask).
-    void SpeichereUndBeende() {
-        HWND frame = program.WaitWindow("OrdivoFrame");
-        ASSERT_NE(frame, nullptr);
-        HWND client = FindChild(frame, "OrdivoCalendar");
-        SendCommand(client, 103);
-        PostCommand(client, 109);
-        EXPECT_EQ(program.Wait(), 0);
-    }
-
     std::string dir, file;
     Program program;
 };
 }  // namespace
 
-// Cancel's five minutes and the order of several due warnings are pinned natively.
-TEST_F(Reminders, DueWarningsOpenTheNoticeOldestFirstAndWarnAgainAndDoneReachTheSavedFile) {
-    Schreibe(file, {Mit("Zahnarzt", 180, -1), Mit("Zweiter Termin", 120, -3), Mit("Morgen", 2 * 1440, 1440)});
-    HWND hinweis = StarteMitHinweis();
+// Cancel's five minutes and the order of several due warnings are pinned natively. A due
+// program reference starts its program instead of a notice.
+TEST_F(Reminders, DueWarningsOpenTheNoticeOldestFirstAProgramStartsAndAllReachTheSavedFile) {
+    const std::string marke = dir + "\\gestartet.txt";
+    Termin programm = Mit("Sicherung", 60, -1);
+    programm.Flags |= FlagProgramm;
+    programm.Beschr = "Sicherung starten: #[cmd.exe /c echo gestartet> " + marke + "]";
+    Schreibe(file, {Mit("Zahnarzt", 180, -1), Mit("Zweiter Termin", 120, -3), Mit("Morgen", 2 * 1440, 1440), programm});
+    ASSERT_TRUE(program.Start(file));
+    HWND hinweis = program.WaitDialog();
     ASSERT_NE(hinweis, nullptr);
     EXPECT_EQ(WindowText(hinweis), "Vorwarnung");
     EXPECT_EQ(Feld(hinweis, IDC_HW_KURZTEXT), "Zweiter Termin");  // its warning is older
@@ -112,34 +98,22 @@ TEST_F(Reminders, DueWarningsOpenTheNoticeOldestFirstAndWarnAgainAndDoneReachThe
     Ankreuzen(hinweis, IDC_HW_ERLEDIGT);
     ClickButton(hinweis, IDOK);
     ASSERT_TRUE(WartetBisZu(hinweis));
-    EXPECT_EQ(program.WaitDialog(2500), nullptr);  // nothing else is due
-    SpeichereUndBeende();
+    EXPECT_TRUE(WaitFor([&] { return GetFileAttributesA(marke.c_str()) != INVALID_FILE_ATTRIBUTES; }, 15000));
+    EXPECT_EQ(program.WaitDialog(2500), nullptr);  // nothing else is due, no message
+    HWND frame = program.WaitWindow("OrdivoFrame");
+    ASSERT_NE(frame, nullptr);
+    HWND client = FindChild(frame, "OrdivoCalendar");
+    SendCommand(client, 103);
+    PostCommand(client, 109);
+    EXPECT_EQ(program.Wait(), 0);
 
     const std::vector<Termin> termine = Lies(file);
-    ASSERT_EQ(termine.size(), 3u);
-    EXPECT_EQ(Abstand(termine[0].Vorwarnung, termine[0].Start), 60);  // "Zweiter Termin": 1 hour before
-    EXPECT_STREQ(termine[1].Kurzbeschr, "Zahnarzt");
-    EXPECT_EQ(termine[1].Flags, FlagOhneEnde | FlagErledigt | FlagManuellErledigt);
-    EXPECT_EQ(termine[1].Vorwarnung.Jahr, 0);
-    EXPECT_EQ(Abstand(termine[2].Vorwarnung, termine[2].Start), 1440);  // untouched
-}
-
-TEST_F(Reminders, ProgramReferenceStartsItsProgramAndMarksTheAppointmentDone) {
-    const std::string marke = dir + "\\gestartet.txt";
-    Termin t = Mit("Sicherung", 60, -1);
-    t.Flags |= FlagProgramm;
-    t.Beschr = "Sicherung starten: #[cmd.exe /c echo gestartet> " + marke + "]";
-    Schreibe(file, {t});
-    ASSERT_TRUE(program.Start(file));
-    bool gestartet = false;
-    for (const DWORD start = GetTickCount(); !gestartet && GetTickCount() - start < 15000; Sleep(100))
-        gestartet = GetFileAttributesA(marke.c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_TRUE(gestartet);
-    EXPECT_EQ(program.WaitDialog(1500), nullptr);  // no notice, no message
-    SpeichereUndBeende();
-
-    const std::vector<Termin> termine = Lies(file);
-    ASSERT_EQ(termine.size(), 1u);
+    ASSERT_EQ(termine.size(), 4u);
+    EXPECT_STREQ(termine[0].Kurzbeschr, "Sicherung");
     EXPECT_EQ(termine[0].Flags, FlagOhneEnde | FlagManuellErledigt | FlagErledigt);
-    EXPECT_EQ(termine[0].Vorwarnung.Jahr, 0);
+    EXPECT_EQ(Abstand(termine[1].Vorwarnung, termine[1].Start), 60);  // "Zweiter Termin": 1 hour before
+    EXPECT_STREQ(termine[2].Kurzbeschr, "Zahnarzt");
+    EXPECT_EQ(termine[2].Flags, FlagOhneEnde | FlagErledigt | FlagManuellErledigt);
+    for (int i : {0, 2}) EXPECT_EQ(termine[i].Vorwarnung.Jahr, 0) << i;
+    EXPECT_EQ(Abstand(termine[3].Vorwarnung, termine[3].Start), 1440);  // untouched
 }

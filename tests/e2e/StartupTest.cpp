@@ -1,6 +1,6 @@
 // Start-up and shutdown of the real ordivo.exe: the missing resource library, the second
-// copy question, the command-line rule, window title and classes, the painted views,
-// closing by command 109.
+// copy question, window title and classes, the painted views, the start picture, the
+// window position, closing by command 109 and by the system menu.
 #include "support/WinKit.h"
 
 #include <memory>
@@ -15,9 +15,7 @@ protected:
 
     // Closes the program through command 109 and expects a clean exit.
     static void ExitByCommand(Program& p, HWND frame) {
-        HWND client = FindChild(frame, "OrdivoCalendar");
-        ASSERT_NE(client, nullptr);
-        PostCommand(client, 109);
+        PostCommand(FindChild(frame, "OrdivoCalendar"), 109);
         EXPECT_EQ(p.Wait(), 0);
     }
 };
@@ -29,8 +27,7 @@ std::string RunWithoutLibrary() {
     std::string result = "no message box";
     {
         Program p;
-        HWND box = p.Start("", exe) ? p.WaitDialog() : nullptr;
-        if (box) {
+        if (HWND box = p.Start("", exe) ? p.WaitDialog() : nullptr) {
             result = WindowText(box) + "|" + MessageBoxText(box);
             ClickButton(box, IDOK);
             result += "|" + std::to_string(p.Wait());
@@ -53,7 +50,7 @@ TEST_F(Startup, MissingLibraryShowsGermanOrEnglishTextAndExitsWithZero) {
 
 // The view commands 351-353 switch the painted view: the grid filled white on the light
 // yellow background, and only the week and month views with the magenta selection frame.
-TEST_F(Startup, MainFrameTitleClassesBarsAndTheThreePaintedViews) {
+TEST_F(Startup, MainFrameTitleClassesBarsTheThreePaintedViewsAndTheSecondCopyQuestion) {
     Program p;
     ASSERT_TRUE(p.Start("-x"));  // "-x" is not a file name: no file is opened
     HWND frame = p.WaitWindow("OrdivoFrame");
@@ -76,46 +73,17 @@ TEST_F(Startup, MainFrameTitleClassesBarsAndTheThreePaintedViews) {
         Repaint(client);
         // Wine copies the window's drawing to the screen a moment later: wait for the grid.
         std::unique_ptr<Surface> shot;
-        WaitFor([&] {
+        EXPECT_TRUE(WaitFor([&] {
             shot = std::make_unique<Surface>(client);
-            return shot->Count(RGB(255, 255, 255)) > shot->Width() * shot->Height() / 3 &&
-                   (mode == 0 || shot->Count(RGB(255, 0, 255)) > 40);
-        }, 2000);
-        ASSERT_GT(shot->Width(), 200);
-        EXPECT_EQ(shot->Pixel(1, 1), RGB(255, 255, 224)) << mode;
-        EXPECT_GT(shot->Count(RGB(255, 255, 255)), shot->Width() * shot->Height() / 3) << mode;
-        if (mode == 0) EXPECT_EQ(shot->Count(RGB(255, 0, 255)), 0);
-        else EXPECT_GT(shot->Count(RGB(255, 0, 255)), 40) << mode;
+            return shot->Width() > 200 && shot->Pixel(1, 1) == RGB(255, 255, 224) &&
+                   shot->Count(RGB(255, 255, 255)) > shot->Width() * shot->Height() / 3 &&
+                   (mode == 0 ? shot->Count(RGB(255, 0, 255)) == 0 : shot->Count(RGB(255, 0, 255)) > 40);
+        }, 2000)) << "view " << mode;
         shot->SavePng(names[mode]);
     }
-    ExitByCommand(p, frame);
-}
 
-TEST_F(Startup, StartPictureIsCentredAboveTheMiddleForThreeSeconds) {
-    Program p;
-    ASSERT_TRUE(p.Start());
-    HWND picture = p.WaitWindow("OrdivoStart", 5000);
-    ASSERT_NE(picture, nullptr);
-    RECT r;
-    GetWindowRect(picture, &r);
-    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
-    EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),
-              std::vector<LONG>({(sw - 340) / 2, (sh - 200) / 2 - 20, (sw - 340) / 2 + 340, (sh - 200) / 2 + 180}));
-    Surface(picture, false).SavePng("start-window");
-    Sleep(3500);
-    EXPECT_FALSE(IsWindow(picture));
-    HWND frame = p.WaitWindow("OrdivoFrame");
-    ASSERT_NE(frame, nullptr);
-    ExitByCommand(p, frame);
-}
-
-TEST_F(Startup, SecondCopyAsksAndNoEndsItBeforeAnyWindow) {
-    Program first;
-    ASSERT_TRUE(first.Start());
-    HWND frame = first.WaitWindow("OrdivoFrame");
-    ASSERT_NE(frame, nullptr);
-
-    Program second;
+    // A second copy asks; No ends it before any window, Yes starts it.
+    Program second, third;
     ASSERT_TRUE(second.Start());
     HWND question = second.WaitDialog();
     ASSERT_NE(question, nullptr);
@@ -124,8 +92,6 @@ TEST_F(Startup, SecondCopyAsksAndNoEndsItBeforeAnyWindow) {
     EXPECT_EQ(second.FindWindowOf("OrdivoFrame"), nullptr);
     ClickButton(question, IDNO);
     EXPECT_EQ(second.Wait(), 0);
-
-    Program third;
     ASSERT_TRUE(third.Start());
     question = third.WaitDialog();
     ASSERT_NE(question, nullptr);
@@ -133,16 +99,25 @@ TEST_F(Startup, SecondCopyAsksAndNoEndsItBeforeAnyWindow) {
     HWND thirdFrame = third.WaitWindow("OrdivoFrame");
     ASSERT_NE(thirdFrame, nullptr);
     ExitByCommand(third, thirdFrame);
-    ExitByCommand(first, frame);
+    ExitByCommand(p, frame);
 }
 
-TEST_F(Startup, SystemMenuCloseEndsCleanlyAndSavesWindowPosition) {
+TEST_F(Startup, StartPictureForThreeSecondsThenTheFrameAtItsPositionWhichTheSystemMenuCloseSaves) {
     SetUserString("Software\\kdw\\Ordivo\\View", "WindowPos", "-20,30,640,480");
     Program p;
     ASSERT_TRUE(p.Start());
+    HWND picture = p.WaitWindow("OrdivoStart", 5000);
+    ASSERT_NE(picture, nullptr);
+    RECT r;
+    GetWindowRect(picture, &r);
+    const int sw = GetSystemMetrics(SM_CXSCREEN), sh = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}),  // centred, 20 above the middle
+              std::vector<LONG>({(sw - 340) / 2, (sh - 200) / 2 - 20, (sw - 340) / 2 + 340, (sh - 200) / 2 + 180}));
+    Surface(picture, false).SavePng("start-window");
+    Sleep(3500);
+    EXPECT_FALSE(IsWindow(picture));
     HWND frame = p.WaitWindow("OrdivoFrame");
     ASSERT_NE(frame, nullptr);
-    RECT r;
     GetWindowRect(frame, &r);
     EXPECT_EQ(std::vector<LONG>({r.left, r.top, r.right, r.bottom}), std::vector<LONG>({-20, 30, 620, 510}));
     PostMessageA(frame, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -2,6 +2,7 @@
 #pragma once
 #include "core/Host.h"
 
+#include <algorithm>
 #include <deque>
 #include <string>
 #include <vector>
@@ -57,20 +58,16 @@ public:
         return ids;
     }
     size_t CountPosted(unsigned msg) const {
-        size_t n = 0;
-        for (const auto& p : posted) n += p.msg == msg;
-        return n;
+        return size_t(std::count_if(posted.begin(), posted.end(), [&](const Posted& p) { return p.msg == msg; }));
     }
 
 private:
     Host* previous_;  // restored afterwards (the Wine tests run on the product's host)
 
     int Answer(unsigned style) {
-        if (!answers.empty()) {
-            int a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return (style & 0x0F) == Mb::Ok ? Mb::IdOk : Mb::IdYes;
+        if (answers.empty()) return (style & 0x0F) == Mb::Ok ? Mb::IdOk : Mb::IdYes;
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
     }
 };

@@ -1,12 +1,13 @@
 // Minimal parser for STRINGTABLE blocks: lines of the form `  1234, "text"` or `  NAME, "text"`
-// with C escapes (\n, \t, \\, \", octal) and the resource compiler's doubled quote "". The
-// scripts are UTF-8 (compiled with code page 65001); strings are returned in Windows-1252 like
-// LoadStringA. Names come from the `#define NAME number` lines of the headers the scripts include.
+// with the escapes \n, \t, \\ and \". The scripts are UTF-8 (code page 65001); strings are
+// returned in Windows-1252 like LoadStringA. Names come from the `#define NAME number` lines of the headers the scripts include.
 #include "support/RcStringTable.h"
 
+#include <algorithm>
 #include <cctype>
-#include <dirent.h>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -19,19 +20,12 @@ std::string Utf8To1252(const std::string& in) {
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
     std::string out;
     for (size_t i = 0; i < in.size();) {
-        unsigned char c = static_cast<unsigned char>(in[i]);
-        unsigned cp = c;
-        int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        if (c >= 0x80 && c < 0xC0) extra = 0;  // stray continuation byte: keep as is
-        else cp = extra ? (c & (0x3F >> extra)) : c;
-        ++i;
-        for (int k = 0; k < extra && i < in.size(); ++k, ++i)
-            cp = (cp << 6) | (static_cast<unsigned char>(in[i]) & 0x3F);
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) { out += static_cast<char>(cp); continue; }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k)
-            if (high[k] == cp && cp) mapped = static_cast<char>(0x80 + k);
-        out += mapped;
+        const unsigned char c = static_cast<unsigned char>(in[i++]);
+        const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;  // a stray continuation byte stays
+        unsigned cp = extra ? c & (0x3F >> extra) : c;
+        for (int k = 0; k < extra && i < in.size(); ++k) cp = (cp << 6) | (static_cast<unsigned char>(in[i++]) & 0x3F);
+        const auto* mapped = cp ? std::find(std::begin(high), std::end(high), cp) : std::end(high);
+        out += cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF) ? char(cp) : mapped != std::end(high) ? char(0x80 + (mapped - high)) : '?';
     }
     return out;
 }
@@ -40,23 +34,14 @@ bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 
 std::string ReadFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // The texts of all resources/*.rc files.
 std::vector<std::string> ReadScripts(const std::string& sourceDir) {
     std::vector<std::string> scripts;
-    const std::string dir = sourceDir + "/resources";
-    if (DIR* d = opendir(dir.c_str())) {
-        while (dirent* e = readdir(d)) {
-            std::string name = e->d_name;
-            if (name.size() > 3 && name.compare(name.size() - 3, 3, ".rc") == 0)
-                scripts.push_back(ReadFile(dir + "/" + name));
-        }
-        closedir(d);
-    }
+    for (const auto& e : std::filesystem::directory_iterator(sourceDir + "/resources"))
+        if (e.path().extension() == ".rc") scripts.push_back(ReadFile(e.path().string()));
     return scripts;
 }
 
@@ -67,33 +52,15 @@ size_t SkipSpace(const std::string& s, size_t i) {
 
 // Reads a quoted literal starting at s[i] == '"'; returns the index after it.
 size_t ReadLiteral(const std::string& s, size_t i, std::string& out) {
-    ++i;
-    while (i < s.size()) {
-        char c = s[i++];
-        if (c == '"') {
-            if (i < s.size() && s[i] == '"') { out += '"'; ++i; continue; }
-            return i;
+    for (++i; i < s.size();) {
+        const char c = s[i++];
+        if (c == '"') return i;
+        if (c != '\\' || i >= s.size()) {
+            out += c;
+            continue;
         }
-        if (c != '\\' || i >= s.size()) { out += c; continue; }
-        char e = s[i++];
-        switch (e) {
-        case 'n': out += '\n'; break;
-        case 't': out += '\t'; break;
-        case 'r': out += '\r'; break;
-        case 'a': out += '\a'; break;
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        default:
-            if (e >= '0' && e <= '7') {
-                int v = e - '0';
-                for (int k = 0; k < 2 && i < s.size() && s[i] >= '0' && s[i] <= '7'; ++k)
-                    v = v * 8 + (s[i++] - '0');
-                out += static_cast<char>(v);
-            } else {
-                out += '\\';
-                out += e;
-            }
-        }
+        const char e = s[i++];
+        out += e == 'n' ? '\n' : e == 't' ? '\t' : e;  // \\ and \" stand for themselves
     }
     return i;
 }

@@ -8,13 +8,7 @@
 
 class TempDir {
 public:
-    TempDir() {
-        static int zaehler = 0;
-        pfad_ = std::filesystem::temp_directory_path() /
-                ("ordivo-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-                 std::to_string(++zaehler));
-        std::filesystem::create_directories(pfad_);
-    }
+    TempDir() { std::filesystem::create_directories(pfad_); }
     ~TempDir() {
         std::error_code ignoriert;
         std::filesystem::remove_all(pfad_, ignoriert);
@@ -24,7 +18,10 @@ public:
     std::string Datei(const std::string& name) const { return (pfad_ / name).string(); }
 
 private:
-    std::filesystem::path pfad_;
+    static inline int zaehler_ = 0;
+    std::filesystem::path pfad_ = std::filesystem::temp_directory_path() /
+                                  ("ordivo-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                                   "-" + std::to_string(++zaehler_));
 };
 
 inline std::string LiesBytes(const std::string& pfad) {

@@ -1,13 +1,14 @@
-// The Windows test kit: pump, registry, windows, message boxes, processes, surfaces, and a
-// minimal PNG writer (stored deflate blocks) for the screenshots.
+// The Windows test kit: pump, registry, windows, message boxes, processes, surfaces and their
+// screenshots.
 #include "support/WinKit.h"
 
 #include "core/ResString.h"
 
+#include <objidl.h>  // before gdiplus.h, which needs it and WIN32_LEAN_AND_MEAN leaves out
+#include <gdiplus.h>
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <cstdio>
 
 namespace kit {
 
@@ -44,14 +45,12 @@ void SetUserString(const std::string& key, const char* name, const std::string& 
 namespace {
 // The value's type and bytes; false when the key or the value is missing.
 bool QueryUserValue(const std::string& key, const char* name, DWORD& type, std::vector<BYTE>& data) {
-    HKEY k;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return false;
     DWORD size = 0;
-    bool ok = RegQueryValueExA(k, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
     data.assign(size, 0);
-    ok = ok && RegQueryValueExA(k, name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
-    RegCloseKey(k);
-    return ok;
+    return RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &type, data.data(), &size) ==
+           ERROR_SUCCESS;
 }
 }  // namespace
 
@@ -112,9 +111,8 @@ std::string MessageBoxText(HWND box) {
 }
 
 bool EnterFileName(HWND dialog, const std::string& path) {
-    HWND edit = GetDlgItem(dialog, 0x480);  // edt1: file name
-    if (!edit) edit = GetDlgItem(dialog, 0x47C);  // cmb13 in the newer layout
-    if (!edit) return false;
+    HWND edit = GetDlgItem(dialog, 0x480);  // edt1: file name; cmb13 in the newer layout
+    if (!edit && !(edit = GetDlgItem(dialog, 0x47C))) return false;
     SetText(edit, path);
     ClickButton(dialog, IDOK);
     return true;
@@ -214,8 +212,7 @@ void PlayOnDialog(BoxAnswers& boxes, const std::function<void(HWND)>& script, co
 std::string BinDir() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, sizeof path);
-    const std::string dir = path;
-    return dir.substr(0, dir.find_last_of('\\'));
+    return std::string(path).substr(0, std::string(path).find_last_of('\\'));
 }
 
 std::string MakeTempDir(const std::string& tag) {
@@ -229,12 +226,8 @@ std::string MakeTempDir(const std::string& tag) {
 }
 
 Program::~Program() {
-    if (!process_) return;
-    if (Running()) {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, 5000);
-    }
-    CloseHandle(process_);
+    if (Running() && TerminateProcess(process_, 99)) WaitForSingleObject(process_, 5000);
+    if (process_) CloseHandle(process_);
 }
 
 bool Program::Start(const std::string& args, const std::string& exe) {
@@ -255,9 +248,7 @@ bool Program::Start(const std::string& args, const std::string& exe) {
 
 int Program::Wait(DWORD ms) {
     DWORD code = 0;
-    if (!process_ || WaitForSingleObject(process_, ms) != WAIT_OBJECT_0) return -1;
-    GetExitCodeProcess(process_, &code);
-    return int(code);
+    return process_ && WaitForSingleObject(process_, ms) == WAIT_OBJECT_0 && GetExitCodeProcess(process_, &code) ? int(code) : -1;
 }
 
 bool Program::Running() const { return process_ && WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
@@ -289,71 +280,15 @@ HWND Program::WaitWindow(const char* cls, DWORD ms) const {
 
 namespace {
 HBITMAP MakeDib(int width, int height, uint32_t** bits) {
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // top-down
     return CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, reinterpret_cast<void**>(bits), nullptr, 0);
 }
 
 RECT ScreenRect(HWND wnd, bool client) {
-    RECT r;
-    if (!client) {
-        GetWindowRect(wnd, &r);
-        return r;
-    }
-    GetClientRect(wnd, &r);
-    MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    RECT r{};
+    if (!client) GetWindowRect(wnd, &r);
+    else if (GetClientRect(wnd, &r)) MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
     return r;
-}
-
-uint32_t Crc32(const uint8_t* data, size_t n) {
-    uint32_t crc = ~0u;
-    for (size_t i = 0; i < n; ++i) {
-        crc ^= data[i];
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-void Put32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8) out.push_back(uint8_t(v >> s));
-}
-
-void Chunk(std::vector<uint8_t>& out, const char* type, const std::vector<uint8_t>& data) {
-    Put32(out, uint32_t(data.size()));
-    const size_t start = out.size();
-    out.insert(out.end(), type, type + 4);
-    out.insert(out.end(), data.begin(), data.end());
-    Put32(out, Crc32(out.data() + start, out.size() - start));
-}
-
-// Truecolour PNG of `raw` (each row a filter byte 0 and RGB triples) in stored deflate blocks.
-std::vector<uint8_t> EncodePng(int width, int height, const std::vector<uint8_t>& raw) {
-    std::vector<uint8_t> z{0x78, 0x01};
-    uint32_t a = 1, b = 0;
-    for (size_t pos = 0; pos < raw.size();) {
-        const size_t len = std::min<size_t>(65535, raw.size() - pos);
-        z.insert(z.end(), {uint8_t(pos + len == raw.size()), uint8_t(len), uint8_t(len >> 8), uint8_t(~len),
-                           uint8_t(~len >> 8)});
-        for (size_t end = pos + len; pos < end; ++pos) {
-            z.push_back(raw[pos]);
-            a = (a + raw[pos]) % 65521;
-            b = (b + a) % 65521;
-        }
-    }
-    Put32(z, (b << 16) | a);
-    std::vector<uint8_t> png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, ihdr;
-    Put32(ihdr, uint32_t(width));
-    Put32(ihdr, uint32_t(height));
-    ihdr.insert(ihdr.end(), {8, 2, 0, 0, 0});  // 8 bits, truecolour, no interlace
-    Chunk(png, "IHDR", ihdr);
-    Chunk(png, "IDAT", z);
-    Chunk(png, "IEND", {});
-    return png;
 }
 }  // namespace
 
@@ -382,23 +317,23 @@ int Surface::Count(COLORREF colour) const {
     return n;
 }
 
+// Through GDI+, which Wine implements; nothing of it is in the product.
 bool Surface::SavePng(const std::string& name) const {
-    if (!bits_) return false;
-    std::vector<uint8_t> raw;
-    for (int y = 0; y < height_; ++y) {
-        raw.push_back(0);
-        for (int x = 0; x < width_; ++x) {
-            const COLORREF c = Pixel(x, y);
-            raw.insert(raw.end(), {GetRValue(c), GetGValue(c), GetBValue(c)});
-        }
-    }
-    const std::vector<uint8_t> png = EncodePng(width_, height_, raw);
-    const std::string dir = BinDir() + "\\..\\..\\screenshots";
+    using namespace Gdiplus;
+    static const CLSID pngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+    const std::string dir = BinDir() + "\\..\\..\\screenshots", path = dir + "\\" + name + ".png";
     CreateDirectoryA(dir.c_str(), nullptr);
-    FILE* f = std::fopen((dir + "\\" + name + ".png").c_str(), "wb");
-    if (!f) return false;
-    const bool ok = std::fwrite(png.data(), 1, png.size(), f) == png.size();
-    return std::fclose(f) == 0 && ok;
+    GdiFlush();
+    const GdiplusStartupInput input;
+    ULONG_PTR token = 0;
+    GpBitmap* bitmap = nullptr;
+    const bool ok = bits_ && GdiplusStartup(&token, &input, nullptr) == Ok &&
+                    DllExports::GdipCreateBitmapFromScan0(width_, height_, width_ * 4, PixelFormat32bppRGB,
+                                                          reinterpret_cast<BYTE*>(bits_), &bitmap) == Ok &&
+                    DllExports::GdipSaveImageToFile(bitmap, std::wstring(path.begin(), path.end()).c_str(), &pngEncoder, nullptr) == Ok;
+    if (bitmap) DllExports::GdipDisposeImage(bitmap);
+    if (token) GdiplusShutdown(token);
+    return ok;
 }
 
 }  // namespace kit

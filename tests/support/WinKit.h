@@ -43,7 +43,7 @@ private:
     std::string key_, name_;
     DWORD type_ = 0;
     std::vector<BYTE> data_;
-    bool existed_ = false;
+    bool existed_;
 };
 
 // Windows and controls, of this or another process.

@@ -45,14 +45,13 @@ TEST_F(CalendarPaintTest, MonthViewOfAJanuaryStartingOnFriday) {
     for (const auto& c : canvas.Of(Kind::Text))
         if (c.x0 == l.GridLeft && c.align == TextAlign::Right) numbers.push_back(c.text);
     EXPECT_EQ(numbers, (std::vector<std::string>{" 1.", " 2.", " 3.", " 4."}));
-    EXPECT_EQ(canvas.Text(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand), "Mo");
-    EXPECT_EQ(canvas.TextAt(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand)->colour, Role(RoleWochentage));
-    EXPECT_EQ(canvas.TextStartingWith("So")->colour, Role(RoleFeiertage));
+    const RecordingCanvas::Call* mo = canvas.TextAt(l.GridLeft + l.CellWidth / 2 + 4 - l.Width22 / 2, l.TitleBand);
+    ASSERT_TRUE(mo && mo->text == "Mo");
+    EXPECT_EQ(std::make_pair(mo->colour, canvas.TextStartingWith("So")->colour), std::make_pair(Role(RoleWochentage), Role(RoleFeiertage)));
     EXPECT_NE(canvas.TextStartingWith("Januar 2021"), nullptr);
     // Day 1 is a Friday: block 0, column 4 of row 0.
     EXPECT_EQ(Cell(0).X, l.GridLeft + 4 * l.CellWidth);
-    EXPECT_EQ(Cell(0).Date, MachZeitpunkt(2021, 1, 1));
-    EXPECT_EQ(Cell(30).Date, MachZeitpunkt(2021, 1, 31));
+    EXPECT_EQ(std::make_pair(Cell(0).Date, Cell(30).Date), std::make_pair(MachZeitpunkt(2021, 1, 1), MachZeitpunkt(2021, 1, 31)));
     // The selected 15th (a Friday, row 2) carries the frame.
     const DayRect& f = view.DayFrames.Day[15];
     EXPECT_EQ((std::vector<int>{f.Left, f.Top, f.Bottom}),
@@ -73,8 +72,7 @@ TEST_F(CalendarPaintTest, WeekViewOfNewYearShowsTheDecemberDays) {
         EXPECT_EQ(Cell(i).Y, WeekCell(view.Grid, i).Y);
         EXPECT_EQ(Cell(i).Date, i < 2 ? MachZeitpunkt(2024, 12, 30 + i) : MachZeitpunkt(2025, 1, i - 1)) << i;
     }
-    EXPECT_EQ(HitText(view.Hits.Block[0][0]), "Montag");
-    EXPECT_EQ(HitText(view.Hits.Block[6][0]), "Sonntag");
+    EXPECT_EQ(HitText(view.Hits.Block[0][0]) + "|" + HitText(view.Hits.Block[6][0]), "Montag|Sonntag");
     EXPECT_NE(canvas.TextStartingWith("9:00 - 9:30 Montag"), nullptr);
     // Frames by day of month; Saturday and Sunday share the third cell, split by a line.
     const Layout& l = view.Grid;
@@ -95,12 +93,10 @@ TEST_F(CalendarPaintTest, SelectionFrameErasesTheLastOneOfTheSameView) {
     const DayRect old = view.DayFrames.Day[3];
     canvas.calls.clear();
     DrawSelectionFrame(canvas, view.Frame, settings, view.DayFrames.Day[10]);
-    const auto lines = canvas.Of(Kind::Line);
+    const auto lines = canvas.Of(Kind::Line);  // the old frame in the background colour, then the new one
     ASSERT_EQ(lines.size(), 8u);
-    EXPECT_EQ(lines[0].pen.Colour, Role(RoleHintergrund));
-    EXPECT_EQ(lines[0].x0, old.Left);
-    EXPECT_EQ(lines[4].pen.Colour, Magenta);
-    EXPECT_EQ(lines[4].x0, view.DayFrames.Day[10].Left);
+    EXPECT_TRUE(lines[0].pen.Colour == Role(RoleHintergrund) && lines[0].x0 == old.Left);
+    EXPECT_TRUE(lines[4].pen.Colour == Magenta && lines[4].x0 == view.DayFrames.Day[10].Left);
     // After a resize nothing is erased; the day view draws none and erases none elsewhere.
     const std::pair<ViewMode, int> schritte[] = {{ViewMode::Month, 4}, {ViewMode::Day, 0}, {ViewMode::Month, 4}};
     ForgetSelectionFrame(view.Frame);
@@ -120,15 +116,13 @@ TEST_F(CalendarPaintTest, DayViewPaintFillsTheGridUsesTheFittedRowHeightAndKeeps
     Paint(0, 2026, 12, 5);
     const Layout& l = view.Grid;
     EXPECT_EQ(l.RowHeight, 22);
-    const auto fills = canvas.Of(Kind::Fill);
+    const auto fills = canvas.Of(Kind::Fill);  // the window light yellow, the grid in the background colour
     ASSERT_GE(fills.size(), 2u);
-    EXPECT_EQ(fills[0].colour, (Rgb{255, 255, 224}));
-    EXPECT_EQ(fills[0].x1, 800);
-    EXPECT_EQ(fills[1].colour, Role(RoleHintergrund));
-    EXPECT_EQ(fills[1].x0, l.GridLeft);
+    EXPECT_TRUE(fills[0].colour == (Rgb{255, 255, 224}) && fills[0].x1 == 800);
+    EXPECT_TRUE(fills[1].colour == Role(RoleHintergrund) && fills[1].x0 == l.GridLeft);
     EXPECT_EQ(l.TimeGridBottom, l.GridTop + 33 + 24 * 22 - 23);  // the painter's own heading
     EXPECT_EQ(HitText(view.Hits.Block[1][4]), "T5");
-    EXPECT_EQ(FrameLines().size(), 0u);
+    EXPECT_TRUE(FrameLines().empty());
     for (int mode : {0, 1, 2}) {
         Paint(mode, 2026, 12, 5);
         EXPECT_EQ(Liste.Aktuell(), before) << mode;
@@ -165,8 +159,7 @@ TEST_F(CalendarPaintTest, StaleHitEntriesAreClearedByTheNextPaint) {
     EXPECT_EQ(HitText(view.Hits.Block[4][0]), "Termin");
     Paint(2, 2027, 2, 5);  // February has 28 days: blocks 28-30 stay empty
     EXPECT_EQ(view.Hits.Block[4][0].Appointment, HitEntry::NoAppointment);
-    EXPECT_EQ(Cell(28).Date.Jahr, 0);
-    EXPECT_EQ(Cell(27).Date, MachZeitpunkt(2027, 2, 28));
+    EXPECT_EQ(std::make_pair(Cell(27).Date, Cell(28).Date), std::make_pair(MachZeitpunkt(2027, 2, 28), Zeitpunkt{}));
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ TEST(GdiCanvasWin, FillsLinesAndTheOverflowMarker) {
     const long live = gdi::LiveObjects();
     {
         GdiCanvas c(s.Dc());
-        EXPECT_EQ(c.UnitX(), 1);
-        EXPECT_EQ(c.UnitY(), 1);
+        EXPECT_TRUE(c.UnitX() == 1 && c.UnitY() == 1);
         c.FillRect(0, 0, 120, 80, Rgb{255, 255, 224});
         c.FillRect(10, 10, 20, 20, Rgb{0, 0, 255});
         c.Line(40, 10, 40, 30, PenSpec{2, Rgb{255, 0, 0}});
@@ -50,8 +49,7 @@ TEST(GdiCanvasWin, FontsFollowTheViewRules) {
     EXPECT_STREQ(lf.lfFaceName, "Arial");
     EXPECT_EQ(std::vector<int>({lf.lfPitchAndFamily, lf.lfOutPrecision, lf.lfClipPrecision, lf.lfQuality}),
               std::vector<int>({0x22, OUT_STROKE_PRECIS, CLIP_STROKE_PRECIS, PROOF_QUALITY}));
-    EXPECT_EQ(bold.Cy, 20);
-    EXPECT_GT(bold.Cx, c.MeasureText("88:88 ", swiss).Cx);
+    EXPECT_TRUE(bold.Cy == 20 && bold.Cx > c.MeasureText("88:88 ", swiss).Cx);
     EXPECT_GT(c.MeasureText("Mo", FontSpec{30, 700, FontFamily::Roman}).Cy, 20);
     GetObjectA(GetCurrentObject(s.Dc(), OBJ_FONT), sizeof lf, &lf);
     EXPECT_EQ(lf.lfPitchAndFamily, 0x12);
@@ -88,8 +86,7 @@ TEST(GdiCanvasWin, MetricMappingGivesUnitsOfOneDevicePixel) {
     kit::Surface s(50, 50);
     SetMapMode(s.Dc(), MM_LOMETRIC);  // 0.1 mm: a screen pixel is more than one unit
     GdiCanvas c(s.Dc());
-    EXPECT_GT(c.UnitX(), 1);
-    EXPECT_GT(c.UnitY(), 1);
+    EXPECT_TRUE(c.UnitX() > 1 && c.UnitY() > 1);
 }
 
 }  // namespace

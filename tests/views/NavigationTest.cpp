@@ -35,18 +35,18 @@ TEST(Navigation, StepsByViewMode) {
 }
 
 TEST(Navigation, RefusesToLeaveTheYearRangeAndKeepsTheDate) {
-    SelectedDate d = D(3999, 12, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(2), CM_VORWAERTS, kToday));
-    EXPECT_TRUE(Is(d, 3999, 12, 1));
-    d = D(1800, 1, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(0), CM_ZURUECK, kToday));
-    EXPECT_TRUE(Is(d, 1800, 1, 1));
-    d = D(3999, 12, 26);
-    EXPECT_FALSE(StepDate(d, ViewMode(1), CM_VORWAERTS, kToday));
-    EXPECT_TRUE(Is(d, 3999, 12, 26));
-    d = D(3999, 6, 1);
-    EXPECT_FALSE(StepDate(d, ViewMode(2), CM_GROSS_VORWAERTS, kToday));
-    d = D(3999, 12, 24);
+    const struct {
+        int mode;
+        unsigned cmd;
+        SelectedDate from;
+    } cases[] = {{2, CM_VORWAERTS, D(3999, 12, 1)}, {0, CM_ZURUECK, D(1800, 1, 1)}, {1, CM_VORWAERTS, D(3999, 12, 26)},
+                 {2, CM_GROSS_VORWAERTS, D(3999, 6, 1)}};
+    for (const auto& c : cases) {
+        SelectedDate d = c.from;
+        EXPECT_FALSE(StepDate(d, ViewMode(c.mode), c.cmd, kToday)) << c.mode;
+        EXPECT_TRUE(Is(d, c.from.Year, c.from.Month, c.from.Day)) << c.mode;
+    }
+    SelectedDate d = D(3999, 12, 24);
     EXPECT_TRUE(StepDate(d, ViewMode(1), CM_VORWAERTS, kToday));  // 31 December 3999 is still inside
     EXPECT_TRUE(Is(d, 3999, 12, 31));
 }

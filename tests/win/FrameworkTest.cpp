@@ -58,10 +58,8 @@ struct TestFrame {
         s->AddTextGadget(16, 12, true);
         status = s.get();
         frame.InsertBottom(std::move(s));
-        frame.Attr.x = 10;
-        frame.Attr.y = 10;
-        frame.Attr.w = 700;
-        frame.Attr.h = 500;
+        frame.Attr.x = frame.Attr.y = 10;
+        frame.Attr.w = 700, frame.Attr.h = 500;
         EXPECT_TRUE(frame.Create());
         Pump(50);
     }
@@ -94,8 +92,9 @@ TEST(Framework, DecoratedFrameLaysOutBarsAroundTheClient) {
     EXPECT_EQ(t.status->Text(16), "12:00");
 }
 
-TEST(Framework, CommandsReachTheClientFromMenuAndButtons) {
+TEST(Framework, CommandsReachTheClientFromMenuAndButtonsAndTimersFire) {
     TestFrame t;
+    ASSERT_TRUE(t.client.SetTimer(7, 20));
     PostMessageA(t.frame.Handle(), WM_COMMAND, 102, 0);  // menu or accelerator
     PostMessageA(t.frame.Handle(), WM_COMMAND, 999, 0);  // unknown: ignored
     Pump(50);
@@ -111,8 +110,9 @@ TEST(Framework, CommandsReachTheClientFromMenuAndButtons) {
     SendMessageA(t.bar->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(t.bar->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(1, 1));
     SendMessageA(t.bar->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-    Pump(50);
+    Pump(200);
     EXPECT_EQ(t.client.commands, std::vector<UINT>({102, 101}));
+    EXPECT_EQ(t.client.timers, std::vector<UINT_PTR>({7}));  // once: the handler kills it
 }
 
 TEST(Framework, MenuOwnershipAndEnablers) {
@@ -138,42 +138,27 @@ TEST(Framework, MenuOwnershipAndEnablers) {
     EXPECT_FALSE(IsMenu(bar));  // the frame destroyed the menu it owned
 }
 
-TEST(Framework, MenuOfAClosedFrameIsDestroyedOnceByItsOwner) {
+TEST(Framework, CloseQueryCanRefuseAndAClosedFrameDestroysItsMenuOnceWithTheObject) {
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_STRING, 100, "Hundert");
     {
-        Client client;
+        struct Refusing : Client {
+            bool allow = false;
+            bool CanClose() override { return allow; }
+        } client;
         DecoratedFrame frame("Test", &client, false);
         frame.AssignMenu(bar);
         ASSERT_TRUE(frame.Create());
         EXPECT_EQ(GetMenu(frame.Handle()), bar);
-        SendMessageA(frame.Handle(), WM_CLOSE, 0, 0);
-        ASSERT_EQ(frame.Handle(), nullptr);
+        const HWND h = frame.Handle();
+        SendMessageA(h, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(IsWindow(h));
+        client.allow = true;
+        SendMessageA(h, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(!IsWindow(h) && frame.Handle() == nullptr);
         EXPECT_TRUE(IsMenu(bar));  // still owned by the frame object, not yet destroyed
     }
     EXPECT_FALSE(IsMenu(bar));
-}
-
-TEST(Framework, TimersFireOnTheirWindow) {
-    TestFrame t;
-    ASSERT_TRUE(t.client.SetTimer(7, 20));
-    Pump(200);
-    EXPECT_EQ(t.client.timers, std::vector<UINT_PTR>({7}));
-}
-
-TEST(Framework, CloseQueryCanRefuse) {
-    struct Refusing : Client {
-        bool allow = false;
-        bool CanClose() override { return allow; }
-    } client;
-    DecoratedFrame frame("Test", &client, false);
-    ASSERT_TRUE(frame.Create());
-    SendMessageA(frame.Handle(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(frame.Handle()));
-    client.allow = true;
-    HWND h = frame.Handle();
-    SendMessageA(h, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(h));
 }
 
 namespace {

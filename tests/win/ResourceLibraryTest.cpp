@@ -16,21 +16,16 @@ TEST(ResourceLibrary, EveryScriptStringLoadsWithTheSameText) {
         LoadStringA(ResourceModule(), id, buf, sizeof buf);
         EXPECT_EQ(std::string(buf), text) << "string " << id;
     }
-    const char* a = LoadResString(1101);
-    const char* b = LoadResString(1134);
-    EXPECT_NE(a, b);
-    EXPECT_EQ(std::string(a), strings.at(1101));
-    EXPECT_EQ(std::string(b), strings.at(1134));
+    const char *a = LoadResString(1101), *b = LoadResString(1134);
+    EXPECT_TRUE(a != b && a == strings.at(1101) && b == strings.at(1134));
     EXPECT_EQ(LoadResString(1201), a);  // the third call reuses the first buffer
     EXPECT_STREQ(LoadResString(99999), "");
 }
 
 TEST(ResourceLibrary, MenusAndAcceleratorsLoad) {
-    HMENU commands = LoadMenuA(ResourceModule(), "COMMANDS");
-    EXPECT_NE(commands, nullptr);
-    DestroyMenu(commands);
-    HMENU dummy = LoadMenuA(GetModuleHandleA(nullptr), "DUMMY");
-    EXPECT_NE(dummy, nullptr);
-    DestroyMenu(dummy);
+    for (HMENU menu : {LoadMenuA(ResourceModule(), "COMMANDS"), LoadMenuA(GetModuleHandleA(nullptr), "DUMMY")}) {
+        EXPECT_NE(menu, nullptr);
+        DestroyMenu(menu);
+    }
     EXPECT_NE(LoadAcceleratorsA(GetModuleHandleA(nullptr), "ACCELCOMMANDS"), nullptr);
 }
