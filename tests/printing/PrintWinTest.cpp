@@ -109,19 +109,15 @@ TEST_F(PrintWin, EveryKindPrintsToTheTestQueue) {
         const char* title;
         PrintKind kind;
         bool colour;
-    } jobs[] = {{"druck-tag", PrintKind::Day, true},
-                {"druck-woche", PrintKind::Week, false},
-                {"druck-zweispaltig", PrintKind::WeekTwoColumns, true},
-                {"druck-monat", PrintKind::Month, true},
-                {"druck-liste", PrintKind::List, false},
-                {"druck-adressen", PrintKind::ListWithAddresses, false}};
+    } jobs[] = {{"druck-tag", PrintKind::Day, true},     {"druck-woche", PrintKind::Week, false},
+                {"druck-zweispaltig", PrintKind::WeekTwoColumns, true}, {"druck-monat", PrintKind::Month, true},
+                {"druck-liste", PrintKind::List, false}, {"druck-adressen", PrintKind::ListWithAddresses, false}};
     ClsPrinter printer;
     for (const auto& j : jobs) {
         PrintOptions o;
-        o.Kind = j.kind;
+        o.Kind = j.kind, o.Colour = j.colour;
         o.Date = MachZeitpunkt(2026, 12, j.kind == PrintKind::Month ? 1 : 3);
         o.EndDate = MachZeitpunkt(2026, 12, 31);
-        o.Colour = j.colour;
         for (int i = 0; i < 4; ++i) o.Margins[i] = minimum[i] + 50;
         ClsPrintout printout(j.title, ctx, doc.AdrListe, o);
         EXPECT_TRUE(printer.Print(nullptr, printout)) << j.title;
