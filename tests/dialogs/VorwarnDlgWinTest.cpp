@@ -94,6 +94,7 @@ TEST_F(VorwarnDlgWin, ProgramThatCannotStartIsReportedAndTheAppointmentIsDoneAny
     ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12);  // no notice: nothing to script
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].caption, "Programmstart: C:\\gibt\\es\\nicht.exe /q");
+    EXPECT_EQ(host.messages[0].style, Mb::IconExclamation);
     EXPECT_EQ(host.messages[0].text.rfind("Die Datei wurde nicht gefunden.", 0), 0u);
     EXPECT_EQ(liste.Satz(0).Flags, FlagManuellErledigt | FlagErledigt);
 }

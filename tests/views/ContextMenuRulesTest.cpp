@@ -13,12 +13,12 @@ protected:
 
 TEST_F(ContextMenuRulesTest, ItemsInOrderWithCheckAndGreying) {
     auto items = ContextMenuItems(future, jetzt);
-    std::vector<unsigned> commands;
+    std::vector<std::pair<unsigned, int>> commands;  // with the label each item carries
     for (const ContextItem& item : items) {
-        commands.push_back(item.Command);
+        commands.push_back({item.Command, item.TextId});
         EXPECT_FALSE(item.Greyed || item.Checked) << item.Command;
     }
-    EXPECT_EQ(commands, (std::vector<unsigned>{822, 821, 823, 824, 826, 825}));
+    EXPECT_EQ(commands, (std::vector<std::pair<unsigned, int>>{{822, 1301}, {821, 1302}, {823, 1303}, {824, 1304}, {826, 1305}, {825, 1306}}));
     items = ContextMenuItems(past, jetzt);
     EXPECT_TRUE(items[0].Checked);  // shown done because it is past
     EXPECT_TRUE(items[3].Greyed);   // no advance warning for a past start

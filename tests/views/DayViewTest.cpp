@@ -46,6 +46,7 @@ TEST_F(DayViewTest, RowPlacementNotBeforeTheStartNextFreeRowAndAfternoonRight) {
     for (int i = 2; i <= 6; ++i) rows.push_back(canvas.Text(X1, RowTop(i)));
     EXPECT_EQ(rows, (std::vector<std::string>{"9:00", "9:10", "10:00", "10:00", "11:00"}));
     EXPECT_EQ(canvas.Text(X1 + 90, RowTop(3)) + "|" + canvas.Text(X1Pm + 90, RowTop(6)), "Zahnarzt|Nachmittag");
+    EXPECT_EQ(canvas.TextAt(X1 + 90, RowTop(3))->font.Weight, 700);  // a coming appointment is bold
     EXPECT_EQ(HitText(Entry(0, 3)) + "|" + HitText(Entry(0, 6)) + "|" + HitText(Entry(1, 6)), "Zahnarzt||Nachmittag");
     EXPECT_NE(HitText(Entry(0, 5)), HitText(Entry(0, 4)));
     EXPECT_EQ(std::make_pair(Entry(0, 3).Date, Entry(0, 6).Date),
