@@ -75,6 +75,7 @@ TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing
     bool nochOffen = false;
     Fahre(
         [&](const Dlg& d) {
+            ShowWindow(d.h, SW_SHOWNORMAL);  // the dialog loop shows it only once idle; ended, it is hidden
             d.Klick(IDC_HW_WIEDER);
             d.Klick(IDC_HW_ERLEDIGT);
             d.Klick(IDOK);
