@@ -64,6 +64,7 @@ private:
     LRESULT OnKeyDown(WPARAM wp, LPARAM lp);
     LRESULT OnKeyUp(WPARAM wp, LPARAM lp);
     LRESULT OnEndEdit(WPARAM wp, LPARAM lp);
+    void PaintPending();
     void OpenEditor(int x, int y);
     void Drop(int x, int y, bool copy);
     void MoveSelection(ArrowKey key);

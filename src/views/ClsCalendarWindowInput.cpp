@@ -90,7 +90,14 @@ void ClsCalendarWindow::OpenEditor(int x, int y) {
     input_.Opened = input_.Editor.FirstLine();  // as the control holds it
 }
 
+// Clicks read the hit grid, which holds slot numbers: a repaint still pending after a change
+// of the collection (a drop, a command) is done first, so that the grid describes it.
+void ClsCalendarWindow::PaintPending() {
+    if (GetUpdateRect(Handle(), nullptr, FALSE)) UpdateWindow(Handle());
+}
+
 LRESULT ClsCalendarWindow::OnLeftDown(WPARAM, LPARAM lp) {
+    PaintPending();
     const int x = GET_X_LPARAM(lp), y = GET_Y_LPARAM(lp);
     input_.ButtonSeen = true;
     SelectedDate probe = view_.Selected;
@@ -201,6 +208,7 @@ LRESULT ClsCalendarWindow::OnDoubleClick(WPARAM, LPARAM lp) {
 }
 
 LRESULT ClsCalendarWindow::OnRightDown(WPARAM, LPARAM lp) {
+    PaintPending();
     if (input_.DragArmed) {
         GetHost().Beep();
         return 0;

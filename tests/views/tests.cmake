@@ -14,6 +14,7 @@ list(APPEND ORDIVO_WIN_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/GdiCanvasWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarScreenshotWinTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CalendarInputWinTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CalendarDropWinTest.cpp
 )
 list(APPEND ORDIVO_E2E_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/CalendarInputE2eTest.cpp
