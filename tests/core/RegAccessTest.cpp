@@ -27,10 +27,15 @@ protected:
     MemoryConfigStore store;
 };
 
-TEST_F(RegAccessTest, MissingKeyGivesDefaultWithoutConsultingIni) {
+TEST_F(RegAccessTest, MissingKeyGivesDefaultWithoutConsultingIniAndNamesIgnoreCase) {
     store.PutFallback("Mode", "2");
     EXPECT_EQ(Read("Mode", "1", 12), "1");
     EXPECT_EQ(Read("Mode", "default text", 5), "defa");  // truncated, terminated
+    char c = 'x';  // a zero-size buffer is left alone
+    EXPECT_EQ(RegReadString(User, Path, "Mode", "1", &c, 0), &c);
+    EXPECT_EQ(c, 'x');
+    store.Put("software\\KDW\\ordivo\\view", "MODE", "2");
+    EXPECT_EQ(Read("mode", "1", 12), "2");
 }
 
 TEST_F(RegAccessTest, ValueLengthAgainstBufferAndIniFallback) {
@@ -59,17 +64,6 @@ TEST_F(RegAccessTest, ValueLengthAgainstBufferAndIniFallback) {
         RegReadString(User, Path, "sShortDate", "default", buf.data(), c.size);
         EXPECT_STREQ(buf.c_str(), c.expected) << (c.stored ? c.stored : "(missing)");
     }
-}
-
-TEST_F(RegAccessTest, KeysAndNamesAreCaseInsensitive) {
-    store.Put("software\\KDW\\ordivo\\view", "MODE", "2");
-    EXPECT_EQ(Read("mode", "1", 12), "2");
-}
-
-TEST_F(RegAccessTest, ZeroSizeBufferIsLeftAlone) {
-    char c = 'x';
-    EXPECT_EQ(RegReadString(User, Path, "Mode", "1", &c, 0), &c);
-    EXPECT_EQ(c, 'x');
 }
 
 TEST_F(RegAccessTest, ReadIntConvertsDecimalPrefix) {

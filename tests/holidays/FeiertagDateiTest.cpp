@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <random>
 
 using FeiertagDatei = FeiertagFixture;
 
@@ -22,20 +21,9 @@ void ZweiEintraege(Feiertage& feiertage) {
                    FeiertagStatus::Aktiv, -3, 30000, 0, 0}});
     feiertage.Berechne(2026, true);
 }
-
-// Every day of a few years, in all three modes: must not crash (ASan/UBSan watch).
-void SchlageAlleTageNach(Feiertage& feiertage) {
-    for (int y : {1800, 1995, 2026, 3999})
-        for (int mode = 0; mode <= 2; ++mode)
-            for (int m = 1; m <= 12; ++m)
-                for (int d = 1; d <= TageImMonat(y, m); ++d) {
-                    const TagesName n = FeiertagName(feiertage, y, m, d, FeiertagAnsicht{mode, {true, 1}, {true, 1}});
-                    EXPECT_LE(n.Text.size(), 23u);
-                }
-}
 }  // namespace
 
-TEST_F(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
+TEST_F(FeiertagDatei, HeaderAndEntriesAreWrittenByteExactAndReadBack) {
     TempDir dir;
     ZweiEintraege(feiertage);
     ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
@@ -59,33 +47,28 @@ TEST_F(FeiertagDatei, HeaderAndEntriesAreWrittenByteExact) {
     EXPECT_EQ(f.substr(43, 5), std::string("\x03\x08\x07\x0F\x27", 5));
     EXPECT_EQ(f.substr(48, 4), "\x6C\x07\x34\x08");
     EXPECT_EQ(b.substr(16 + 104), std::string(DateiGroesse - 16 - 104, '\0'));
-}
 
-TEST_F(FeiertagDatei, RoundTripRestoresTheTable) {
-    TempDir dir;
-    ZweiEintraege(feiertage);
     const FeiertagTabelle vorher = feiertage.Tabelle;
-    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
     SetzeTabelle(feiertage, {});
-    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("a.phd")));
+    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("ORDIVO.PHD")));
     EXPECT_EQ(std::memcmp(&vorher, &feiertage.Tabelle, sizeof vorher), 0);
     EXPECT_EQ(FeiertagName(feiertage, 2026, 10, 3, FeiertagAnsicht{}).Art, 1);
-    // Saving over an existing file replaces it.
-    feiertage.Tabelle.Eintrag[0].Kurzname[0] = 'M';
-    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
-    EXPECT_EQ(LiesBytes(dir.Datei("a.phd"))[16], 'M');
-    EXPECT_FALSE(std::filesystem::exists(dir.Datei("a.phd.new")));
 }
 
-TEST_F(FeiertagDatei, FailedSaveKeepsTheOldFile) {
+// Saving over an existing file replaces it; a failed save keeps the old file.
+TEST_F(FeiertagDatei, SaveReplacesTheFileOrKeepsItWhenItFails) {
     TempDir dir;
-    SchreibBytes(dir.Datei("ORDIVO.PHD"), "alt");
-    std::filesystem::create_directory(dir.Datei("ORDIVO.PHD.new"));  // blocks the new file
     ZweiEintraege(feiertage);
-    EXPECT_FALSE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("ORDIVO.PHD")));
-    EXPECT_EQ(LiesBytes(dir.Datei("ORDIVO.PHD")), "alt");
+    SchreibBytes(dir.Datei("a.phd"), "alt");
+    ASSERT_TRUE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
+    EXPECT_EQ(LiesBytes(dir.Datei("a.phd")).substr(16, 7), "Einheit");
+    EXPECT_FALSE(std::filesystem::exists(dir.Datei("a.phd.new")));
+    std::filesystem::create_directory(dir.Datei("a.phd.new"));  // blocks the new file
+    feiertage.Tabelle.Eintrag[0].Kurzname[0] = 'M';
+    EXPECT_FALSE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("a.phd")));
+    EXPECT_EQ(LiesBytes(dir.Datei("a.phd"))[16], 'E');
     EXPECT_FALSE(SpeichereFeiertage(feiertage.Tabelle, dir.Datei("fehlt/ORDIVO.PHD")));
-    EXPECT_STREQ(feiertage.Tabelle.Eintrag[0].Kurzname, "Einheit");
+    EXPECT_EQ(feiertage.Tabelle.Eintrag[0].Kurzname[0], 'M');
 }
 
 TEST_F(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {
@@ -111,33 +94,17 @@ TEST_F(FeiertagDatei, ShortFilesLeaveTheRestOfTheTable) {
     EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), 0);
 }
 
-TEST_F(FeiertagDatei, GarbageOfAnyLengthNeverCrashesTheLookup) {
+// Every rule kind with every parameter value computes (ASan/UBSan watch); files of garbage
+// are in the corpus of the holiday file's fuzz target.
+TEST_F(FeiertagDatei, EveryRuleParameterComputes) {
     FakeHost host;
-    TempDir dir;
-    std::mt19937 zufall(4711);
-    for (size_t laenge : {size_t(17), size_t(68), size_t(1000), DateiGroesse, size_t(5000)}) {
-        std::string bytes(laenge, '\0');
-        for (char& c : bytes) c = static_cast<char>(zufall());
-        SchreibBytes(dir.Datei("muell.phd"), bytes);
-        ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("muell.phd")));
-        SchlageAlleTageNach(feiertage);
-    }
-    // No zero anywhere: 50 entries in use, names without terminator, extreme values.
-    SchreibBytes(dir.Datei("ff.phd"), std::string(DateiGroesse, '\xFF'));
-    ASSERT_TRUE(LadeFeiertage(feiertage, dir.Datei("ff.phd")));
-    EXPECT_EQ(AnzahlFeiertage(feiertage.Tabelle), MaxFeiertage);
-    SchlageAlleTageNach(feiertage);
-    // Every rule kind with every parameter value.
     FeiertagTabelle& t = feiertage.Tabelle;
-    for (int16_t art : {FeiertagArt::Fest, FeiertagArt::Ostern, FeiertagArt::Wochentag,
-                        FeiertagArt::Weihnachten}) {
+    for (int16_t art : {FeiertagArt::Fest, FeiertagArt::Ostern, FeiertagArt::Wochentag, FeiertagArt::Weihnachten})
         for (int basis = 0; basis < 65536; basis += MaxFeiertage) {
-            for (int i = 0; i < MaxFeiertage; ++i) {
+            for (int i = 0; i < MaxFeiertage; ++i)
                 t.Eintrag[i] = MachEintrag({"R", "Regel", art, static_cast<uint16_t>(basis + i)});
-            }
             feiertage.Berechne(2026, true);
         }
-    }
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -21,18 +21,13 @@ protected:
 namespace {
 const FeiertagAnsicht Tagesansicht{0, {}, {}};
 const FeiertagAnsicht Monatsansicht{2, {}, {}};
-
-void EinheitUndFest(Feiertage& feiertage) {
-    SetzeTabelle(feiertage, {{"Einheit", "Tag der Einheit", FeiertagArt::Fest, RegelFest(10, 3),
-                   FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1990, 9999, 1990, 1994},
-                  {"Aus", "Ausgeschaltet", FeiertagArt::Fest, RegelFest(10, 4),
-                   FeiertagStatus::Gesetzlich, 1800, 9999, 1800, 9999}});
-}
 }  // namespace
 
-
 TEST_F(FeiertagNameTest, YearRangeAndPublicHolidayRange) {
-    EinheitUndFest(feiertage);
+    SetzeTabelle(feiertage, {{"Einheit", "Tag der Einheit", FeiertagArt::Fest, RegelFest(10, 3),
+                              FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1990, 9999, 1990, 1994},
+                             {"Aus", "Ausgeschaltet", FeiertagArt::Fest, RegelFest(10, 4), FeiertagStatus::Gesetzlich,
+                              1800, 9999, 1800, 9999}});
     EXPECT_EQ(Name(1994, 10, 3, Tagesansicht), "Tag der Einheit|1");
     EXPECT_EQ(Name(1995, 10, 3, Tagesansicht), "Tag der Einheit|0");
     EXPECT_EQ(Name(1989, 10, 3, Tagesansicht), "|0");

@@ -6,75 +6,43 @@
 #include <gtest/gtest.h>
 
 using BerechneFeiertage = FeiertagFixture;
-using FeiertagRecord = FeiertagFixture;
 
-namespace {
-const Feiertag* Suche(Feiertage& feiertage, const char* kurz) {
-    for (const Feiertag& e : feiertage.Tabelle.Eintrag)
-        if (std::strncmp(e.Kurzname, kurz, sizeof e.Kurzname) == 0) return &e;
-    return nullptr;
-}
-
-int TagVon(Feiertage& feiertage, const char* kurz) {
-    const Feiertag* e = Suche(feiertage, kurz);
-    return e ? e->Tag : -9999;
-}
-}  // namespace
-
-// Encoding and decoding share the bit positions, so pin them against the file format.
-TEST_F(FeiertagRecord, WeekdayRuleBits) {
+// One entry per row; a rule without a date keeps the day it had (77).
+TEST_F(BerechneFeiertage, EachRuleKindGivesItsDay) {
+    const struct {
+        int16_t art;
+        uint16_t regel;
+        int jahr, tag;
+    } faelle[] = {
+        {FeiertagArt::Fest, RegelFest(3, 1), 1996, 61},  // leap year
+        {FeiertagArt::Fest, RegelFest(3, 1), 1995, 60},
+        {FeiertagArt::Ostern, RegelVersatz(0), 1996, TagDesJahres(1996, 4, 7)},
+        {FeiertagArt::Ostern, RegelVersatz(-2), 1996, TagDesJahres(1996, 4, 5)},
+        {FeiertagArt::Ostern, RegelVersatz(50), 1996, TagDesJahres(1996, 5, 27)},
+        {FeiertagArt::Wochentag, RegelWochentag(2, 7, 5), 1995, TagDesJahres(1995, 5, 14)},
+        {FeiertagArt::Wochentag, RegelWochentag(2, 7, 5), 1996, TagDesJahres(1996, 5, 12)},
+        {FeiertagArt::Wochentag, RegelWochentag(1, 1, 5), 1995, TagDesJahres(1995, 5, 1)},  // the 1st is a Monday
+        {FeiertagArt::Wochentag, RegelWochentag(1, 1, 5), 1996, TagDesJahres(1996, 5, 6)},
+        {FeiertagArt::Wochentag, RegelWochentag(5, 7, 2), 1995, TagDesJahres(1995, 3, 5)},  // four February Sundays
+        {FeiertagArt::Weihnachten, RegelVersatz(0), 1995, TagDesJahres(1995, 12, 24)},  // 25 December a Monday
+        {FeiertagArt::Weihnachten, RegelVersatz(-28), 1995, TagDesJahres(1995, 11, 26)},
+        {FeiertagArt::Weihnachten, RegelVersatz(0), 1994, TagDesJahres(1994, 12, 18)},  // ... a Sunday
+        {FeiertagArt::Weihnachten, RegelVersatz(-28), 1994, TagDesJahres(1994, 11, 20)},
+        {3, RegelFest(1, 1), 2000, 77},
+        {FeiertagArt::Fest, RegelFest(0, 5), 2000, 77},
+        {FeiertagArt::Fest, RegelFest(13, 5), 2000, 77},
+        {FeiertagArt::Wochentag, RegelWochentag(1, 1, 15), 2000, 77},
+    };
+    for (const auto& f : faelle) {
+        SetzeTabelle(feiertage, {{"X", "", f.art, f.regel}});
+        feiertage.Tabelle.Eintrag[0].Tag = 77;
+        feiertage.Berechne(f.jahr, true);
+        EXPECT_EQ(+feiertage.Tabelle.Eintrag[0].Tag, f.tag) << f.art << " " << f.regel << " " << f.jahr;
+    }
+    // Encoding and decoding share the bit positions, so pin them against the file format.
     EXPECT_EQ(RegelWochentag(2, 7, 5), 2 | 7 << 3 | 5 << 6);
     EXPECT_EQ(WochentagMonat(0x3FF), 15);
     EXPECT_EQ(Versatz(0xFFDD), -35);
-}
-
-TEST_F(BerechneFeiertage, FixedAndEasterRules) {
-    SetzeTabelle(feiertage, {{"Fest", "", FeiertagArt::Fest, RegelFest(3, 1)},
-                  {"Ostern", "", FeiertagArt::Ostern, RegelVersatz(0)},
-                  {"Karfreitag", "", FeiertagArt::Ostern, RegelVersatz(-2)},
-                  {"Pfingstmo", "", FeiertagArt::Ostern, RegelVersatz(50)}});
-    feiertage.Berechne(1996, true);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 61);  // leap year
-    EXPECT_EQ(TagVon(feiertage, "Ostern"), TagDesJahres(1996, 4, 7));
-    EXPECT_EQ(TagVon(feiertage, "Karfreitag"), TagDesJahres(1996, 4, 5));
-    EXPECT_EQ(TagVon(feiertage, "Pfingstmo"), TagDesJahres(1996, 5, 27));
-    feiertage.Berechne(1995, true);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 60);
-}
-
-TEST_F(BerechneFeiertage, NthWeekdayOfMonth) {
-    SetzeTabelle(feiertage, {{"Muttertag", "", FeiertagArt::Wochentag, RegelWochentag(2, 7, 5)},
-                  {"ErsterMo", "", FeiertagArt::Wochentag, RegelWochentag(1, 1, 5)},
-                  {"FuenfterSo", "", FeiertagArt::Wochentag, RegelWochentag(5, 7, 2)}});
-    feiertage.Berechne(1995, true);
-    EXPECT_EQ(TagVon(feiertage, "Muttertag"), TagDesJahres(1995, 5, 14));
-    EXPECT_EQ(TagVon(feiertage, "ErsterMo"), TagDesJahres(1995, 5, 1));  // 1 May 1995 is a Monday
-    // February 1995 has four Sundays (5..26): the fifth runs into March.
-    EXPECT_EQ(TagVon(feiertage, "FuenfterSo"), TagDesJahres(1995, 3, 5));
-    feiertage.Berechne(1996, true);
-    EXPECT_EQ(TagVon(feiertage, "Muttertag"), TagDesJahres(1996, 5, 12));
-    EXPECT_EQ(TagVon(feiertage, "ErsterMo"), TagDesJahres(1996, 5, 6));
-}
-
-TEST_F(BerechneFeiertage, RelativeToLastSundayBeforeChristmas) {
-    SetzeTabelle(feiertage, {{"Advent4", "", FeiertagArt::Weihnachten, RegelVersatz(0)},
-                  {"Totensonntag", "", FeiertagArt::Weihnachten, RegelVersatz(-28)}});
-    feiertage.Berechne(1995, true);  // 25 December 1995 is a Monday
-    EXPECT_EQ(TagVon(feiertage, "Advent4"), TagDesJahres(1995, 12, 24));
-    EXPECT_EQ(TagVon(feiertage, "Totensonntag"), TagDesJahres(1995, 11, 26));
-    feiertage.Berechne(1994, true);  // 25 December 1994 is a Sunday: a week before
-    EXPECT_EQ(TagVon(feiertage, "Advent4"), TagDesJahres(1994, 12, 18));
-    EXPECT_EQ(TagVon(feiertage, "Totensonntag"), TagDesJahres(1994, 11, 20));
-}
-
-TEST_F(BerechneFeiertage, RulesWithoutADateKeepTheirDay) {
-    SetzeTabelle(feiertage, {{"Unbekannt", "", 3, RegelFest(1, 1)},
-                  {"Monat0", "", FeiertagArt::Fest, RegelFest(0, 5)},
-                  {"Monat13", "", FeiertagArt::Fest, RegelFest(13, 5)},
-                  {"WTMonat15", "", FeiertagArt::Wochentag, RegelWochentag(1, 1, 15)}});
-    for (Feiertag& e : feiertage.Tabelle.Eintrag) e.Tag = 77;
-    feiertage.Berechne(2000, true);
-    for (const char* name : {"Unbekannt", "Monat0", "Monat13", "WTMonat15"}) EXPECT_EQ(TagVon(feiertage, name), 77) << name;
 }
 
 TEST_F(BerechneFeiertage, SortIsStableAndStopsAtTheFirstEmptyEntry) {
@@ -101,23 +69,24 @@ TEST_F(BerechneFeiertage, FullTableWithoutEndMarkerIsSortedCompletely) {
     }
     feiertage.Geaendert();
     feiertage.Berechne(2010, true);
+    EXPECT_EQ(AnzahlFeiertage(t), MaxFeiertage);
     for (int i = 0; i + 1 < MaxFeiertage; ++i) EXPECT_LT(+t.Eintrag[i].Tag, +t.Eintrag[i + 1].Tag);
 }
 
+// Each step first sets the rule to 1 March plus `plus` days.
 TEST_F(BerechneFeiertage, RecomputesOnlyForANewYearOrWhenForced) {
+    const struct {
+        int plus, jahr;
+        bool erzwungen, ersetzt;
+        int tag;
+    } schritte[] = {{0, 1995, false, false, 60}, {1, 1995, false, false, 60},  // same year: cached
+                    {1, 1995, true, false, 61},  {2, 1996, false, false, 63},  // new year, leap
+                    {3, 1996, false, true, 64}};                              // replaced table
     SetzeTabelle(feiertage, {{"Fest", "", FeiertagArt::Fest, RegelFest(3, 1)}});
-    feiertage.Berechne(1995, false);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 60);
-    feiertage.Tabelle.Eintrag[0].Regel = RegelFest(3, 2);
-    feiertage.Berechne(1995, false);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 60);  // same year: cached
-    feiertage.Berechne(1995, true);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 61);
-    feiertage.Tabelle.Eintrag[0].Regel = RegelFest(3, 3);
-    feiertage.Berechne(1996, false);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 63);  // new year, leap
-    feiertage.Tabelle.Eintrag[0].Regel = RegelFest(3, 4);
-    feiertage.Geaendert();
-    feiertage.Berechne(1996, false);
-    EXPECT_EQ(TagVon(feiertage, "Fest"), 64);  // replaced table
+    for (const auto& s : schritte) {
+        feiertage.Tabelle.Eintrag[0].Regel = RegelFest(3, 1 + s.plus);
+        if (s.ersetzt) feiertage.Geaendert();
+        feiertage.Berechne(s.jahr, s.erzwungen);
+        EXPECT_EQ(+feiertage.Tabelle.Eintrag[0].Tag, s.tag) << s.plus;
+    }
 }

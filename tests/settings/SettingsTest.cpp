@@ -98,11 +98,6 @@ TEST_F(SettingsTest, RegionalValues) {
                   std::to_string(c.expLocale) + c.expSeparator + c.expPattern + "|" + std::to_string(c.expDayFirst))
             << (c.sDate ? c.sDate : "-") << " " << (c.sShortDate ? c.sShortDate : "-");
     }
-    // A too-long pattern falls back to the INI entry when there is one.
-    store = MemoryConfigStore{};
-    store.Put(Intl, "sShortDate", "dd.MM.yyyy");
-    store.PutFallback("sShortDate", "d.M.yy");
-    EXPECT_STREQ(ReadRegional().ShortDate, "d.M.yy");
 }
 
 TEST(WindowPosition, UnusableStoredPositionsComeBackOnScreen) {

@@ -50,47 +50,39 @@ TEST(DatumText, MonthNamesFromResources) {
 
 TEST(ParseDatum, AcceptsBothOrdersAndTwoDigitYears) {
     FakeHost host;
-    {
-        Regional r('/', false);
-        EXPECT_TRUE(Gilt(ParseDatum("12/24/95"), 1995, 12, 24));
-        EXPECT_TRUE(Gilt(ParseDatum(" 2/ 29/2000"), 2000, 2, 29));
+    const struct {
+        const char* text;
+        char trenner;
+        bool tagZuerst;
+        int jahr, monat, tag;
+    } faelle[] = {
+        {"12/24/95", '/', false, 1995, 12, 24}, {" 2/ 29/2000", '/', false, 2000, 2, 29},
+        {"24.12.79", '.', true, 2079, 12, 24},  {"24.12.80", '.', true, 1980, 12, 24},
+        {"1.1.5", '.', true, 2005, 1, 1},       {"1.1.0", '.', true, 2000, 1, 1},
+        {"1.1.1800", '.', true, 1800, 1, 1},    {"31.12.3999", '.', true, 3999, 12, 31},
+        {"29.02.00", '.', true, 2000, 2, 29},   // leap year after the two-digit rule
+        {"1//2//1995", '/', true, 1995, 2, 1},  // runs of separators are one
+        {"24-12-1995", '-', true, 1995, 12, 24},
+    };
+    for (const auto& f : faelle) {
+        Regional r(f.trenner, f.tagZuerst);
+        EXPECT_TRUE(Gilt(ParseDatum(f.text), f.jahr, f.monat, f.tag)) << f.text;
     }
-    EXPECT_TRUE(Gilt(ParseDatum("24.12.79"), 2079, 12, 24));
-    EXPECT_TRUE(Gilt(ParseDatum("24.12.80"), 1980, 12, 24));
-    EXPECT_TRUE(Gilt(ParseDatum("1.1.5"), 2005, 1, 1));
-    EXPECT_TRUE(Gilt(ParseDatum("1.1.0"), 2000, 1, 1));
-    EXPECT_TRUE(Gilt(ParseDatum("1.1.1800"), 1800, 1, 1));
-    EXPECT_TRUE(Gilt(ParseDatum("31.12.3999"), 3999, 12, 31));
-    EXPECT_TRUE(Gilt(ParseDatum("29.02.00"), 2000, 2, 29));   // leap year after the two-digit rule
-    EXPECT_TRUE(Gilt(ParseDatum("1//2//1995", '/'), 1995, 2, 1));  // runs of separators are one
-    EXPECT_TRUE(Gilt(ParseDatum("24-12-1995", '-'), 1995, 12, 24));
     EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(ParseDatum, RefusesBadTextsWithTheOneMessage) {
     FakeHost host;
-    const char* schlecht[] = {
-        "1.2.3.4",     // third point
-        "1a.2.95",     // letter
-        "",            // empty
-        "24.12",       // no year
-        "24.13.95",    // month above 12
-        "24.0.95",     // month 0
-        "0.1.95",      // day 0
-        "31.4.95",     // April has 30 days
-        "29.2.1900",   // not a leap year
-        "1.1.1799",    // below the year bound
-        "1.1.4000",    // above the year bound
-        "24/12/95",    // wrong separator
-        "1. .95",      // blank month
-    };
-    for (const char* text : schlecht) {
+    // third point, letter, empty, no year, month 13, month 0, day 0, 31 April, 29 February 1900,
+    // below and above the year bounds, wrong separator, blank month
+    for (const char* text : {"1.2.3.4", "1a.2.95", "", "24.12", "24.13.95", "24.0.95", "0.1.95", "31.4.95",
+                             "29.2.1900", "1.1.1799", "1.1.4000", "24/12/95", "1. .95"}) {
         host.messages.clear();
         EXPECT_EQ(ParseDatum(text).Jahr, -1) << text;
         EXPECT_EQ(host.Ids(), std::vector<int>{1113}) << text;
-        EXPECT_EQ(host.messages[0].captionId, 1134);
-        EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
     }
+    EXPECT_EQ(host.messages[0].captionId, 1134);
+    EXPECT_EQ(host.messages[0].style, Mb::IconExclamation | Mb::TaskModal);
     Regional r('/', false);
     EXPECT_EQ(ParseDatum("24/12/95").Jahr, -1);  // month first: month 24
 }

@@ -2,17 +2,16 @@
 // February, empty and maximal texts, yearly series, addresses with long remarks) are read
 // back from their file record by record, and their dBase exports give an independent
 // reader (Debian's python3-dbfread) the values written.
+#include "core/TextFormat.h"
 #include "document/KalenderDatei.h"
 #include "store/DateiTestHilfe.h"
 #include "store/JahresKopien.h"
-#include "store/Oem.h"
 #include "store/Passwort.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -119,14 +118,12 @@ Adresse ZufallsAdresse(Zufall& z) {
     return a;
 }
 
-std::string Zeit(const Zeitpunkt& p) {
-    return std::to_string(p.Jahr) + "-" + std::to_string(p.Monat) + "-" + std::to_string(p.Tag) + " " +
-           std::to_string(p.Stunde) + ":" + std::to_string(p.Minute);
-}
+// A time as dbfread prints its five number columns.
+std::string Zahlen(const Zeitpunkt& p) { return Format("%d|%d|%d|%d|%d", p.Jahr, p.Monat, p.Tag, p.Stunde, p.Minute); }
 
 // Every field of a record, for comparisons with readable differences.
 std::string Bild(const Termin& t) {
-    return Zeit(t.Start) + " bis " + Zeit(t.Ende) + " W " + Zeit(t.Vorwarnung) + " B " + Zeit(t.VorwarnBasis) +
+    return Zahlen(t.Start) + " bis " + Zahlen(t.Ende) + " W " + Zahlen(t.Vorwarnung) + " B " + Zahlen(t.VorwarnBasis) +
            " id " + std::to_string(t.Id) + " f " + std::to_string(t.Flags) + " adr " + std::to_string(t.AdrId) +
            " [" + t.Kurzbeschr + "] [" + t.Beschr + "]";
 }
@@ -166,56 +163,39 @@ std::vector<std::string> Adressen(ClsAdrListe& l) {
 // The dbfread line of a value: printable ASCII as it is, every other byte as \xNN.
 std::string Zeile(const std::string& text) {
     std::string s;
-    for (unsigned char c : text) {
-        if (c >= 0x20 && c <= 0x7E && c != '\\' && c != '|') s += char(c);
-        else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            s += hex;
-        }
-    }
+    for (unsigned char c : text)
+        s += c >= 0x20 && c <= 0x7E && c != '\\' && c != '|' ? std::string(1, char(c)) : Format("\\x%02x", c);
     return s;
 }
 
-// dBase text as a reader sees it: cut to the column, OEM, trailing blanks and zeros gone.
-std::string DbfText(const std::string& text, size_t spalte, bool oem = true) {
-    std::string t = text.substr(0, spalte);
-    if (oem) t = ZuOem(t);
+// dBase text as a reader sees it: cut to the column, trailing blanks and zeros gone.
+std::string DbfText(const std::string& text, size_t spalte) {
+    const std::string t = text.substr(0, spalte);
     const size_t ende = t.find_last_not_of(std::string(" \0", 2));
     return Zeile(ende == std::string::npos ? "" : t.substr(0, ende + 1));
 }
 
-std::string Zahlen(const Zeitpunkt& p) {
-    return std::to_string(p.Jahr) + "|" + std::to_string(p.Monat) + "|" + std::to_string(p.Tag) + "|" +
-           std::to_string(p.Stunde) + "|" + std::to_string(p.Minute);
-}
-
-std::string BlocksText(int n) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%03d", n);
-    return text;
-}
-
 // The export lines dbfread must print for the collection and address list in memory (no
-// address file for an empty list, whose export is empty).
+// address file for an empty list, whose export is empty); the reader undoes the OEM texts.
 std::string ErwarteterExport(Dokument& dok, const std::string& termine, const std::string& adressen) {
-    std::string s = termine + "\n";
+    std::string s = termine + " JAHR,MONAT,TAG,STUNDE,MINUTE,JAHR2,MONAT2,TAG2,STUNDE2,MINUTE2,KURZBESCHR,ADRID,"
+                              "BLOCKS,BESCHR,JAHRV,MONATV,TAGV,STUNDEV,MINUTEV,JAHRH,MONATH,TAGH,STUNDEH,MINUTEH,ID,FLAGS\n";
     for (int i = 0; i < dok.Liste.Anzahl(); ++i) {
         const Termin& t = dok.Liste.Satz(i);
         if (t.Hat(FlagJahresKopie)) continue;
         s += Zahlen(t.Start) + "|" + Zahlen(t.Ende) + "|" + DbfText(t.Kurzbeschr, 49) + "|" + std::to_string(t.AdrId) +
-             "|" + BlocksText(t.Blocks()) + "|" + DbfText(t.Beschr, 174) + "|" + Zahlen(t.Vorwarnung) + "|" +
+             "|" + Format("%03d", t.Blocks()) + "|" + DbfText(t.Beschr, 174) + "|" + Zahlen(t.Vorwarnung) + "|" +
              Zahlen(t.VorwarnBasis) + "|" + std::to_string(t.Id) + "|" + std::to_string(t.Flags) + "\n";
     }
     if (adressen.empty()) return s;
-    s += adressen + "\n";
+    s += adressen + " FIRMA,ANREDE,NAME1,NAME2,STRASSE,PLZORT,LAND,TELEFON,FAX,SORT,BTX,ID,FLAGS,BLOCKS,BEMERK\n";
     for (int i = 0; i < dok.AdrListe.Anzahl(); ++i) {
         const Adresse& a = dok.AdrListe.Satz(i);
         for (const char* f : {a.FIRMA, a.ANREDE, a.NAME1, a.NAME2, a.STRASSE, a.PLZORT, a.LAND})
             s += DbfText(f, 39) + "|";
-        for (const char* f : {a.TELEFON, a.FAX}) s += DbfText(f, 19, false) + "|";
-        s += DbfText(a.SORT, 9) + "|" + DbfText(a.BTX, 19, false) + "|" + std::to_string(a.ID) + "|" +
-             std::to_string(a.FLAGS) + "|" + BlocksText(a.Blocks()) + "|" + DbfText(a.BEMERK, 196) + "\n";
+        for (const char* f : {a.TELEFON, a.FAX}) s += DbfText(f, 19) + "|";
+        s += DbfText(a.SORT, 9) + "|" + DbfText(a.BTX, 19) + "|" + std::to_string(a.ID) + "|" +
+             std::to_string(a.FLAGS) + "|" + Format("%03d", a.Blocks()) + "|" + DbfText(a.BEMERK, 196) + "\n";
     }
     return s;
 }
@@ -232,16 +212,19 @@ std::vector<std::string> Zeilen(const std::string& text) {
 
 bool DbfreadDa() { return std::system("/usr/bin/python3 -c 'import dbfread' >/dev/null 2>&1") == 0; }
 
-// One dbfread run over all files: the name of each, then a line per record.
+// One dbfread run over all files: the name and columns of each, then a line per record.
+// The texts are read as code page 850 except the numbers the export keeps as stored.
 std::string MitDbfread(const std::vector<std::string>& dateien) {
     std::string befehl =
         "/usr/bin/python3 -c 'import sys, dbfread\n"
-        "def z(v):\n"
+        "def z(k, v):\n"
         "    if not isinstance(v, str): return str(v)\n"
+        "    if k not in (\"TELEFON\", \"FAX\", \"BTX\"): v = v.encode(\"latin-1\").decode(\"cp850\")\n"
         "    return \"\".join(c if \" \" <= c <= \"~\" and c not in \"\\\\|\" else \"\\\\x%02x\" % ord(c) for c in v)\n"
         "for f in sys.argv[1:]:\n"
-        "    print(f)\n"
-        "    for r in dbfread.DBF(f, encoding=\"latin-1\"): print(\"|\".join(z(v) for v in r.values()))'";
+        "    t = dbfread.DBF(f, encoding=\"latin-1\")\n"
+        "    print(f, \",\".join(t.field_names))\n"
+        "    for r in t: print(\"|\".join(z(k, v) for k, v in r.items()))'";
     for (const std::string& d : dateien) befehl += " " + d;
     return Ausgabe(befehl);
 }

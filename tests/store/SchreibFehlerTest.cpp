@@ -1,7 +1,5 @@
 // A failing disk during a save: every step in turn fails; the previous version must survive
 // as the file or its .BAK, the save must fail with one message, and the data stay modified.
-#include "addresses/ClsAdrListe.h"
-#include "store/ClsListe.h"
 #include "store/DateiSchreiber.h"
 #include "store/DateiTestHilfe.h"
 #include "document/KalenderDatei.h"
@@ -11,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 #ifdef __linux__
@@ -63,8 +60,7 @@ void SchreibFehler::JederSchrittScheitert(const std::string& name, int schritte)
         EXPECT_FALSE(std::filesystem::exists(pfad + TempEndung));
         ASSERT_EQ(host.messages.size(), 1u);
         EXPECT_NE(host.messages[0].text.find(pfad), std::string::npos);
-        EXPECT_TRUE(Liste.Geaendert);
-        EXPECT_TRUE(AdrListe.Geaendert);
+        EXPECT_TRUE(Liste.Geaendert && AdrListe.Geaendert);
         EXPECT_EQ(Liste.Anzahl(), 6);
     }
     EXPECT_EQ(n, schritte + 1);
@@ -73,9 +69,7 @@ void SchreibFehler::JederSchrittScheitert(const std::string& name, int schritte)
     EXPECT_FALSE(std::filesystem::exists(pfad + TempEndung));
     const std::string nachher = LiesBytes(pfad);
     EXPECT_EQ(nachher.size(), vorher.size() + 290);
-    if (pfad != bak) {
-        EXPECT_EQ(LiesBytes(bak), vorher);
-    }
+    EXPECT_TRUE(pfad == bak || LiesBytes(bak) == vorher);
 }
 
 TEST_F(SchreibFehler, EveryFailingStepKeepsThePreviousVersion) { JederSchrittScheitert("kal.odv", 14); }
@@ -121,26 +115,16 @@ TEST_F(SchreibFehler, DiskFullAnywhereInTheNewFileKeepsThePreviousFile) {
 }
 #endif
 
-TEST_F(SchreibFehler, ExportFailureLeavesTheModifiedFlagsAlone) {
+// A failed export leaves the modified flag alone; a file that cannot be created fails silently.
+TEST_F(SchreibFehler, ExportFailureAndUncreatableFile) {
     Liste.Geaendert = false;
     DateiSchreiber::FehlerBeiVorgang(2);
     EXPECT_FALSE(SchreibeDatei(doc, dir.Datei("t.dbf"), ModusTerminExport));
     EXPECT_FALSE(Liste.Geaendert);
     EXPECT_EQ(host.messages.size(), 1u);
-}
-
-TEST_F(SchreibFehler, UncreatableFileFailsSilently) {
+    DateiSchreiber::FehlerBeiVorgang(0);
+    Liste.Geaendert = true;
     EXPECT_FALSE(SchreibeDatei(doc, dir.Datei("fehlt/kal.odv"), ModusKalender));
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_TRUE(Liste.Geaendert);
-}
-
-#ifdef __linux__
-TEST_F(SchreibFehler, FullDiskIsReported) {
-    ASSERT_TRUE(Liste.Einfuegen(MachTermin(2026, 4, 1, 9, 0, 10, 0)));
-    Liste.Geaendert = false;
-    EXPECT_FALSE(SchreibeDatei(doc, "/dev/full", ModusKalender));
     EXPECT_EQ(host.messages.size(), 1u);
     EXPECT_TRUE(Liste.Geaendert);
 }
-#endif

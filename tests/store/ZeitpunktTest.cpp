@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 namespace {
 Zeitpunkt Z(int j, int m, int t, int h = 0, int mi = 0) { return MachZeitpunkt(j, m, t, h, mi); }
@@ -51,21 +52,20 @@ TEST(Zeitpunkt, DayOfYearCountsThroughAndWalksAcrossYears) {
                                 TagDesJahres(1995, 12, 31), TagDesJahres(1995, 1, -5)}),
               std::vector<int>({92, 90, 61, 365, -5}));  // days beyond the month count through
 
-    EXPECT_EQ(DatumAusTagDesJahres(1995, 366), Z(1996, 1, 1));
-    EXPECT_EQ(DatumAusTagDesJahres(1996, 366), Z(1996, 12, 31));
-    EXPECT_EQ(DatumAusTagDesJahres(1995, 0), Z(1994, 12, 31));
-    EXPECT_EQ(DatumAusTagDesJahres(1995, -1), Z(1994, 12, 30));
-    EXPECT_EQ(DatumAusTagDesJahres(1995, -30), Z(1994, 12, 1));
-    EXPECT_EQ(DatumAusTagDesJahres(1996, 60), Z(1996, 2, 29));
-    EXPECT_EQ(DatumAusTagDesJahres(1995, 365 + 366 + 1), Z(1997, 1, 1));
+    const std::tuple<int, int, Zeitpunkt> tage[] = {
+        {1995, 366, Z(1996, 1, 1)}, {1996, 366, Z(1996, 12, 31)}, {1995, 0, Z(1994, 12, 31)},
+        {1995, -1, Z(1994, 12, 30)}, {1995, -30, Z(1994, 12, 1)}, {1996, 60, Z(1996, 2, 29)},
+        {1995, 365 + 366 + 1, Z(1997, 1, 1)}};
+    for (const auto& [jahr, n, datum] : tage) EXPECT_EQ(DatumAusTagDesJahres(jahr, n), datum) << jahr << " " << n;
     for (int n = 1; n <= 366; ++n) {
         const Zeitpunkt z = DatumAusTagDesJahres(2000, n);
         ASSERT_EQ(TagDesJahres(z.Jahr, z.Monat, z.Tag), n);
     }
 }
 
-// Anchors of the minute count; the round trip below walks every day from them.
-TEST(Zeitpunkt, MinuteNumbers) {
+// Anchors of the minute count (the round trip below walks every day from them) and the
+// current time from the host, without seconds.
+TEST(Zeitpunkt, MinuteNumbersAndNow) {
     EXPECT_EQ(ToMinutes(Z(0, 1, 1)), 0u);
     EXPECT_EQ(ToMinutes(Z(1, 1, 1)), 527040u);  // year 0 is a leap year
     EXPECT_EQ(ToMinutes(Z(1995, 1, 1, 1, 1)) - ToMinutes(Z(1995, 1, 1)), 61u);
@@ -77,6 +77,9 @@ TEST(Zeitpunkt, MinuteNumbers) {
     EXPECT_EQ(FromMinutes(527040u), Z(1, 1, 1));
     EXPECT_EQ(FromMinutes(31u * 1440u), Z(0, 2, 1));
     EXPECT_EQ(FromMinutes(ToMinutes(Z(1996, 2, 29, 23, 59)) + 1), Z(1996, 3, 1));
+    FakeHost host;
+    host.now = LocalTime{1996, 6, 1, 8, 30, 45};
+    EXPECT_EQ(Jetzt(), Z(1996, 6, 1, 8, 30));
 }
 
 TEST(Zeitpunkt, MinuteRoundTripOverEveryDay1800To3999) {
@@ -97,10 +100,4 @@ TEST(Zeitpunkt, MinuteRoundTripOverEveryDay1800To3999) {
         ASSERT_EQ(ToMinutes(FromMinutes(n)), n);
     for (uint32_t n = ToMinutes(Z(2099, 12, 31, 22)); n < ToMinutes(Z(2100, 1, 1, 2)); ++n)
         ASSERT_EQ(ToMinutes(FromMinutes(n)), n);
-}
-
-TEST(Zeitpunkt, NowComesFromTheHostWithoutSeconds) {
-    FakeHost host;
-    host.now = LocalTime{1996, 6, 1, 8, 30, 45};
-    EXPECT_EQ(Jetzt(), Z(1996, 6, 1, 8, 30));
 }

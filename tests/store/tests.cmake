@@ -8,7 +8,6 @@ list(APPEND ORDIVO_NATIVE_TESTS
   ${CMAKE_CURRENT_LIST_DIR}/JahresKopienMischerTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FakePasswortDlg.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListeSpeichernTest.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/DbfReadTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DbaseTabelleTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RundreiseTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SchreibFehlerTest.cpp
