@@ -241,18 +241,6 @@ protected:
 };
 }  // namespace
 
-// Larger than the reader's 256 KiB buffer: records and long texts straddle its refills.
-TEST_F(Rundreise, FileLargerThanTheReadBufferReadsBack) {
-    Zufall z(1206);
-    ASSERT_TRUE(AdrListe.Initialisieren());
-    for (int i = 0; i < 1500; ++i) ASSERT_TRUE(Liste.Einfuegen(ZufallsTermin(z, false, 0)));
-    const std::string pfad = dir.Datei("gross.odv");
-    ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
-    const std::vector<std::string> vorher = Termine(Liste, false);
-    ASSERT_EQ(Lade(pfad, ""), Ladeausgang::Ok);
-    EXPECT_EQ(Termine(Liste, false), vorher);
-}
-
 TEST_F(Rundreise, RandomCollectionsReadBackRecordByRecord) {
     Zufall z(20261205);
     const bool dbf = DbfreadDa();
@@ -264,7 +252,8 @@ TEST_F(Rundreise, RandomCollectionsReadBackRecordByRecord) {
         Liste.Leeren();
         ASSERT_TRUE(Liste.Reserviere(ClsListe::StartKapazitaet));
         ASSERT_TRUE(AdrListe.Initialisieren());
-        const int saetze = z.Zahl(1, 12);
+        // The first is larger than the reader's 256 KiB buffer: records and long texts straddle its refills.
+        const int saetze = n == 0 ? 1500 : z.Zahl(1, 12);
         for (int i = 0; i < saetze; ++i)
             ASSERT_TRUE(Liste.Einfuegen(ZufallsTermin(z, z.Chance(25), uint16_t(z.Chance(10) ? 0 : 1000 + i))));
         ASSERT_TRUE(ErzeugeJahresKopien(Liste));
