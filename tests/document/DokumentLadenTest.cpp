@@ -125,37 +125,6 @@ TEST_F(ListeLaden, NativeRoundTripIsByteIdentical) {
     EXPECT_EQ(wieder, erste);
 }
 
-// Values the program produces itself reopen: times taken as typed, and a yearly series on
-// 29 February that the save moves on into a common year.
-TEST_F(ListeLaden, TypedTimesAndA29FebruaryMovedOnReopen) {
-    Termin master = MachTermin(2024, 2, 29, 8, 0, 9, 0, FlagJaehrlich, "Schalttag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 9, 0);
-    master.Id = 2;
-    const Termin faelle[] = {
-        MachTermin(2026, 5, 4, 23, 0, 24, 0, 0, "bis 24:00"),
-        MachTermin(2026, 5, 4, 9, 75, 10, 0, 0, "9:75"),
-        MachTermin(2026, 5, 4, 25, 0, 25, 0, 0, "25:00"),
-        MachTermin(2026, 5, 4, 99, 99, 0, 0, FlagOhneEnde, "99:99"),
-        master,
-    };
-    for (const Termin& t : faelle) {
-        SCOPED_TRACE(t.Kurzbeschr);
-        Liste.Leeren();
-        Liste.Reserviere(ClsListe::StartKapazitaet);
-        ASSERT_TRUE(Liste.Einfuegen(t));
-        ASSERT_TRUE(SchreibeDatei(doc, pfad, ModusKalender));
-        host.messages.clear();
-        ASSERT_EQ(Lade(pfad), Ladeausgang::Ok);
-        EXPECT_TRUE(host.messages.empty());
-        // The series is written from its first day after the cutoff (5 December 2025).
-        Termin erwartet = t;
-        if (t.Hat(FlagJaehrlich)) erwartet.Start = Liste.Satz(0).Start;
-        EXPECT_TRUE(SameRecord(Liste.Satz(0), erwartet));
-        EXPECT_EQ(Liste.Satz(0).Start.Jahr, t.Hat(FlagJaehrlich) ? 2026 : t.Start.Jahr);
-        EXPECT_EQ(Liste.Satz(0).Start.Stunde, t.Start.Stunde);
-    }
-}
-
 TEST_F(ListeLaden, Version300AsksConvertsAndKeepsANumberedBackup) {
     std::string satz = " " "202001020304" "202001020405" + Feld("Alt", 49) + Feld("Beschreibung", 174) +
                        "202001010800" + U16(9) + U16(0x8010);

@@ -177,7 +177,7 @@ TEST_F(ListeTest, FailedGrowthShowsMessageAndKeepsEverything) {
     EXPECT_EQ(host.CountPosted(Msg::ListChanged), 0u);
 }
 
-TEST_F(ListeTest, InitialiseGivesAnEmptyCollectionWithoutPassword) {
+TEST_F(ListeTest, InitialiseGivesAnEmptyCollectionWithoutPasswordAndEmptyingReleasesIt) {
     EXPECT_EQ(liste.Hole(*liste.Erster(), false), nullptr);
     EXPECT_TRUE(liste.Letzter()->IstEndmarke());
     liste.Einfuegen(MachTermin(1995, 1, 1, 0, 0, 0, 0));
@@ -188,6 +188,13 @@ TEST_F(ListeTest, InitialiseGivesAnEmptyCollectionWithoutPassword) {
     liste.SetzeSpeichergrenze(10);
     EXPECT_FALSE(liste.Initialisieren());
     EXPECT_EQ(host.Ids(), std::vector<int>{1106});
+    liste.SetzeSpeichergrenze(-1);
+    liste.Einfuegen(MachTermin(1995, 1, 1, 8, 0, 9, 0));
+    liste.MerkePosition();
+    liste.Leeren();
+    EXPECT_EQ((std::vector<int>{liste.Anzahl(), liste.Kapazitaet(), liste.Geaendert, liste.HolePosition()}),
+              (std::vector<int>{0, 0, 0, 0}));
+    ASSERT_TRUE(liste.Einfuegen(MachTermin(1995, 1, 1, 8, 0, 9, 0)));  // grows from nothing
 }
 
 TEST_F(ListeTest, DeleteMovesLaterRecordsDown) {
@@ -232,16 +239,6 @@ TEST_F(ListeTest, NewIdsAndSeriesCounts) {
     liste.SetzeAktuell(&liste.Satz(2));
     EXPECT_EQ(liste.ZaehleId(7), 2);
     EXPECT_EQ(liste.ZaehleId(3), 0);
-}
-
-TEST_F(ListeTest, EmptyingReleasesEverything) {
-    liste.Einfuegen(MachTermin(1995, 1, 1, 8, 0, 9, 0));
-    liste.MerkePosition();
-    liste.Leeren();
-    EXPECT_EQ((std::vector<int>{liste.Anzahl(), liste.Kapazitaet(), liste.Geaendert, liste.HolePosition()}),
-              (std::vector<int>{0, 0, 0, 0}));
-    ASSERT_TRUE(liste.Einfuegen(MachTermin(1995, 1, 1, 8, 0, 9, 0)));  // grows from nothing
-    EXPECT_EQ(liste.Anzahl(), 1);
 }
 
 // Bulk insert must leave exactly the order and capacity of single inserts.
