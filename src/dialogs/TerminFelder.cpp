@@ -15,7 +15,9 @@
 #include <new>
 
 namespace {
-constexpr long FeldZahlGrenze = 1000000L;
+// More days than lie between year 1 and year 9999: any lead the dialog shows reads back
+// (days, hours and minutes typed separately may add up to more days than one field holds).
+constexpr long FeldZahlGrenze = 10000000L;
 constexpr unsigned FehlerStil = Mb::Ok | Mb::IconExclamation;
 
 // One time field: character check (message `fehlerId`) and split.
