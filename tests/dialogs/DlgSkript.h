@@ -24,11 +24,15 @@ struct Dlg {
     void Fokus(int id) const { SendMessageA(h, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(id)), TRUE); }
     bool An(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
     bool Markiert(int id) const { return SendMessageA(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    int Zeilen() const { return int(SendMessageA(Item(120), LB_GETCOUNT, 0, 0)); }
-    std::string Zeile(int i) const {
-        std::vector<char> buf(size_t(SendMessageA(Item(120), LB_GETTEXTLEN, i, 0)) + 1);
-        SendMessageA(Item(120), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
-        return buf.data();
+    // The lines of a list box (120: the appointment dialog's list).
+    std::vector<std::string> Zeilen(int liste = 120) const {
+        std::vector<std::string> out(size_t(SendMessageA(Item(liste), LB_GETCOUNT, 0, 0)));
+        for (size_t i = 0; i < out.size(); ++i) {
+            std::vector<char> buf(size_t(SendMessageA(Item(liste), LB_GETTEXTLEN, i, 0)) + 1);
+            SendMessageA(Item(liste), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
+            out[i] = buf.data();
+        }
+        return out;
     }
     // A user's pick of list line i.
     void Waehle(int i) const {

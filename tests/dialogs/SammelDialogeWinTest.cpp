@@ -24,16 +24,6 @@ void Doppelklick(const Dlg& d, int liste, int zeile) {
     SendMessageA(d.Item(liste), LB_SETCURSEL, zeile, 0);
     Befehl(d, liste, LBN_DBLCLK);
 }
-std::vector<std::string> Zeilen(const Dlg& d, int liste) {
-    std::vector<std::string> out;
-    const int n = int(SendMessageA(d.Item(liste), LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < n; ++i) {
-        std::vector<char> buf(size_t(SendMessageA(d.Item(liste), LB_GETTEXTLEN, i, 0)) + 1);
-        SendMessageA(d.Item(liste), LB_GETTEXT, i, reinterpret_cast<LPARAM>(buf.data()));
-        out.push_back(buf.data());
-    }
-    return out;
-}
 
 class SammelDialoge : public testing::Test {
 protected:
@@ -117,18 +107,18 @@ TEST_F(SammelDialoge, RemoveSingleAndYearlyMasterWithTheCopiesAfterIt) {
     Liste.Einfuegen(MachTermin(2027, 1, 1, 8, 0, 9, 0, 0, "Bleibt"));
     EXPECT_TRUE(Fahre([&](const Dlg& d) {
         EXPECT_EQ(d.Text(101), "1.03.2026   8:00 -  9:00");
-        EXPECT_TRUE(Zeilen(d, 103).empty() && Zeilen(d, 104).empty());
+        EXPECT_TRUE(d.Zeilen(103).empty() && d.Zeilen(104).empty());
         Befehl(d, IDOK);
     }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
     ASSERT_EQ(Liste.Anzahl(), 21);
 
     EXPECT_TRUE(Fahre([&](const Dlg& d) {
         EXPECT_EQ(d.Text(102), "Jahrestag");
-        ASSERT_EQ(Zeilen(d, 104).size(), 19u);
-        EXPECT_EQ(Zeilen(d, 104)[0], "10.06.2027   9:00 - 10:00");
+        ASSERT_EQ(d.Zeilen(104).size(), 19u);
+        EXPECT_EQ(d.Zeilen(104)[0], "10.06.2027   9:00 - 10:00");
         EXPECT_FALSE(d.An(106));
         Doppelklick(d, 104, 0);  // refused with a beep
-        EXPECT_EQ(Zeilen(d, 104).size(), 19u);
+        EXPECT_EQ(d.Zeilen(104).size(), 19u);
         d.Bild("entfernen-jaehrlich");
         Befehl(d, IDOK);
     }, [&] { return RunEntfernenDlg(nullptr, Liste, 0); }));
@@ -172,14 +162,14 @@ TEST_F(SammelDialoge, SearchListsMatchesSortsAndGoesToTheChosenLine) {
     Liste.Einfuegen(MachTermin(1996, 1, 7, 9, 0, 10, 0, 0, "Bescherung"));
     const Zeitpunkt ziel = Fahre([&](const Dlg& d) {
         Befehl(d, 102);  // the empty text matches every appointment
-        EXPECT_EQ(Zeilen(d, 104).size(), 4u);
+        EXPECT_EQ(d.Zeilen(104).size(), 4u);
         d.Text(101, "Besch");
         Befehl(d, 102);  // case-sensitive: not "bescherung"
-        EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "01/07/1996  Bescherung"}));
+        EXPECT_EQ(d.Zeilen(104), (std::vector<std::string>{"11/05/1995  Bescherung", "01/07/1996  Bescherung"}));
         d.Text(101, "e");
         Befehl(d, 102);
         d.Klick(105);  // re-sorted by text; equal texts keep date order
-        EXPECT_EQ(Zeilen(d, 104), (std::vector<std::string>{"11/05/1995  Bescherung", "12/24/1995  bescherung",
+        EXPECT_EQ(d.Zeilen(104), (std::vector<std::string>{"11/05/1995  Bescherung", "12/24/1995  bescherung",
                                                             "01/07/1996  Bescherung"}));
         d.Text(101, "Urlaub");
         Befehl(d, 102);

@@ -49,8 +49,7 @@ TEST_F(TerminDlgWin, TimesAreCompletedCheckedAndAdded) {
 
         d.Text(172, "24:00");
         d.Klick(106);
-        ASSERT_EQ(d.Zeilen(), 1);
-        EXPECT_EQ(d.Zeile(0), "07:00\t- 24:00\tFr\xFChst\xFC" "ck");
+        EXPECT_EQ(d.Zeilen(), std::vector<std::string>{"07:00\t- 24:00\tFr\xFChst\xFC" "ck"});
         EXPECT_FALSE(d.An(106) || d.An(107));  // added: unchanged since; no line selected
     });
     EXPECT_TRUE(geaendert);
@@ -88,7 +87,7 @@ TEST_F(TerminDlgWin, LongDescriptionWarningAndAddressAreStored) {
         d.Text(105, std::string(512, 'x'));
         d.Klick(106);
         EXPECT_TRUE(boxen_.Showed({}));
-        EXPECT_EQ(d.Zeile(0), "02.02.2026\t12:00\tMit Vorwarnung");
+        EXPECT_EQ(d.Zeilen()[0], "02.02.2026\t12:00\tMit Vorwarnung");
         d.Bild("termin_dlg_allgemein");
     });
     ASSERT_EQ(Liste.Anzahl(), 1);
@@ -110,7 +109,7 @@ TEST_F(TerminDlgWin, YearlyCopiesAreLockedAndTheMasterChanges) {
         EXPECT_TRUE(d.An(113) && d.An(134) && !d.An(110) && !d.An(111) && !d.An(112));
         d.Klick(113);
         d.Klick(106);
-        EXPECT_EQ(d.Zeilen(), 1);  // the day shows the master only
+        EXPECT_EQ(d.Zeilen().size(), 1u);  // the day shows the master only
         // Added last was the 20th record, a copy: neither Add nor Change.
         d.Text(103, "Geburtstag Anna!");
         EXPECT_FALSE(d.An(106) || d.An(133));
@@ -135,7 +134,7 @@ TEST_F(TerminDlgWin, YearlyCopiesAreLockedAndTheMasterChanges) {
         EXPECT_TRUE(d.An(133));
         EXPECT_FALSE(d.An(106));  // neither date nor time edited
         d.Klick(133);
-        EXPECT_EQ(d.Zeile(0), "18:00\t- <k.A.>\tGeburtstag Anna Schmidt");
+        EXPECT_EQ(d.Zeilen()[0], "18:00\t- <k.A.>\tGeburtstag Anna Schmidt");
     });
     EXPECT_STREQ(Liste.Satz(0).Kurzbeschr, "Geburtstag Anna Schmidt");
     EXPECT_EQ(Liste.Anzahl(), 20);
@@ -173,7 +172,7 @@ TEST_F(TerminDlgWin, SeriesMembersWithFollowersCannotChangeAndSelectingAsksFirst
         d.Text(103, "Kurs, letzter Termin");
         d.Klick(133);
         EXPECT_TRUE(boxen_.Showed({}));  // its own slot is not an overlap
-        EXPECT_EQ(d.Zeile(2), "28.03.2026\t09:00\tKurs, letzter Termin");
+        EXPECT_EQ(d.Zeilen()[2], "28.03.2026\t09:00\tKurs, letzter Termin");
 
         d.Waehle(2);
         boxen_.answers = {IDOK};  // the remove dialog, for a single appointment
@@ -181,7 +180,7 @@ TEST_F(TerminDlgWin, SeriesMembersWithFollowersCannotChangeAndSelectingAsksFirst
         ASSERT_EQ(boxen_.texts.size(), 1u);
         EXPECT_NE(boxen_.texts[0].find("Serie"), std::string::npos) << boxen_.texts[0];
         boxen_.texts.clear();
-        EXPECT_EQ(d.Zeilen(), 2);
+        EXPECT_EQ(d.Zeilen().size(), 2u);
     });
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_EQ(Liste.Satz(0).Id, Liste.Satz(1).Id);

@@ -90,21 +90,14 @@ protected:
     PaintContext ctx{Liste, feiertage, settings, view};
 };
 
-// The painted geometry is pinned natively and GdiCanvas on its own; here the three views as
-// pictures: the background, the white grid, the magenta frame on Thursday.
+// The painted geometry is pinned natively, GdiCanvas on its own, the background, grid and
+// frame pixels by the start-up run; here the three views of a full month as pictures.
 TEST_F(CalendarScreenshotWin, TheThreeViews) {
     Sample();
     for (const auto& [mode, name] : {std::pair{ViewMode::Day, "views-day"}, {ViewMode::Week, "views-week"}, {ViewMode::Month, "views-month"}}) {
         kit::Surface s(Width, Height);
         Paint(s, mode);
         EXPECT_TRUE(s.SavePng(name));
-        const Layout& l = view.Grid;
-        EXPECT_EQ(s.Pixel(1, 1), RGB(255, 255, 224)) << name;
-        if (mode == ViewMode::Day) {
-            EXPECT_EQ(s.Pixel(l.GridLeft + 2, l.GridBottom - 2), RGB(255, 255, 255));
-        } else {
-            EXPECT_GT(s.Count(RGB(255, 0, 255)), 2 * l.CellWidth) << name;
-        }
     }
 }
 
