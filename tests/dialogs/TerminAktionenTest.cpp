@@ -181,16 +181,26 @@ TEST_F(TerminAktionenTest, ChangeOfAYearlyRecordKeepsItsSeries) {
     EXPECT_STREQ(spaeter[0].Kurzbeschr, "Jahrestag (neu)");
 }
 
-TEST_F(TerminAktionenTest, ChangeToASingleRecordRemovesTheCopies) {
-    TerminFelder f = Felder("01.04.2026", "", "", "Jahrestag");
-    f.Jaehrlich = f.SchrittJahre = true;
-    Hinzu(f);
-    int slot = 0;
-    f.Jaehrlich = false;
-    ASSERT_TRUE(Aendere(liste, slot, f));
-    EXPECT_EQ(liste.Anzahl(), 1);
+TEST_F(TerminAktionenTest, ChangeOfAYearlyMasterAfterASaveLeavesOneSeries) {
+    // A save in 2030 promotes the 2029 copy to a master while the 2026 master stays in memory;
+    // a change of the old master must not leave that promoted record behind.
+    for (const bool jaehrlich : {false, true}) {
+        liste.Initialisieren();
+        TerminFelder f = Felder("01.04.2026", "", "", "Jahrestag");
+        f.Jaehrlich = f.SchrittJahre = true;
+        Hinzu(f);
+        const Schreibliste gespeichert(liste, MachZeitpunkt(2030, 6, 1));
+        int slot = 0;
+        f.Jaehrlich = jaehrlich;
+        f.Kurztext = "Neu";
+        ASSERT_TRUE(Aendere(liste, slot, f));
+        ASSERT_EQ(liste.Anzahl(), jaehrlich ? 20 : 1);
+        for (int i = 0; i < liste.Anzahl(); ++i) EXPECT_STREQ(liste.Satz(i).Kurzbeschr, "Neu") << i;
+        const Schreibliste spaeter(liste, MachZeitpunkt(2030, 6, 1));
+        ASSERT_EQ(spaeter.Anzahl(), 1);
+        EXPECT_STREQ(spaeter[0].Kurzbeschr, "Neu");
+    }
 }
-
 
 TEST_F(TerminAktionenTest, FindeSatzComparesEveryField) {
     Hinzu(Felder("10.05.2026", "10:00", "", "A"));
