@@ -100,6 +100,7 @@ void DayPainter::Paint() {
     liste_.SucheTag(day_);
     untimedX_ = x_ + 4 * ux_;
     untimedY_ = tgb_ + uy_;
+    untimedEntry_ = 0;  // one list for the day: an untimed record after StartPM adds to it
     hasCarry_ = false;
     previousEnd_ = 0;
     Column(0);
@@ -142,7 +143,6 @@ void DayPainter::ResetRows(int column) {
 void DayPainter::Column(int column) {
     ResetRows(column);
     int i = 0;
-    untimedEntry_ = 0;
     Termin probe;
     probe.Start = day_;
     while (const Termin* p = liste_.Hole(probe, true)) {

@@ -146,6 +146,15 @@ TEST_F(DayViewTest, UntimedAppointmentsFillBothHalvesThenOverflow) {
     EXPECT_EQ(Entry(2, 24).Date, MachZeitpunkt(2026, 12, 5));
 }
 
+TEST_F(DayViewTest, UntimedRecordStartingInTheAfternoonTakesTheNextLineEntry) {
+    // Typed in place over a 14:00 appointment without a time: untimed, its start still 14:00.
+    Add(MachTermin(2026, 12, 5, 0, 0, 0, 0, FlagOhneZeit, "Frueh"));
+    Add(MachTermin(2026, 12, 5, 14, 0, 0, 0, FlagOhneZeit, "Anruf"));
+    Draw();
+    EXPECT_EQ(HitText(Entry(2, 0)) + "|" + HitText(Entry(2, 1)), "Frueh|Anruf");
+    EXPECT_EQ(Entry(2, 1).Y, Tgb + 1 + 19);
+}
+
 TEST_F(DayViewTest, HeadingShowsWeekdayDateAndHolidayOrDayOfYear) {
     SetzeTabelle(feiertage, {{"Neujahr", "Neujahr", FeiertagArt::Fest, RegelFest(1, 1),
                               FeiertagStatus::Aktiv | FeiertagStatus::Gesetzlich, 1800, 9999, 1800, 9999},
