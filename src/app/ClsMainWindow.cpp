@@ -235,8 +235,7 @@ void ClsMainWindow::CmAbout(UINT) {
 }
 
 void ClsMainWindow::CmNewAppointment(UINT) {
-    const SelectedDate& s = View().Selected;
-    if (RunTerminDlg(Handle(), doc_, DayOf(s), false)) Invalidate(true);
+    if (RunTerminDlg(Handle(), doc_, ActiveDay(View().Selected, settings_.Mode), false)) Invalidate(true);
 }
 
 void ClsMainWindow::CmNewPassword(UINT) { NeuesPasswort(Handle(), doc_.Liste); }

@@ -68,7 +68,7 @@ private:
     void OpenEditor(int x, int y);
     void Drop(int x, int y, bool copy);
     void MoveSelection(ArrowKey key);
-    void OpenAppointmentDialog(int day);
+    void OpenAppointmentDialog(const Zeitpunkt& tag);
     void DrawSelectionFrame(int day);
     Zeitpunkt SelectedDay() const;
 

@@ -49,7 +49,7 @@ bool ClsCalendarWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& r
 }
 
 Zeitpunkt ClsCalendarWindow::SelectedDay() const {
-    return DayOf(view_.Selected);
+    return ActiveDay(view_.Selected, settings_.Mode);
 }
 
 RecordRef ClsCalendarWindow::CommitEdit() {
@@ -190,10 +190,9 @@ LRESULT ClsCalendarWindow::OnCaptureChanged(WPARAM, LPARAM lp) {
     return 0;
 }
 
-void ClsCalendarWindow::OpenAppointmentDialog(int day) {
+void ClsCalendarWindow::OpenAppointmentDialog(const Zeitpunkt& tag) {
     // Stored first: the dialog may change or delete the record the editor holds.
     CommitEdit();
-    const Zeitpunkt tag = DayOf(SelectedDate{view_.Selected.Year, view_.Selected.Month, static_cast<int8_t>(day)});
     if (RunTerminDlg(Handle(), doc_, tag, true)) {
         CommitEdit();
         Invalidate(true);
@@ -202,8 +201,9 @@ void ClsCalendarWindow::OpenAppointmentDialog(int day) {
 
 LRESULT ClsCalendarWindow::OnDoubleClick(WPARAM, LPARAM lp) {
     const int day = PointToDay(GET_X_LPARAM(lp), GET_Y_LPARAM(lp), settings_.Mode, view_.Grid, view_.Selected);
+    const SelectedDate& s = view_.Selected;
     if (day < 0) GetHost().Beep();
-    else OpenAppointmentDialog(day);
+    else OpenAppointmentDialog(DayOf(SelectedDate{s.Year, s.Month, static_cast<int8_t>(day)}));
     return 0;
 }
 
@@ -284,7 +284,7 @@ void ClsCalendarWindow::MoveSelection(ArrowKey key) {
 
 LRESULT ClsCalendarWindow::OnKeyDown(WPARAM wp, LPARAM) {
     switch (wp) {
-    case VK_RETURN: OpenAppointmentDialog(view_.Selected.Day); break;
+    case VK_RETURN: OpenAppointmentDialog(SelectedDay()); break;
     case VK_PRIOR: GetHost().PostCommand(CM_ZURUECK); break;
     case VK_NEXT: GetHost().PostCommand(CM_VORWAERTS); break;
     case VK_LEFT: MoveSelection(ArrowKey::Left); break;

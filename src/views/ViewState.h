@@ -22,6 +22,14 @@ struct SelectedDate {
 // (31 February 2026 is 3 March), as the date arithmetic does.
 inline Zeitpunkt DayOf(const SelectedDate& s) { return DatumAusTagDesJahres(s.Year, TagDesJahres(s.Year, s.Month, s.Day)); }
 
+// The day that the keys, the editor and a new appointment work on: in the month view a day the
+// shown month lacks counts as its last day, so that they stay in the month on the screen.
+inline Zeitpunkt ActiveDay(const SelectedDate& s, ViewMode mode) {
+    const int last = TageImMonat(s.Year, s.Month);
+    if (mode == ViewMode::Month && s.Day > last) return MachZeitpunkt(s.Year, s.Month, last);
+    return DayOf(s);
+}
+
 // The selection frame drawn last and its view mode, so the next one first erases it.
 struct SelectionMemory {
     DayRect Rect;

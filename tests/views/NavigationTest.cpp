@@ -1,5 +1,6 @@
 // Navigation commands per view mode, the year limits and the kept day numbers.
 #include "views/Navigation.h"
+#include "views/ViewState.h"
 
 #include <gtest/gtest.h>
 
@@ -49,4 +50,12 @@ TEST(Navigation, RefusesToLeaveTheYearRangeAndKeepsTheDate) {
     SelectedDate d = D(3999, 12, 24);
     EXPECT_TRUE(StepDate(d, ViewMode(1), CM_VORWAERTS, kToday));  // 31 December 3999 is still inside
     EXPECT_TRUE(Is(d, 3999, 12, 31));
+}
+
+TEST(Navigation, TheMonthViewWorksOnItsLastDayWhenTheKeptDayIsMissing) {
+    // 31 January one month on: the month view shows February, the week view the week of 3 March.
+    const std::pair<ViewMode, Zeitpunkt> cases[] = {{ViewMode::Month, MachZeitpunkt(2026, 2, 28)},
+                                                    {ViewMode::Week, MachZeitpunkt(2026, 3, 3)}};
+    for (const auto& [mode, day] : cases) EXPECT_EQ(ActiveDay(D(2026, 2, 31), mode), day) << int(mode);
+    EXPECT_EQ(ActiveDay(D(2026, 2, 27), ViewMode::Month), MachZeitpunkt(2026, 2, 27));
 }
