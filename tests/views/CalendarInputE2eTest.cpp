@@ -201,22 +201,6 @@ TEST_F(CalendarInputE2e, WeekViewTypeClearAndStoreBeforeCommands) {
                                                      Am(tuesday, "9:00 Gespr\xE4" "ch")}));
 }
 
-TEST_F(CalendarInputE2e, MonthViewTypesIntoADayCell) {
-    ASSERT_NO_FATAL_FAILURE(Start(2, {}));
-    const CellRect c15 = MonthCell(layout_, Wochentag(today.Jahr, today.Monat, 1), 15);
-    const POINT line{c15.X + c15.Width / 2, c15.Y + layout_.HeadingHeight + layout_.RowHeight / 2};
-    Click(line);
-    ASSERT_NE(Editor(), nullptr);
-    Type("Meeting");
-    Shot("input-e2e-month-editor");
-    ASSERT_NO_FATAL_FAILURE(Enter());
-    Click(POINT{line.x, line.y + layout_.RowHeight});  // the next free line
-    Type("9:30 Zahnarzt");
-    ASSERT_NO_FATAL_FAILURE(Enter());
-    const Zeitpunkt day15 = MachZeitpunkt(today.Jahr, today.Monat, 15);
-    EXPECT_EQ(SavedLines(), (std::vector<std::string>{Am(day15, "Meeting"), Am(day15, "9:30 Zahnarzt")}));
-}
-
 TEST_F(CalendarInputE2e, DayViewRowsUntimedAreaAndDragToIt) {
     ASSERT_NO_FATAL_FAILURE(Start(0, {}));
     const Layout& l = layout_;
