@@ -7,8 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
 #include <regex>
+#include <sstream>
 
 TEST(RcStringTable, ParsesEscapesUtf8AndNamedIds) {
     RcNames names;
@@ -61,4 +63,25 @@ TEST(ResourceStrings, FileMessagesByName) {
         EXPECT_EQ(size_t(std::count(text.begin(), text.end(), '%')), m.dateinamen) << m.id;
         EXPECT_EQ(text.find("%s") != std::string::npos, m.dateinamen == 1) << m.id;
     }
+}
+
+// The menu bar and each of its menus give every item a mnemonic of its own (Alt+letter
+// reaches exactly one item). The menu is two levels deep: a POPUP opens the next menu.
+TEST(ResourceMenu, EveryItemHasItsOwnMnemonicInItsMenu) {
+    std::istringstream rc(LiesBytes(ORDIVO_SOURCE_DIR "/resources/menu.rc"));
+    const std::regex item("(POPUP|MENUITEM)\\s+\"([^\"]*)\"");
+    std::map<std::string, std::string> keys;  // menu ("" = the bar) -> its mnemonics
+    std::string line, menu;
+    for (std::smatch m; std::getline(rc, line);) {
+        if (!std::regex_search(line, m, item)) continue;
+        const std::string text = m[2], kind = m[1];
+        const size_t amp = text.find('&');
+        ASSERT_LT(amp + 1, text.size()) << text;
+        const char key = char(std::tolower(static_cast<unsigned char>(text[amp + 1])));
+        std::string& seen = keys[kind == "POPUP" ? "" : menu];
+        EXPECT_EQ(seen.find(key), std::string::npos) << menu << ": " << text;
+        seen += key;
+        if (kind == "POPUP") menu = text;
+    }
+    EXPECT_EQ(keys.size(), 6u);  // the bar and its five menus
 }
