@@ -42,6 +42,7 @@ bool ClsListEditDlg::OnCommand(int id, int notify, HWND) {
     case IDC_LISTEDIT_NEU: New(); return true;
     case IDC_LISTEDIT_HILFE: Help(); return true;
     case IDOK: return true;  // Enter in a field neither adds nor closes
+    case IDCANCEL: return !CanClose();  // Close, Esc: typed fields are dropped only after the question
     default: return false;
     }
 }

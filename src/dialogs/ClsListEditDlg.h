@@ -12,7 +12,7 @@ public:
 protected:
     void SetupWindow() override;
     bool OnCommand(int id, int notify, HWND control) override;
-    void OnCancel() override;  // Close (2): ends with Result()
+    void OnCancel() override;  // Close (2): ends with Result() once CanClose allows
 
     // True when the fields may be left: unsaved edits are discarded only after question 1152.
     bool CanClose() override;

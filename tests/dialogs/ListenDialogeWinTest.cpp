@@ -117,10 +117,15 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
         d.Klick(IDC_ADRESSEN_FILTER1);
         EXPECT_EQ(d.Gewaehlt(), 0);
     }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, alpha); }), alpha);
-    // New without a line: 65534, which unlinks.
-    EXPECT_EQ(Fahre([&](const ListenDlg& d) { d.Klick(IDC_LISTEDIT_NEU); },
-                    [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }),
-              AdrNummer::KeinVerweis);
+    // New without a line: 65534, which unlinks. Closing over typed fields asks first; No stays.
+    boxen_.answers = {IDNO};
+    EXPECT_EQ(Fahre([&](const ListenDlg& d) {
+        d.Klick(IDC_LISTEDIT_NEU);
+        d.Text(IDC_ADRESSEN_FIRMA, "Gamma");
+        SendMessageA(d.h, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(IsWindow(d.h) ? d.Text(IDC_ADRESSEN_FIRMA) : "", "Gamma");
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }), AdrNummer::KeinVerweis);
+    EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN, IDS_AENDERUNGEN_VERWERFEN}));
     // Deleting asks with the name; the deleted address is not handed back.
     boxen_.answers = {IDNO, IDYES};
     EXPECT_EQ(Fahre([&](const ListenDlg& d) {
