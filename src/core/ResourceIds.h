@@ -368,7 +368,7 @@
 #define IDS_BEREICH_NACH_LETZTEM 1108
 #define IDS_DRUCKDATUM_UNGUELTIG 1135
 #define IDS_TITEL_DRUCKDATUM 1136
-#define IDS_RAND_ZU_KLEIN 1137  // %f four times: minimum left, right, top, bottom in cm
+#define IDS_RAND_ZU_KLEIN 1137  // %s four times: minimum left, right, top, bottom in cm, decimal comma
 #define IDS_LISTE_ADRESSE 1221  // list page label; 8 characters drawn, 9 measured
 #define IDS_DRUCK_TAG 1222      // job titles: day, month, year
 #define IDS_DRUCK_WOCHE 1223

@@ -5,7 +5,6 @@
 #include "core/Host.h"
 #include "core/ProgramPath.h"
 #include "core/RegAccess.h"
-#include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 #include "document/Dokument.h"
@@ -97,10 +96,7 @@ bool ClsDruckenDlg::CanClose() {
     for (int i = 0; i < 4; ++i) o.Margins[i] = ReadMargin(GetItemText(MarginFields[i]));
     for (int i = 0; i < 4; ++i) {
         if (o.Margins[i] >= minimum_[i]) continue;
-        GetHost().MessageText(Format(LoadResString(IDS_RAND_ZU_KLEIN), minimum_[MarginLeft] * 0.01,
-                                     minimum_[MarginRight] * 0.01, minimum_[MarginTop] * 0.01,
-                                     minimum_[MarginBottom] * 0.01),
-                              "Ordivo", Mb::IconExclamation);
+        GetHost().MessageText(MarginsTooSmallText(minimum_), "Ordivo", Mb::IconExclamation);
         FocusItem(MarginFields[i]);
         return false;
     }

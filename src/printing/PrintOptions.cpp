@@ -44,6 +44,12 @@ std::string MarginText(int tenthMm) {
     return text;
 }
 
+std::string MarginsTooSmallText(const int minimum[4]) {
+    return Format(LoadResString(IDS_RAND_ZU_KLEIN), MarginText(minimum[MarginLeft]).c_str(),
+                  MarginText(minimum[MarginRight]).c_str(), MarginText(minimum[MarginTop]).c_str(),
+                  MarginText(minimum[MarginBottom]).c_str());
+}
+
 bool ReadPrintDate(const std::string& text, bool monthOnly, Zeitpunkt& out) {
     int parts[3] = {0, 0, 0};  // year, month, day
     int found = 0;

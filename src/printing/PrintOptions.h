@@ -42,6 +42,8 @@ void MinimumMargins(const PrinterMetrics& p, int out[4]);
 int ReadMargin(const std::string& text);
 // 150 -> "1,50".
 std::string MarginText(int tenthMm);
+// Message 1137 with the printer's smallest margins (left, right, top, bottom) as typed in the dialog.
+std::string MarginsTooSmallText(const int minimum[4]);
 
 // Day, month and year read from the end of the text (last digit run the year); the day is 1
 // in month kind. False when a part is missing or zero.

@@ -12,6 +12,9 @@ TEST(PrintOptionsTest, MarginTexts) {
     } faelle[] = {{"1,5", 150}, {"1.5", 1500}, {"", 0}, {"0,254", 25}, {"1.000,5", 100050}, {"abc", 0}};
     for (const auto& f : faelle) EXPECT_EQ(ReadMargin(f.text), f.tenthMm) << f.text;
     EXPECT_EQ(MarginText(150) + " " + MarginText(ReadMargin(MarginText(63))), "1,50 0,63");
+    // The refusal names the minimums as they are typed: "0.64" would read as 64 cm.
+    const int minimum[4] = {64, 66, 64, 86};
+    EXPECT_NE(MarginsTooSmallText(minimum).find("links 0,64, rechts 0,66, oben 0,64, unten 0,86."), std::string::npos);
 }
 
 TEST(PrintOptionsTest, DateFieldsReadFromTheirEnd) {

@@ -4,7 +4,6 @@
 #include "printing/ClsDruckenDlg.h"
 #include "printing/ClsPrinter.h"
 
-#include "core/ResString.h"
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 #include "dialogs/DlgSkript.h"
@@ -61,9 +60,7 @@ TEST_F(PrintWin, DialogShowsPrinterMinimumsAndStoresWhatWasTyped) {
     EXPECT_EQ(RunDialog([&](const Dlg& d) {
         d.Text(IDC_DRUCKEN_RAND_LINKS, "");  // 0: below the minimum
         d.Klick(IDOK);
-        EXPECT_EQ(boxes.texts, (std::vector<std::string>{Format(
-                                   LoadResString(IDS_RAND_ZU_KLEIN), minimum[0] * 0.01, minimum[1] * 0.01,
-                                   minimum[2] * 0.01, minimum[3] * 0.01)}));
+        EXPECT_EQ(boxes.texts, (std::vector<std::string>{MarginsTooSmallText(minimum)}));
         boxes.texts.clear();
         d.Text(IDC_DRUCKEN_RAND_LINKS, "1,5");
         d.Text(IDC_DRUCKEN_SCHRIFT, "4");
