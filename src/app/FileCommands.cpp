@@ -35,7 +35,7 @@ void ClsMainWindow::CmOpen(UINT) {
     if (!CanClose()) return;
     FileDialog dlg(Handle(), "Ordivo (*.odv)|*.odv|", ProgramDirectory());
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dlg.ofn)) return;
+    if (!dlg.Show(false)) return;
     doc_.Dateiname = dlg.file;
     const Ladeausgang ausgang = doc_.Laden();
     if (ausgang != Ladeausgang::Ok) doc_.Dateiname.clear();
@@ -61,7 +61,7 @@ void ClsMainWindow::CmSaveAs(UINT) {
     FileDialog dlg(Handle(), LoadResString(IDS_KALENDER_FILTER), ProgramDirectory());
     dlg.ofn.lpstrDefExt = "odv";
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (!GetSaveFileNameA(&dlg.ofn)) return;
+    if (!dlg.Show(true)) return;
     const std::string chosen = dlg.file;
     if (FileExists(chosen)) {
         if (Message(IDS_DATEI_UEBERSCHREIBEN, IDS_TITEL_FRAGE, Mb::YesNo | Mb::IconExclamation | Mb::TaskModal) !=

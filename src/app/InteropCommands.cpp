@@ -36,8 +36,7 @@ std::string WaehleDatei(HWND owner, int filter, const char* endung, bool speiche
     FileDialog dlg(owner, LoadResString(filter), ProgramDirectory());
     dlg.ofn.lpstrDefExt = endung;
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | (speichern ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
-    const BOOL ok = speichern ? GetSaveFileNameA(&dlg.ofn) : GetOpenFileNameA(&dlg.ofn);
-    return ok ? std::string(dlg.file) : std::string();
+    return dlg.Show(speichern) ? std::string(dlg.file) : std::string();
 }
 
 bool LiesDatei(const std::string& pfad, std::string& text) {

@@ -340,6 +340,7 @@
 #define IDS_SCHREIBFEHLER 32002               // %s: the file that was not written
 #define IDS_KENNWORT_NICHT_SPEICHERBAR 32003  // a character that scrambles to a zero byte
 #define IDS_ADRESSEN_BESCHAEDIGT 32004        // %s: appointments read, address book not
+#define IDS_PFAD_ZU_LANG 32008                // a file dialog's path longer than its buffer
 
 // Printing: the print dialog (IDD_DRUCKEN), the abort dialog and their texts.
 #define IDD_DRUCKEN 4222

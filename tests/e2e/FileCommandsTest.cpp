@@ -127,3 +127,19 @@ TEST_F(FileCommands, FailedOpenLeavesNoFileName) {
     ASSERT_TRUE(WaitFor([&] { return WindowText(frame) == "Ordivo - [Unbenannt]"; }));
     EXPECT_EQ(LiesBytes(damaged), original.substr(0, original.size() / 2));  // left as it was
 }
+
+// A path longer than the save dialog's 80-character buffer is reported; nothing is written.
+TEST_F(FileCommands, PathLongerThanTheDialogBufferIsReported) {
+    const std::string lang = dir + "\\" + std::string(80, 'k') + ".odv";
+    PostCommand(client, 104);
+    AnswerSaveDialog(lang, 0);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        box = program.FindWindowOf("#32770");
+        return box && MessageBoxText(box).find("zu lang") != std::string::npos;
+    })) << (box ? MessageBoxText(box) : "no box");
+    ClickButton(box, IDOK);
+    Sync(client);
+    EXPECT_FALSE(Exists(lang));
+    EXPECT_EQ(WindowText(frame).find("KKKK"), std::string::npos);
+}
