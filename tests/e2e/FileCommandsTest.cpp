@@ -85,11 +85,8 @@ TEST_F(FileCommands, ExportSaveWithBakOverwriteNoAndNewWithAutoSave) {
     const std::string saved = LiesBytes(file);
     PostCommand(client, 104);
     AnswerSaveDialog(file, 0);
-    HWND question = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        question = program.WaitDialog(100);
-        return question && MessageBoxText(question).find("berschrieben") != std::string::npos;
-    }));
+    HWND question = program.WaitBox("berschrieben");
+    ASSERT_NE(question, nullptr);
     ClickButton(question, IDNO);  // reopens the save dialog
     HWND again = nullptr;
     ASSERT_TRUE(WaitFor([&] {
@@ -118,11 +115,8 @@ TEST_F(FileCommands, FailedOpenLeavesNoFileName) {
     ASSERT_NE(dlg, nullptr);
     ASSERT_TRUE(EnterFileName(dlg, damaged));
     // The damaged-file message, then the new file the refusal starts.
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        box = program.FindWindowOf("#32770");
-        return box && box != dlg && MessageBoxText(box).find("kaputt.odv\nist besch\xE4" "digt") != std::string::npos;
-    }));
+    HWND box = program.WaitBox("kaputt.odv\nist besch\xE4" "digt");
+    ASSERT_NE(box, nullptr);
     ClickButton(box, IDOK);
     ASSERT_TRUE(WaitFor([&] { return WindowText(frame) == "Ordivo - [Unbenannt]"; }));
     EXPECT_EQ(LiesBytes(damaged), original.substr(0, original.size() / 2));  // left as it was
@@ -133,11 +127,8 @@ TEST_F(FileCommands, PathLongerThanTheDialogBufferIsReported) {
     const std::string lang = dir + "\\" + std::string(80, 'k') + ".odv";
     PostCommand(client, 104);
     AnswerSaveDialog(lang, 0);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        box = program.FindWindowOf("#32770");
-        return box && MessageBoxText(box).find("zu lang") != std::string::npos;
-    })) << (box ? MessageBoxText(box) : "no box");
+    HWND box = program.WaitBox("zu lang");
+    ASSERT_NE(box, nullptr);
     ClickButton(box, IDOK);
     Sync(client);
     EXPECT_FALSE(Exists(lang));

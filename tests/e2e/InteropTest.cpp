@@ -20,11 +20,8 @@ void FillFileDialog(const Program& program, const std::string& path) {
 
 // The message box of `program` whose text contains `part`; clicked with `button`.
 void Answer(const Program& program, const std::string& part, int button) {
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        box = program.FindWindowOf("#32770");
-        return box && MessageBoxText(box).find(part) != std::string::npos;
-    })) << part;
+    HWND box = program.WaitBox(part);
+    ASSERT_NE(box, nullptr) << part;
     ClickButton(box, button);
     ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
 }

@@ -278,6 +278,15 @@ HWND Program::WaitWindow(const char* cls, DWORD ms) const {
     }
 }
 
+HWND Program::WaitBox(const std::string& part, DWORD ms) const {
+    HWND box = nullptr;
+    const bool found = WaitFor([&] {
+        box = FindWindowOf("#32770");
+        return box && MessageBoxText(box).find(part) != std::string::npos;
+    }, ms);
+    return found ? box : nullptr;
+}
+
 namespace {
 HBITMAP MakeDib(int width, int height, uint32_t** bits) {
     BITMAPINFO bi{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};  // top-down

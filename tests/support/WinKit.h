@@ -112,6 +112,8 @@ public:
     HWND WaitWindow(const char* cls, DWORD ms = 15000) const;
     HWND FindWindowOf(const char* cls) const { return WaitWindow(cls, 0); }
     HWND WaitDialog(DWORD ms = 15000) const { return WaitWindow("#32770", ms); }
+    // A dialog or message box of this process whose longest text contains `part`.
+    HWND WaitBox(const std::string& part, DWORD ms = 10000) const;
     HANDLE Process() const { return process_; }
     DWORD Id() const { return pid_; }
 
