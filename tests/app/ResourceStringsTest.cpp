@@ -85,3 +85,11 @@ TEST(ResourceMenu, EveryItemHasItsOwnMnemonicInItsMenu) {
     }
     EXPECT_EQ(keys.size(), 6u);  // the bar and its five menus
 }
+
+// Save and save as refuse a file of addresses alone, and save as then offers no dBase export
+// either: the refusal names the vCard export, which works without appointments.
+TEST(ResourceStrings, AddressOnlyRefusalNamesAWayThatWorks) {
+    const std::string text = LoadResString(IDS_NUR_ADRESSEN);
+    EXPECT_NE(text.find("Adressen als vCard exportieren"), std::string::npos) << text;
+    EXPECT_EQ(text.find("dBase"), std::string::npos) << text;
+}
