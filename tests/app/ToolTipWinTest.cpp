@@ -3,6 +3,7 @@
 #include "app/TTipStatusBar.h"
 #include "app/TToolTip.h"
 #include "app/TipRules.h"
+#include "support/RcStringTable.h"
 #include "support/WinKit.h"
 
 using kit::Pump;
@@ -66,4 +67,19 @@ TEST(ToolTip, StatusBarSplitsHintAndTip) {
 
     status.SetHintText(nullptr, true);
     EXPECT_EQ(tip.Text(), "");
+}
+
+// Every command's hint (the part before the line feed) fits the 48-character message gadget,
+// which would cut a longer one off.
+TEST(ToolTip, EveryHintFitsTheStatusGadget) {
+    const RcStrings strings = ReadRcStrings(ORDIVO_SOURCE_DIR);
+    const StatusBar bar(10);
+    int hints = 0;
+    for (const auto& [name, id] : ReadRcNames(ORDIVO_SOURCE_DIR)) {
+        if (name.compare(0, 3, "CM_") != 0 || !strings.count(id)) continue;
+        ++hints;
+        const std::string& text = strings.at(id);
+        EXPECT_LE(bar.CharsFor(text.substr(0, text.find('\n'))), 48) << text;
+    }
+    EXPECT_GT(hints, 40);
 }
