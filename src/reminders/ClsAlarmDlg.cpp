@@ -27,7 +27,7 @@ bool ClsAlarmDlg::OnCommand(int id, int notify, HWND) {
 void ClsAlarmDlg::WaehleDatei(int prioritaet) {
     FileDialog dlg(Handle(), LoadResString(IDS_WAV_FILTER), "\\windows");
     dlg.ofn.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameA(&dlg.ofn)) return;
+    if (!dlg.Show(false)) return;
     AlarmSound& ton = toene_[prioritaet];
     lstrcpynA(ton.File, dlg.file, sizeof ton.File);
     SetItemText(IDC_AT_DATEI + prioritaet, ton.File);

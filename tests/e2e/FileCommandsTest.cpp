@@ -133,4 +133,21 @@ TEST_F(FileCommands, PathLongerThanTheDialogBufferIsReported) {
     Sync(client);
     EXPECT_FALSE(Exists(lang));
     EXPECT_EQ(WindowText(frame).find("KKKK"), std::string::npos);
+
+    // The alarm sound's file chooser, over an existing file of that length.
+    const std::string wav = dir + "\\" + std::string(80, 'w') + ".wav";
+    SchreibBytes(wav, "RIFF");
+    ASSERT_TRUE(Exists(wav));
+    PostCommand(client, 404);
+    HWND sounds = program.WaitDialog();
+    ASSERT_NE(sounds, nullptr);
+    PostMessageA(sounds, WM_COMMAND, MAKEWPARAM(105, BN_CLICKED), 0);
+    HWND chooser = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (chooser = program.WaitDialog(100)) && chooser != sounds; }));
+    ASSERT_TRUE(EnterFileName(chooser, wav));
+    box = program.WaitBox("zu lang");
+    ASSERT_NE(box, nullptr);
+    ClickButton(box, IDOK);
+    EXPECT_EQ(WindowText(GetDlgItem(sounds, 101)), "");
+    ClickButton(sounds, IDCANCEL);
 }
