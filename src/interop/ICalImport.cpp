@@ -338,15 +338,15 @@ ICalErgebnis LiesICal(const std::string& text, ClsAdrListe& adressen, const Orts
 }
 
 std::string ICalBericht(const ICalErgebnis& e) {
-    std::string text = Format(LoadResString(IDS_IMPORT_TERMINE), int(e.Termine.size()));
+    std::string text = AnzahlText(IDS_IMPORT_TERMINE, int(e.Termine.size()));
     const int texte[AuslassungArten] = {IDS_IMPORT_OHNE_BEGINN, IDS_IMPORT_BEREICH, IDS_IMPORT_REGEL,
                                         IDS_IMPORT_ABGESAGT, IDS_IMPORT_AUFGABEN};
     for (int i = 0; i < AuslassungArten; ++i)
-        if (e.Ausgelassen[i]) text += "\n" + Format(LoadResString(texte[i]), e.Ausgelassen[i]);
-    if (e.Abgeschnitten) text += "\n" + Format(LoadResString(IDS_IMPORT_ABGESCHNITTEN), e.Abgeschnitten, MaxWiederholungen);
-    if (e.Mehrtaegig) text += "\n" + Format(LoadResString(IDS_IMPORT_MEHRTAEGIG), e.Mehrtaegig);
-    if (e.Gekuerzt) text += "\n" + Format(LoadResString(IDS_IMPORT_GEKUERZT), e.Gekuerzt);
-    if (e.OhneZone) text += "\n" + Format(LoadResString(IDS_IMPORT_OHNE_ZONE), e.OhneZone);
+        if (e.Ausgelassen[i]) text += "\n" + AnzahlText(texte[i], e.Ausgelassen[i]);
+    if (e.Abgeschnitten) text += "\n" + AnzahlText(IDS_IMPORT_ABGESCHNITTEN, e.Abgeschnitten, MaxWiederholungen);
+    if (e.Mehrtaegig) text += "\n" + AnzahlText(IDS_IMPORT_MEHRTAEGIG, e.Mehrtaegig);
+    if (e.Gekuerzt) text += "\n" + AnzahlText(IDS_IMPORT_GEKUERZT, e.Gekuerzt);
+    if (e.OhneZone) text += "\n" + AnzahlText(IDS_IMPORT_OHNE_ZONE, e.OhneZone);
     return text;
 }
 

@@ -12,10 +12,18 @@ bool FrageImport(int frage, int anzahl, const std::string& bericht) {
         GetHost().MessageText(bericht, titel, Mb::IconExclamation);
         return false;
     }
-    return GetHost().MessageText(Format(LoadResString(frage), anzahl), titel, Mb::YesNo | Mb::IconQuestion) ==
-           Mb::IdYes;
+    return GetHost().MessageText(AnzahlText(frage, anzahl), titel, Mb::YesNo | Mb::IconQuestion) == Mb::IdYes;
 }
 
 void MeldeImport(const std::string& bericht) {
     GetHost().MessageText(bericht, LoadResString(IDS_TITEL_IMPORT), Mb::IconInformation);
+}
+
+std::string AnzahlText(int id, int anzahl, int zusatz) {
+    const std::string formen = LoadResString(id);
+    const size_t trenner = formen.find('|');
+    const std::string form = trenner == std::string::npos ? formen
+                             : anzahl == 1                ? formen.substr(0, trenner)
+                                                          : formen.substr(trenner + 1);
+    return Format(form.c_str(), anzahl, zusatz);
 }

@@ -7,3 +7,6 @@
 bool FrageImport(int frage, int anzahl, const std::string& bericht);
 // The report after inserting.
 void MeldeImport(const std::string& bericht);
+// The count text `id` for `anzahl`: its resource string holds the singular and the plural
+// form, "one|many", each formatted with the count first and `zusatz` second.
+std::string AnzahlText(int id, int anzahl, int zusatz = 0);

@@ -209,9 +209,9 @@ VCardErgebnis LiesVCard(const std::string& text) {
 }
 
 std::string VCardBericht(const VCardErgebnis& e) {
-    std::string text = Format(LoadResString(IDS_IMPORT_ADRESSEN), int(e.Adressen.size()));
-    if (e.OhneName) text += "\n" + Format(LoadResString(IDS_IMPORT_OHNE_NAME), e.OhneName);
-    if (e.Gekuerzt) text += "\n" + Format(LoadResString(IDS_IMPORT_FELDER_GEKUERZT), e.Gekuerzt);
+    std::string text = AnzahlText(IDS_IMPORT_ADRESSEN, int(e.Adressen.size()));
+    if (e.OhneName) text += "\n" + AnzahlText(IDS_IMPORT_OHNE_NAME, e.OhneName);
+    if (e.Gekuerzt) text += "\n" + AnzahlText(IDS_IMPORT_FELDER_GEKUERZT, e.Gekuerzt);
     return text;
 }
 

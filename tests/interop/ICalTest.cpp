@@ -238,14 +238,14 @@ TEST_F(ICal, DamagedFilesInsertNothingAndSkippedEventsAreReported) {
     host.answers = {Mb::IdNo};
     EXPECT_FALSE(UebernimmTermine(liste, e));
     EXPECT_EQ(liste.Anzahl(), 0);
-    EXPECT_EQ(host.messages.back().text, "1 Termine importieren?");
+    EXPECT_EQ(host.messages.back().text, "1 Termin importieren?");
     EXPECT_TRUE(UebernimmTermine(liste, e));
     EXPECT_EQ(liste.Anzahl(), 1);
     EXPECT_EQ(host.messages.back().text,
-              "1 Termine gelesen.\n2 Termine ohne g\xFCltigen Beginn ausgelassen.\n"
+              "1 Termin gelesen.\n2 Termine ohne g\xFCltigen Beginn ausgelassen.\n"
               "2 Termine au\xDF" "erhalb der Jahre 1800 bis 3999 ausgelassen.\n"
-              "1 Termine mit unbekannter Wiederholungsregel ausgelassen.\n1 abgesagte Termine ausgelassen.\n"
-              "1 Kurztexte auf 49 Zeichen gek\xFCrzt.");
+              "1 Termin mit unbekannter Wiederholungsregel ausgelassen.\n1 abgesagter Termin ausgelassen.\n"
+              "1 Kurztext auf 49 Zeichen gek\xFCrzt.");
 }
 
 TEST_F(ICal, TenThousandEventsImportWellUnderASecond) {
