@@ -228,11 +228,12 @@ TEST_F(CalendarInputE2e, DayViewRowsUntimedAreaAndDragToIt) {
 // linking the right-clicked appointment, dragging and Ctrl-dragging, the arrow keys, and a
 // yearly copy, which has a menu but no editor.
 TEST_F(CalendarInputE2e, WeekViewContextMenuAddressDragKeysAndYearlyCopies) {
-    // The master a year before this week's Sunday: not older than a year, so it is written
-    // as it is, and this year's record on Sunday is a generated copy.
+    // The master a year before this week's Sunday, late in the day: not older than a year even
+    // when the run is on that Sunday, so it is written as it is, and this year's record on
+    // Sunday is a generated copy.
     const Zeitpunkt sunday = AddDays(monday, 6);
-    Termin yearly = MachTermin(sunday.Jahr - 1, sunday.Monat, sunday.Tag, 8, 0, 9, 0, FlagJaehrlich, "Geburtstag");
-    yearly.Ende = MachZeitpunkt(1, 0, 0, 9, 0);
+    Termin yearly = MachTermin(sunday.Jahr - 1, sunday.Monat, sunday.Tag, 23, 58, 23, 59, FlagJaehrlich, "Geburtstag");
+    yearly.Ende = MachZeitpunkt(1, 0, 0, 23, 59);
     Adresse muster;
     Adresse::Setze(muster.FIRMA, "Muster GmbH");
     Adresse::Setze(muster.SORT, "Muster");
@@ -277,7 +278,6 @@ TEST_F(CalendarInputE2e, WeekViewContextMenuAddressDragKeysAndYearlyCopies) {
     Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(mondayCell.X + mondayCell.Width / 2, mondayCell.Y + mondayCell.Height - 5));
     Sync(client_);
     EXPECT_EQ(FramedWeekCell(0), 0);
-
     if (sunday.Monat == 2 && sunday.Tag == 29) return;  // no copy of 29 February in this year
     const POINT copy = WeekLine(6, 0);
     EXPECT_TRUE(ShowsMenu(copy, 5000, "input-e2e-context-menu-yearly-copy"));
@@ -291,5 +291,6 @@ TEST_F(CalendarInputE2e, WeekViewContextMenuAddressDragKeysAndYearlyCopies) {
     PostMessageA(client_, WM_LBUTTONUP, 0, MAKELPARAM(copy.x, copy.y));
     Sync(client_);
     EXPECT_EQ(Editor(), nullptr);
+
 }
 }  // namespace
