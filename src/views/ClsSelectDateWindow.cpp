@@ -106,6 +106,12 @@ bool ClsSelectDateWindow::OnCommand(UINT id) {
 void ClsSelectDateWindow::CleanupWindow() { SetFocus(main_.Handle()); }
 
 bool ClsSelectDateWindow::HandleMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT& result) {
+    // Without the mouse: Enter runs the go-to dialog like button 801, Escape closes like 802.
+    if (msg == WM_KEYDOWN && (wp == VK_RETURN || wp == VK_ESCAPE)) {
+        OnCommand(wp == VK_RETURN ? IDC_DATUM_GEHE_ZU : IDC_DATUM_SCHLIESSEN);
+        result = 0;
+        return true;
+    }
     if (msg == WM_LBUTTONUP) {
         OnLeftUp(GET_X_LPARAM(lp), GET_Y_LPARAM(lp));
         result = 0;

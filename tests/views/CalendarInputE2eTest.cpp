@@ -3,6 +3,7 @@
 // result saved by command 103 and read back. Screenshots go to build/.
 #include "document/Dokument.h"
 #include "document/KalenderDatei.h"
+#include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 #include "framework/GdiCanvas.h"
 #include "store/TerminFixtures.h"
@@ -292,5 +293,19 @@ TEST_F(CalendarInputE2e, WeekViewContextMenuAddressDragKeysAndYearlyCopies) {
     Sync(client_);
     EXPECT_EQ(Editor(), nullptr);
 
+    // The date picker without the mouse: Enter runs the go-to dialog, whose end closes the
+    // picker; Escape closes it.
+    for (const WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        PostMessageA(client_, WM_COMMAND, CM_DATUM_WAEHLEN, 0);
+        HWND picker = program_.WaitWindow("OrdivoSelectDate", 5000);
+        ASSERT_NE(picker, nullptr);
+        PostMessageA(picker, WM_KEYDOWN, key, 0);
+        if (key == VK_RETURN) {
+            HWND go = program_.WaitDialog(5000);
+            ASSERT_NE(go, nullptr);
+            ClickButton(go, IDCANCEL);
+        }
+        EXPECT_TRUE(WaitFor([&] { return !IsWindow(picker); }, 5000)) << key;
+    }
 }
 }  // namespace
