@@ -173,6 +173,7 @@ public:
     void Ton(const std::string&) override {}
     void Uhr(const std::string&) override {}
     void Neuzeichnen() override {}
+    bool DialogOffen() const override { return false; }
 };
 
 void Zeile(const char* was, double ms) { std::printf("%-44s %10.2f ms\n", was, ms); }

@@ -115,5 +115,6 @@ private:
     void Ton(const std::string& datei) override;
     void Uhr(const std::string& text) override;
     void Neuzeichnen() override;
+    bool DialogOffen() const override;
     VorwarnPlaner planer_{doc_.Liste, GetHost(), *this, windowSettings_.Sounds};
 };

@@ -43,6 +43,9 @@ void ClsMainWindow::Neuzeichnen() {
     Invalidate(true);
 }
 
+// A modal dialog or message box disables the frame it belongs to.
+bool ClsMainWindow::DialogOffen() const { return !IsWindowEnabled(GetAncestor(Handle(), GA_ROOT)); }
+
 void ClsMainWindow::CmAlarmSounds(UINT) {
     ClsAlarmDlg dlg(Handle(), windowSettings_.Sounds, settings_.SettingsChanged);
     dlg.Execute();

@@ -28,7 +28,7 @@ void VorwarnPlaner::PlaneVorwarnungen() {
     naechste_ = Keine();
     Uhrzeit();
     const bool gemerkt = liste_.MerkePosition();
-    if (!HinweisOffen()) {
+    if (!HinweisOffen() && !anzeige_.DialogOffen()) {
         // Due warnings one after the other, the oldest first (collection order on ties); each
         // notice may change the collection, so the search starts afresh every time.
         planungLaeuft_ = true;
@@ -37,7 +37,7 @@ void VorwarnPlaner::PlaneVorwarnungen() {
         naechste_ = Keine();
     }
     // Earliest warning; ties keep the text of the last one in collection order. While a notice
-    // is open, due warnings count too, so that the next tick after it shows them.
+    // or another dialog is open, due warnings count too, so that the next tick after it shows them.
     char kandidat[TerminBild::KurzbeschrLaenge] = "";
     for (int i = 0; i < liste_.Anzahl(); ++i) {
         const Termin& a = liste_.Satz(i);
@@ -105,7 +105,7 @@ void VorwarnPlaner::Zeige(int slot) {
 
 void VorwarnPlaner::Takt() {
     const LocalTime t = Uhrzeit();
-    if (!HinweisOffen() && CompareZeitpunkt(jetzt_, naechste_) >= 0) {
+    if (!HinweisOffen() && !anzeige_.DialogOffen() && CompareZeitpunkt(jetzt_, naechste_) >= 0) {
         hinweisOffen_ = true;
         const int slot = ErsteMitVorwarnung(naechste_);
         if (slot >= 0) Zeige(slot);

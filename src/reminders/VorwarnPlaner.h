@@ -18,6 +18,9 @@ public:
     virtual void Ton(const std::string& datei) = 0;
     virtual void Uhr(const std::string& text) = 0;  // clock gadget
     virtual void Neuzeichnen() = 0;                 // repaint, ending in-place editing
+    // Another dialog of the program is open: it may hold records of the collection, so due
+    // notices wait until it is closed.
+    virtual bool DialogOffen() const = 0;
 };
 
 class VorwarnPlaner {
@@ -28,7 +31,7 @@ public:
     VorwarnPlaner(ClsListe& liste, Host& host, VorwarnAnzeige& anzeige, const AlarmSound* toene);
 
     // Recomputes the next warning, shows every due one, refreshes the status text and
-    // posts it (0x47C). A call while a notice is open only recomputes.
+    // posts it (0x47C). A call while a notice or another dialog is open only recomputes.
     void PlaneVorwarnungen();
     // Timer 2, once a second.
     void Takt();

@@ -24,6 +24,7 @@ public:
     std::vector<std::string> toene;
     std::string uhr;
     int offen = 0, tiefe = 0;  // notices open now / at most at once
+    bool dialog = false;       // another dialog of the program is open
 
     LocalTime Now() override {
         const Zeitpunkt z = FromMinutes(minute);
@@ -42,6 +43,7 @@ public:
     void Ton(const std::string& datei) override { toene.push_back(datei); }
     void Uhr(const std::string& text) override { uhr = text; }
     void Neuzeichnen() override {}
+    bool DialogOffen() const override { return dialog; }
 
     void Sekunden(int n) {
         sekunde += n;
@@ -156,6 +158,20 @@ TEST_F(VorwarnPlanerTest, CancelRemindsAgainFiveMinutesLaterAndNotBefore) {
     const uint32_t acht = ToMinutes(Um(7, 8, 0));
     EXPECT_EQ(gezeigtUm, (std::vector<uint32_t>{acht, acht + 5, acht + 10}));
     EXPECT_EQ(liste.Satz(0).Vorwarnung, Um(7, 8, 15));
+}
+
+// An open dialog may hold records that a notice would replace: the notice waits for it.
+TEST_F(VorwarnPlanerTest, DueWarningWaitsUntilAnotherDialogIsClosed) {
+    Neu(Mit(Um(7, 9, 0), Um(7, 8, 0), "Zahnarzt"));
+    std::vector<std::string> gezeigt;
+    fenster.aktion = [&](int slot) { gezeigt.push_back(Kurz(slot)); };
+    fenster.dialog = true;
+    planer.PlaneVorwarnungen();
+    for (int i = 0; i < 3; ++i) planer.Takt();
+    EXPECT_TRUE(gezeigt.empty());
+    fenster.dialog = false;
+    planer.Takt();
+    EXPECT_EQ(gezeigt, std::vector<std::string>{"Zahnarzt"});
 }
 
 TEST_F(VorwarnPlanerTest, SoundOnTheSecondTickOfTheNoticeByPriority) {
