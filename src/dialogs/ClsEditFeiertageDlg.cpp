@@ -190,6 +190,10 @@ void ClsEditFeiertageDlg::DeleteEntry() {
 bool ClsEditFeiertageDlg::OnCommand(int id, int notify, HWND control) {
     for (const OptionFelder& o : Optionen)
         if (id == int(o.option) && notify == BN_CLICKED) ZeigeOption(o.option);
+    // A pick in the weekday rule's lists edits the entry like typing does.
+    const bool regelListe =
+        id == IDC_FEIERTAGE_NTER || id == IDC_FEIERTAGE_WOCHENTAG || id == IDC_FEIERTAGE_MONATSLISTE;
+    if (regelListe && notify == CBN_SELCHANGE && !Filling) MarkModified();
     return ClsListEditDlg::OnCommand(id, notify, control);
 }
 

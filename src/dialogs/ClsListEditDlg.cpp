@@ -28,10 +28,7 @@ void ClsListEditDlg::UpdateButtons() {
 
 bool ClsListEditDlg::OnCommand(int id, int notify, HWND) {
     const bool feld = (id >= 200 && id <= 299 && notify == EN_CHANGE) || (id >= 300 && id <= 399 && notify == BN_CLICKED);
-    if (!Filling && feld) {
-        modified_ = true;
-        UpdateButtons();
-    }
+    if (!Filling && feld) MarkModified();
     if (id == IDC_LISTEDIT_LISTE && notify == LBN_DBLCLK) Load(ListSelection(IDC_LISTEDIT_LISTE));
     if (id == IDC_LISTEDIT_AUSWAHL && notify == CBN_SELCHANGE && !Filling) Load(ComboSelection(IDC_LISTEDIT_AUSWAHL));
     if (notify != BN_CLICKED) return false;
@@ -45,6 +42,11 @@ bool ClsListEditDlg::OnCommand(int id, int notify, HWND) {
     case IDCANCEL: return !CanClose();  // Close, Esc: typed fields are dropped only after the question
     default: return false;
     }
+}
+
+void ClsListEditDlg::MarkModified() {
+    modified_ = true;
+    UpdateButtons();
 }
 
 void ClsListEditDlg::OnCancel() { CloseDialog(Result()); }

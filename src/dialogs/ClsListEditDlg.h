@@ -36,6 +36,7 @@ protected:
     void SetChanged() { changed_ = true; }
     bool ChangeMode() const { return changeMode_; }
     bool Modified() const { return modified_; }
+    void MarkModified();  // a field of the entry was edited
 
 private:
     void Add();

@@ -263,8 +263,16 @@ TEST_F(FeiertageWin, ChangeMovesTheEntryWithoutQuestionAndBadFieldsKeepIt) {
         d.Klick(IDC_LISTEDIT_AENDERN);
         EXPECT_TRUE(boxen_.Showed({}));
         EXPECT_EQ(d.Zeile(2), "(01.12.2026)            Fest 0");
+        d.Klick(IDC_FEIERTAGE_NTER_WOCHENTAG);  // first Monday of December
+        for (int id : {IDC_FEIERTAGE_NTER, IDC_FEIERTAGE_WOCHENTAG}) d.Waehle(id, 0);
+        d.Waehle(IDC_FEIERTAGE_MONATSLISTE, 11);
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        d.Waehle(IDC_FEIERTAGE_NTER, 1);  // a pick in a rule list alone is an edit
+        EXPECT_TRUE(d.An(IDC_LISTEDIT_AENDERN));
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_EQ(d.Zeile(2), "(14.12.2026)            Fest 0");
     });
-    EXPECT_EQ(FestMonat(Gespeichert().Eintrag[2].Regel), 12);
+    EXPECT_EQ(WochentagN(Gespeichert().Eintrag[2].Regel), 2);
 }
 
 TEST_F(ListenDialogeWin, DayGridShowsEndsAndChecksInOrder) {
