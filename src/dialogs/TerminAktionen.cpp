@@ -5,19 +5,13 @@
 #include "core/ResourceIds.h"
 #include "dialogs/Serie.h"
 #include "store/JahresKopien.h"
+#include "store/RecordRef.h"
 #include "core/WarteCursor.h"
 
-#include <cstring>
 #include <new>
 
 namespace {
 constexpr unsigned FehlerStil = Mb::Ok | Mb::IconExclamation;
-
-bool Gleich(const Termin& a, const Termin& b) {
-    return a.Start == b.Start && a.Ende == b.Ende && a.Vorwarnung == b.Vorwarnung &&
-           a.VorwarnBasis == b.VorwarnBasis && a.Id == b.Id && a.Flags == b.Flags && a.AdrId == b.AdrId &&
-           std::strcmp(a.Kurzbeschr, b.Kurzbeschr) == 0 && a.Beschr == b.Beschr;
-}
 
 // The step from 110-113 and 134; false after message 1156, 1157 or 1158.
 bool LeseSchritt(const TerminFelder& f, bool jaehrlich, Schritt& s) {
@@ -83,7 +77,7 @@ bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master) {
 
 int FindeSatz(ClsListe& liste, const Termin& t) {
     for (int i = 0; i < liste.Anzahl(); ++i)
-        if (Gleich(liste.Satz(i), t)) return i;
+        if (SameRecord(liste.Satz(i), t)) return i;
     return -1;
 }
 

@@ -95,15 +95,6 @@ TEST_F(TerminFelderTest, WarningPriorityDoneStateAndAddress) {
     EXPECT_EQ(t.Vorwarnung.Jahr, 0);
 }
 
-// The overlap cases and the question's text are pinned with the collection.
-TEST_F(TerminFelderTest, OverlapRefusalFailsTheReadBack) {
-    liste.Einfuegen(MachTermin(2026, 3, 14, 10, 0, 12, 0, 0, "Besprechung"));
-    host.answers = {Mb::IdNo, Mb::IdYes};
-    EXPECT_FALSE(Lies(Felder("11:00", "13:00")));
-    EXPECT_TRUE(Lies(Felder("11:00", "13:00")));
-    EXPECT_EQ(host.messages.size(), 2u);
-}
-
 TEST(ProgrammVerweis, NameAfterTheMarkCutAtTheLastBlank) {
     std::string name;
     EXPECT_FALSE(ProgrammName("kein Programm", name));
