@@ -84,10 +84,11 @@ TerminFelder FelderAus(const Termin& t, int serienRest) {
     f.Prioritaet = t.Prioritaet();
     f.Vorwarnung = t.Vorwarnung.Jahr >= 1;
     if (f.Vorwarnung) {
-        const long d = long(int64_t(ToMinutes(t.Start)) - int64_t(ToMinutes(t.Vorwarnung)));
-        f.VorTage = Format("%ld", d / 1440);
-        f.VorStunden = Format("%ld", d % 1440 / 60);
-        f.VorMinuten = Format("%ld", d % 60);
+        // A warning put off past the start (the notice's Cancel) shows no lead, not a negative one.
+        const Vorlauf v = TeileMinuten(MinutenBis(t.Vorwarnung, t.Start));
+        f.VorTage = Format("%ld", v.Tage);
+        f.VorStunden = Format("%ld", v.Stunden);
+        f.VorMinuten = Format("%ld", v.Minuten);
     }
     f.Jaehrlich = t.Id != 0 && t.Hat(FlagJaehrlich);
     f.SchrittJahre = f.Jaehrlich;

@@ -156,6 +156,10 @@ TEST(FelderAus, ShowsARecordAsTheDialogWouldReadItBack) {
     ohneNummer.Id = 0;
     EXPECT_TRUE(SameRecord(zurueck, ohneNummer));
 
+    r.Vorwarnung = MachZeitpunkt(2026, 7, 4, 9, 10);  // put off past the start
+    f = FelderAus(r, 0);
+    EXPECT_EQ(f.VorTage + "/" + f.VorStunden + "/" + f.VorMinuten, "0/0/0");
+
     r.Flags = FlagOhneZeit | FlagJaehrlich;
     r.Vorwarnung = Zeitpunkt{};
     f = FelderAus(r, 20);
