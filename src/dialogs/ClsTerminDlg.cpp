@@ -144,7 +144,8 @@ void ClsTerminDlg::FuelleListe() {
     HWND liste = Item(IDC_TERMIN_LISTE);
     SendMessageA(liste, WM_SETREDRAW, FALSE, 0);
     ListClear(IDC_TERMIN_LISTE);
-    INT stops[2] = {datumGebunden_ ? 22 : 41, datumGebunden_ ? 48 : 64};
+    const int* tab = datumGebunden_ ? TabStopsTag : TabStopsAlle;
+    INT stops[2] = {tab[0], tab[1]};
     SendMessageA(liste, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
     bool voll = false;
     for (const std::string& zeile : inhalt.Zeilen) {

@@ -10,6 +10,11 @@
 // general: date, start time (or "<k.A.>") and short text. Tab-separated.
 std::string ListenZeile(const Termin& t, bool datumGebunden);
 
+// The list's two tab stops in dialog units, date-bound and general. Choice: the date-bound end
+// column starts at 52, not 48, so that "- <k.A.>" keeps a gap before the short text.
+constexpr int TabStopsTag[2] = {22, 52};
+constexpr int TabStopsAlle[2] = {41, 64};
+
 struct ListenInhalt {
     int Anker = -1;  // slot of the record on line 0; line i is slot Anker + i
     std::vector<std::string> Zeilen;

@@ -2,6 +2,7 @@
 // Add/Change are tested natively; here the controls, their enabling and the list.
 #include "dialogs/ClsTerminDlg.h"
 #include "dialogs/DlgSkript.h"
+#include "dialogs/TerminListe.h"
 #include "document/Dokument.h"
 #include "store/RecordRef.h"
 #include "store/TerminFixtures.h"
@@ -184,4 +185,30 @@ TEST_F(TerminDlgWin, SeriesMembersWithFollowersCannotChangeAndSelectingAsksFirst
     });
     ASSERT_EQ(Liste.Anzahl(), 2);
     EXPECT_EQ(Liste.Satz(0).Id, Liste.Satz(1).Id);
+}
+
+// The widest text of each list column ends before the next tab stop in the list's font
+// (a tab stop is in quarters of the font's average character width).
+TEST_F(TerminDlgWin, ListColumnsHoldTheirWidestTexts) {
+    Fahre(&Maerz14, [&](const Dlg& d) {
+        HWND liste = d.Item(120);
+        HDC dc = GetDC(liste);
+        HGDIOBJ alt = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(liste, WM_GETFONT, 0, 0)));
+        auto breite = [&](const char* s) {
+            SIZE g;
+            GetTextExtentPoint32A(dc, s, lstrlenA(s), &g);
+            return int(g.cx);
+        };
+        const int zeichen = (breite("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 26 + 1) / 2;
+        const struct {
+            int von, bis;
+            const char* text;
+        } spalten[] = {{0, TabStopsTag[0], "<k.A.>"},           {TabStopsTag[0], TabStopsTag[1], "- <k.A.>"},
+                       {TabStopsTag[0], TabStopsTag[1], "- 00:00"}, {0, TabStopsAlle[0], "00.00.0000"},
+                       {TabStopsAlle[0], TabStopsAlle[1], "<k.A.>"}};
+        for (const auto& s : spalten)
+            EXPECT_LE(breite(s.text) + 2, (s.bis - s.von) * zeichen / 4) << s.text;
+        SelectObject(dc, alt);
+        ReleaseDC(liste, dc);
+    });
 }
