@@ -70,6 +70,26 @@ TEST_F(VorwarnDlgWin, NoticeShowsTheAppointmentAndWarnAgainStoresTheNewLead) {
     EXPECT_EQ(liste.Satz(0).Vorwarnung, MachZeitpunkt(2026, 12, 7, 13, 0));
 }
 
+// The longest short text wraps within the bold label instead of losing its last line.
+TEST_F(VorwarnDlgWin, NoticeHasRoomForTheLongestShortText) {
+    liste.Satz(0).SetzeKurzbeschr("Jahresgespr\xE4" "ch mit der Gesch\xE4" "ftsf\xFChrung in Berlin");
+    Fahre(
+        [](const Dlg& d) {
+            HWND feld = d.Item(IDC_HW_KURZTEXT);
+            RECT platz, noetig;
+            GetClientRect(feld, &platz);
+            noetig = platz;
+            HDC dc = GetDC(feld);
+            HGDIOBJ alt = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(feld, WM_GETFONT, 0, 0)));
+            DrawTextA(dc, kit::WindowText(feld).c_str(), -1, &noetig, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+            SelectObject(dc, alt);
+            ReleaseDC(feld, dc);
+            EXPECT_LE(noetig.bottom, platz.bottom);
+            d.Klick(IDCANCEL);
+        },
+        [&] { ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12); });
+}
+
 TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing) {
     const Termin vorher = liste.Satz(0);
     bool nochOffen = false;
