@@ -1,5 +1,5 @@
-// Series dates: carried-over offsets, month and year carries, shifted end and warning,
-// and the marks of a yearly series.
+// Series dates: carried-over offsets, month and year carries, shifted end and warning
+// (the marks of a yearly series are pinned with the Add that makes it).
 #include "dialogs/Serie.h"
 #include "store/RecordRef.h"
 #include "store/TerminFixtures.h"
@@ -61,15 +61,4 @@ TEST(Serie, EndAndWarningMoveWithTheStart) {
     Termin neujahr = Basis(2026, 1, 1);
     neujahr.Vorwarnung = MachZeitpunkt(2025, 12, 31, 18, 0);
     EXPECT_EQ(Wiederholungen(neujahr, {0, 11, 0}, 1)[0].Vorwarnung, MachZeitpunkt(2026, 11, 30, 18, 0));
-}
-
-TEST(Serie, YearlyOccurrencesAreCopiesWithTheBaseEnd) {
-    Termin b = Basis(2026, 8, 12, FlagJaehrlich);
-    b.Ende = MachZeitpunkt(1, 0, 0, 11, 45);  // the step, as the base carries it when stored
-    const Schritt jaehrlich{1, 0, 0};
-    const auto folge = Wiederholungen(b, jaehrlich, 19);
-    ASSERT_EQ(folge.size(), 19u);
-    EXPECT_EQ(folge.back().Start, MachZeitpunkt(2045, 8, 12, 10, 30));
-    for (const Termin& t : folge) EXPECT_TRUE(t.Flags == (FlagJaehrlich | FlagJahresKopie) && t.Ende == b.Ende);
-    EXPECT_TRUE(Wiederholungen(b, jaehrlich, 0).empty());
 }
