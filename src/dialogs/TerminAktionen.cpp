@@ -58,21 +58,6 @@ int FuegeSerieEin(ClsListe& liste, Termin basis, const Schritt& s, int n) {
     return FindeSatz(liste, letzter);
 }
 
-// The copies of series `id` go, and so do the copies a save made masters (it promotes the
-// first copy in range while the old master stays in memory): the changed record `master` is
-// the series now. A yearly master gets fresh copies made from it, the same as the next load
-// would make, so no record of the old text can be written in its place later.
-bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master) {
-    const int behalten = FindeSatz(liste, master);
-    for (int i = liste.Anzahl() - 1; i >= 0; --i) {
-        const Termin& t = liste.Satz(i);
-        if (t.Id != id || i == behalten || !(t.Hat(FlagJahresKopie) || t.Hat(FlagJaehrlich))) continue;
-        liste.SetzeAktuell(&t);
-        liste.LoescheAktuell();
-    }
-    if (!master.IstJahresMaster()) return true;
-    return liste.EinfuegenMehrere(ErzeugeKopien(master));
-}
 }  // namespace
 
 int FindeSatz(ClsListe& liste, const Termin& t) {

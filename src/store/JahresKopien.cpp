@@ -1,6 +1,8 @@
 // Yearly copies at load time and the one-master-per-series selection at save time.
 #include "store/JahresKopien.h"
 
+#include "store/RecordRef.h"
+
 #include <algorithm>
 #include <new>
 
@@ -34,6 +36,20 @@ std::vector<Termin> ErzeugeKopien(const Termin& master) {
     kopien.reserve(JahresKopienAnzahl);
     for (int k = 1; k <= JahresKopienAnzahl; ++k) kopien.push_back(JahrWeiter(master, k, true));
     return kopien;
+}
+
+bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master) {
+    int behalten = -1;
+    for (int i = 0; i < liste.Anzahl() && behalten < 0; ++i)
+        if (SameRecord(liste.Satz(i), master)) behalten = i;
+    for (int i = liste.Anzahl() - 1; i >= 0; --i) {
+        const Termin& t = liste.Satz(i);
+        if (t.Id != id || i == behalten || !(t.Hat(FlagJahresKopie) || t.Hat(FlagJaehrlich))) continue;
+        liste.SetzeAktuell(&t);
+        liste.LoescheAktuell();
+    }
+    if (!master.IstJahresMaster()) return true;
+    return liste.EinfuegenMehrere(ErzeugeKopien(master));
 }
 
 // The copies are built in their final slots from the masters' fixed fields and texts taken

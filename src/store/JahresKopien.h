@@ -16,6 +16,13 @@ TerminKopf JahrWeiter(const TerminKopf& master, int jahre, bool alsKopie);  // t
 // The 19 copies of one master, in the order they are made.
 std::vector<Termin> ErzeugeKopien(const Termin& master);
 
+// After the master of series `id` changed into `master` (already in the collection): the
+// series' other copies go, and so do the copies a save made masters (it promotes the first
+// copy in range while the old master stays in memory). A yearly `master` gets fresh copies,
+// the same as the next load would make, so that no record of the old master is written in
+// its place later. False after 1106/1104.
+bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master);
+
 // Gives every master without series number one (NeueId) and inserts all copies at once,
 // ordered exactly as single Einfuegen calls would leave them. False after 1106/1104.
 bool ErzeugeJahresKopien(ClsListe& liste);

@@ -4,6 +4,7 @@
 #include "core/Host.h"
 #include "core/ResourceIds.h"
 #include "store/DatumText.h"
+#include "store/JahresKopien.h"
 
 namespace {
 Zeitpunkt Verschiebe(const Zeitpunkt& z, int64_t delta) { return FromMinutes(uint32_t(int64_t(ToMinutes(z)) + delta)); }
@@ -42,7 +43,11 @@ bool VerschiebeAktuell(ClsListe& liste, const std::string& datum, const std::str
     const Termin neu = Verschoben(vorher, MachZeitpunkt(VolleJahre(d.Jahr), d.Monat, d.Tag, u.Stunde, u.Minute),
                                   u.OhneZeit);
     liste.LoescheAktuell();
-    if (liste.Einfuegen(neu)) return true;
+    if (liste.Einfuegen(neu)) {
+        // A moved yearly master takes its copies along, as a change in the dialog does.
+        if (vorher.IstJahresMaster()) ErneuereKopien(liste, vorher.Id, neu);
+        return true;
+    }
     // The freed slot takes the old record back: nothing is lost after the memory message.
     liste.Einfuegen(vorher);
     return false;

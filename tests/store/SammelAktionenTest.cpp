@@ -2,6 +2,7 @@
 // their messages, and the member lists of the remove dialog.
 #include "TerminFixtures.h"
 #include "store/AlteTermine.h"
+#include "store/JahresKopien.h"
 #include "store/SerienEntfernen.h"
 #include "store/Suche.h"
 #include "store/Verschieben.h"
@@ -54,6 +55,20 @@ TEST(Verschieben, YearlyRecordKeepsItsStep) {
     t.Ende = MachZeitpunkt(1, 0, 0, 10, 30);
     const Termin neu = Verschoben(t, MachZeitpunkt(2026, 6, 11, 23, 0), false);
     EXPECT_EQ(neu.Ende, MachZeitpunkt(1, 0, 0, 0, 30));
+}
+
+// The copies stand for the master until the next load: they move with it at once.
+TEST(Verschieben, YearlyMasterTakesItsCopiesAlong) {
+    FakeHost host;
+    ClsListe liste;
+    Termin t = MachTermin(2024, 6, 10, 9, 0, 10, 0, FlagJaehrlich, "Jahrestag");
+    t.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
+    liste.Einfuegen(t);
+    ASSERT_TRUE(ErzeugeJahresKopien(liste));
+    liste.SetzeAktuell(&liste.Satz(0));
+    ASSERT_TRUE(VerschiebeAktuell(liste, "11.6.2024", "9:00"));
+    ASSERT_EQ(liste.Anzahl(), 20);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(liste.Satz(i).Start, MachZeitpunkt(2024 + i, 6, 11, 9, 0)) << i;
 }
 
 TEST(AlteTermine, RangeChecksShowTheirMessages) {
