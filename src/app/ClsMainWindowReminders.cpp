@@ -43,8 +43,11 @@ void ClsMainWindow::Neuzeichnen() {
     Invalidate(true);
 }
 
-// A modal dialog or message box disables the frame it belongs to.
-bool ClsMainWindow::DialogOffen() const { return !IsWindowEnabled(GetAncestor(Handle(), GA_ROOT)); }
+// A modal dialog or message box disables the frame it belongs to; printing disables the
+// calendar window while its pages are drawn from the collection.
+bool ClsMainWindow::DialogOffen() const {
+    return !IsWindowEnabled(Handle()) || !IsWindowEnabled(GetAncestor(Handle(), GA_ROOT));
+}
 
 void ClsMainWindow::CmAlarmSounds(UINT) {
     ClsAlarmDlg dlg(Handle(), windowSettings_.Sounds, settings_.SettingsChanged);
