@@ -10,6 +10,7 @@
 #include "dialogs/ProgrammVerweis.h"
 #include "dialogs/VorwarnHinweis.h"
 #include "reminders/ReminderIds.h"
+#include "store/JahresKopien.h"
 
 namespace {
 std::string Zahl(long n) { return std::to_string(n); }
@@ -106,7 +107,9 @@ bool ClsVorwarnDlg::CanClose() {
     }
     liste_.SetzeAktuell(&liste_.Satz(slot));
     liste_.LoescheAktuell();
-    liste_.Einfuegen(neu);
+    // A moved yearly master takes its copies along, as the move command does.
+    if (liste_.Einfuegen(neu) && termin_.Copy.IstJahresMaster() && !(neu.Start == termin_.Copy.Start))
+        ErneuereKopien(liste_, neu.Id, neu);
     return true;
 }
 

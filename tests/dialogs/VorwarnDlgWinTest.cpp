@@ -7,6 +7,7 @@
 #include "reminders/ClsAlarmDlg.h"
 #include "reminders/ReminderIds.h"
 #include "addresses/ClsAdrListe.h"
+#include "store/JahresKopien.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 
@@ -88,6 +89,23 @@ TEST_F(VorwarnDlgWin, NoticeHasRoomForTheLongestShortText) {
             d.Klick(IDCANCEL);
         },
         [&] { ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12); });
+}
+
+TEST_F(VorwarnDlgWin, MovingAYearlyMasterMovesItsCopies) {
+    liste.Leeren();
+    liste.Reserviere(ClsListe::StartKapazitaet);
+    Termin m = MachTermin(2026, 12, 7, 14, 30, 15, 45, FlagJaehrlich, "Jahrestag");
+    m.Ende = MachZeitpunkt(1, 0, 0, 15, 45);
+    m.Vorwarnung = MachZeitpunkt(2026, 12, 5, 11, 0);
+    m.Id = 3;
+    liste.Einfuegen(m);
+    ASSERT_TRUE(ErzeugeJahresKopien(liste));
+    Fahre([](const Dlg& d) {
+        d.Text(IDC_HW_DATUM, "8.12.2026");
+        d.Klick(IDOK);
+    }, [&] { ZeigeVorwarnung(nullptr, liste, adressen, 0, Jetzt12); });
+    ASSERT_EQ(liste.Anzahl(), 20);
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(liste.Satz(i).Start, MachZeitpunkt(2026 + i, 12, 8, 14, 30)) << i;
 }
 
 TEST_F(VorwarnDlgWin, WarnAgainWithDoneKeepsTheNoticeOpenAndCancelChangesNothing) {
