@@ -3,6 +3,7 @@
 
 #include "core/Host.h"
 #include "core/ResourceIds.h"
+#include "store/JahresKopien.h"
 
 #include <limits>
 #include <new>
@@ -61,8 +62,15 @@ bool PlaceDrop(ClsListe& liste, const RecordRef& original, const Termin& moved, 
     const int slot = Locate(liste, original);
     if (slot < 0) return false;
     liste.SetzeAktuell(&liste.Satz(slot));
+    // A save writes one record per yearly series: a copied master starts a series of its own.
+    Termin neu = moved;
+    if (keepOriginal && neu.IstJahresMaster()) neu.Id = liste.NeueId();
     if (!keepOriginal) liste.LoescheAktuell();
-    if (liste.Einfuegen(moved)) return true;
+    if (liste.Einfuegen(neu)) {
+        // A yearly master takes its copies along, so that none of them stays on the old day.
+        if (neu.IstJahresMaster()) ErneuereKopien(liste, neu.Id, neu);
+        return true;
+    }
     if (!keepOriginal) liste.Einfuegen(original.Copy);
     return false;
 }

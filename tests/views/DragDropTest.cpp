@@ -3,6 +3,10 @@
 #include "views/DragDrop.h"
 #include "views/ViewFixture.h"
 
+#include "store/JahresKopien.h"
+
+#include <map>
+
 namespace {
 
 class DragDropTest : public ViewFixture {
@@ -59,6 +63,25 @@ TEST_F(DragDropTest, YearlyMasterKeepsItsYearStep) {
     EXPECT_EQ(std::make_pair(moved.Ende, moved.VorwarnBasis), std::make_pair(MachZeitpunkt(1, 0, 0, 10, 30), MachZeitpunkt(2026, 12, 9, 8, 45)));
     ASSERT_TRUE(DroppedCopy(master, MachZeitpunkt(2026, 12, 8, 23, 0), ViewMode(0), moved));
     EXPECT_EQ(moved.Ende, MachZeitpunkt(1, 0, 0, 0, 30));  // the time wraps past midnight
+}
+
+// A moved yearly master takes its copies to the new day; a Ctrl copy is a series of its own,
+// since a save writes one record per series number.
+TEST_F(DragDropTest, YearlyMasterTakesItsCopiesAlongAndItsCopyIsANewSeries) {
+    Termin master = MachTermin(2024, 3, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
+    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
+    master.Id = 5;
+    Add(master);
+    ASSERT_TRUE(ErzeugeJahresKopien(Liste));
+    for (bool copy : {false, true}) {
+        const RecordRef original = RefTo(Liste, 0);
+        Termin moved;
+        ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2024, 3, copy ? 11 : 9), ViewMode::Week, moved));
+        ASSERT_TRUE(PlaceDrop(Liste, original, moved, copy));
+    }
+    std::map<std::pair<int, int>, int> serien;  // (number, day) -> records
+    for (int i = 0; i < Liste.Anzahl(); ++i) ++serien[{Liste.Satz(i).Id, Liste.Satz(i).Start.Tag}];
+    EXPECT_EQ(serien, (std::map<std::pair<int, int>, int>{{{5, 9}, 20}, {{2, 11}, 20}}));  // 2: the first free number
 }
 
 TEST_F(DragDropTest, MoveCopyAndVanishedOriginal) {
