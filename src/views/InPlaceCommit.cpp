@@ -1,6 +1,7 @@
 // StoreEditText: parse, delete, overlap check, insert, and the way back.
 #include "views/InPlaceCommit.h"
 
+#include "store/JahresKopien.h"
 #include "views/InPlaceText.h"
 
 #include <new>
@@ -60,8 +61,17 @@ RecordRef StoreEditText(ClsListe& liste, const RecordRef& edited, const std::str
             removed = true;
         }
     }
-    if (empty) return RecordRef{};
-    if (!liste.PruefeUeberschneidung(w) && liste.Einfuegen(w)) return Stored(liste, w);
+    // A yearly master's copies follow it: a save writes one record of the series, which
+    // may be a copy, so a copy left as it was would undo the edit.
+    const bool master = removed && edited.Copy.IstJahresMaster();
+    if (empty) {
+        if (master) ErneuereKopien(liste, edited.Copy.Id, Termin{});  // no new master: the copies go
+        return RecordRef{};
+    }
+    if (!liste.PruefeUeberschneidung(w) && liste.Einfuegen(w)) {
+        if (master) ErneuereKopien(liste, w.Id, w);
+        return Stored(liste, w);
+    }
     if (!removed) return RecordRef{};
     // Declined or failed: the edited record goes back as it was.
     if (!liste.Einfuegen(edited.Copy)) return RecordRef{};

@@ -5,6 +5,7 @@
 #include "views/ViewFixture.h"
 
 #include "core/TextFormat.h"
+#include "store/JahresKopien.h"
 
 namespace {
 
@@ -132,6 +133,21 @@ TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
 
     EXPECT_TRUE(Commit(EditOf(1), "").Empty());
     EXPECT_EQ(Texte(Liste), std::vector<std::string>{"Moved"});
+}
+
+// A yearly master's copies take its new line, and go with it when it is cleared.
+TEST_F(InPlaceCommitTest, AYearlyMastersCopiesFollowItsLine) {
+    Termin master = MachTermin(2024, 12, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
+    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
+    master.Id = 5;
+    Add(master);
+    ASSERT_TRUE(ErzeugeJahresKopien(Liste));
+    Commit(EditOf(0), "8:00 Hochzeitstag");
+    ASSERT_EQ(Liste.Anzahl(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(std::string(Liste.Satz(i).Kurzbeschr) + std::to_string(Liste.Satz(i).Start.Stunde), "Hochzeitstag8") << i;
+    Commit(EditOf(0), "");
+    EXPECT_EQ(Liste.Anzahl(), 0);
 }
 
 TEST_F(InPlaceCommitTest, DecliningTheOverlapWarningKeepsTheOriginal) {
