@@ -28,6 +28,7 @@
 #include "framework/Gdi.h"
 #include "holidays/FeiertagDatei.h"
 #include "printing/ClsDruckenDlg.h"
+#include "store/JahresKopien.h"
 #include "store/RecordRef.h"
 #include "views/Navigation.h"
 
@@ -270,6 +271,17 @@ int ClsMainWindow::ClickedSlot() {
     return slot;
 }
 
+void ClsMainWindow::ChangedInPlace(int slot) {
+    ClsListe& liste = doc_.Liste;
+    liste.SetzeGeaendert();
+    // The copies lie in later years, behind the master: its slot stays.
+    if (liste.Satz(slot).IstJahresMaster()) {
+        const Termin master = liste.Satz(slot);
+        ErneuereKopien(liste, master.Id, master);
+    }
+    HitAppointment() = RefTo(liste, slot);
+}
+
 void ClsMainWindow::CmMove(UINT) {
     if (ClickedSlot() < 0 || !RunVerschiebenDlg(Handle(), doc_.Liste)) return;
     doc_.Liste.SetzeGeaendert();
@@ -306,8 +318,7 @@ void ClsMainWindow::CmLinkAddress(UINT) {
     if (now < 0) return;
     const auto nummer = static_cast<uint16_t>(ergebnis);
     doc_.Liste.Satz(now).AdrId = nummer == AdrNummer::KeinVerweis ? 0 : nummer;
-    doc_.Liste.SetzeGeaendert();
-    HitAppointment() = RefTo(doc_.Liste, now);
+    ChangedInPlace(now);
     Invalidate(true);
 }
 

@@ -64,6 +64,10 @@ private:
     // The clicked appointment made the current record: its slot, or -1 after a beep when
     // nothing or a generated yearly copy was clicked.
     int ClickedSlot();
+    // The record in `slot` was changed in place: the collection is modified, a yearly master's
+    // copies take the change (a save may write one of them as the series), and the clicked
+    // appointment is the changed record.
+    void ChangedInPlace(int slot);
     void CmHolidays(UINT id);
     void CmDayGrid(UINT id);
     void CmAddressBook(UINT id);

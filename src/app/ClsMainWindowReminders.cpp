@@ -79,8 +79,7 @@ void ClsMainWindow::CmRemark(UINT) {
                                 [&](Termin& t) { return ClsAnmerkDlg(Handle(), t).Execute() == IDOK; });
     if (now < 0) return;
     doc_.Liste.Satz(now).Beschr = changed.Beschr;
-    doc_.Liste.SetzeGeaendert();
-    HitAppointment() = RefTo(doc_.Liste, now);
+    ChangedInPlace(now);
     if (before.Beschr.empty() != changed.Beschr.empty()) Invalidate(true);
 }
 
@@ -90,8 +89,7 @@ void ClsMainWindow::CmWarningTime(UINT) {
                                 [&](Termin& t) { return ClsVorwarnZeitDlg(Handle(), t, Jetzt()).Execute() == IDOK; });
     if (now < 0) return;
     doc_.Liste.Satz(now).Vorwarnung = changed.Vorwarnung;
-    doc_.Liste.SetzeGeaendert();
-    HitAppointment() = RefTo(doc_.Liste, now);
+    ChangedInPlace(now);
     PlanNextWarning();
     Invalidate(true);
 }

@@ -5,6 +5,7 @@
 #include "app/ClsDecoratedFrame.h"
 #include "app/ClsMainWindow.h"
 #include "settings/Settings.h"
+#include "store/JahresKopien.h"
 #include "store/TerminFixtures.h"
 #include "support/FakeHost.h"
 #include "support/TempDir.h"
@@ -21,6 +22,12 @@
 #include <utility>
 
 namespace {
+// The main window with the clicked appointment open to the test.
+struct OpenMainWindow : ClsMainWindow {
+    using ClsMainWindow::ClsMainWindow;
+    using ClsMainWindow::HitAppointment;
+};
+
 class MainWindow : public testing::Test {
 protected:
     void SetUp() override { Start(); }
@@ -30,7 +37,7 @@ protected:
         kit::FreshOrdivoSettings();
         kit::SetUserString("Software\\kdw\\Ordivo\\General", "ShowMenu", showMenu);
         ReadStartupSettings(settings, false);
-        main = std::make_unique<ClsMainWindow>(doc, settings, feiertage);
+        main = std::make_unique<OpenMainWindow>(doc, settings, feiertage);
         frame = std::make_unique<ClsDecoratedFrame>("Ordivo", main.get());
         main->AttachFrame(frame.get());
         frame->BuildControlBar(nullptr);
@@ -57,7 +64,7 @@ protected:
     Dokument doc;
     Settings settings;
     Feiertage feiertage;
-    std::unique_ptr<ClsMainWindow> main;
+    std::unique_ptr<OpenMainWindow> main;
     std::unique_ptr<ClsDecoratedFrame> frame;
 };
 }  // namespace
@@ -264,4 +271,34 @@ TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
     EXPECT_EQ(main->DatePicker(), nullptr);
     const SelectedDate& s = main->View().Selected;
     EXPECT_EQ(std::vector<int>({s.Year, s.Month, s.Day}), std::vector<int>({2028, 2, 29}));
+}
+
+// A remark or an address given to a yearly master reaches its copies: a save writes the first
+// record of the series in range, which for an old master is a copy.
+TEST_F(MainWindow, RemarkAndAddressOfAYearlyMasterReachItsCopies) {
+    Termin master = MachTermin(2020, 3, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
+    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
+    master.Id = 5;
+    ASSERT_TRUE(doc.Liste.Einfuegen(master));
+    ASSERT_TRUE(ErzeugeJahresKopien(doc.Liste));
+    Adresse a;
+    Adresse::Setze(a.SORT, "Muster");
+    a.ID = 7;
+    ASSERT_GE(doc.AdrListe.EinfuegenSortiert(a), 0);
+    kit::BoxAnswers boxen;
+    main->HitAppointment() = RefTo(doc.Liste, 0);
+    kit::PlayOnDialog(boxen, [&](HWND h) {
+        Dlg{h}.Text(105, "Torte");
+        SendMessageA(h, WM_COMMAND, IDOK, 0);
+    }, [&] { Command(CM_ANMERKUNG); });
+    main->HitAppointment() = RefTo(doc.Liste, 0);
+    kit::PlayOnDialog(boxen, [&](HWND h) {
+        HWND box = GetDlgItem(h, 140);
+        SendMessageA(box, CB_SETCURSEL, 0, 0);
+        SendMessageA(h, WM_COMMAND, MAKEWPARAM(140, CBN_SELCHANGE), LPARAM(box));
+        SendMessageA(h, WM_COMMAND, IDCANCEL, 0);
+    }, [&] { Command(CM_ADRESSE); });
+    ASSERT_EQ(doc.Liste.Anzahl(), 20);
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(doc.Liste.Satz(i).Beschr + std::to_string(doc.Liste.Satz(i).AdrId), "Torte7") << i;
 }
