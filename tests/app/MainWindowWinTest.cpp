@@ -276,10 +276,7 @@ TEST_F(MainWindow, GoToKeepsItsDialogOpenOnABadDateAndShowsAGoodOne) {
 // A remark or an address given to a yearly master reaches its copies: a save writes the first
 // record of the series in range, which for an old master is a copy.
 TEST_F(MainWindow, RemarkAndAddressOfAYearlyMasterReachItsCopies) {
-    Termin master = MachTermin(2020, 3, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-    master.Id = 5;
-    ASSERT_TRUE(doc.Liste.Einfuegen(master));
+    ASSERT_TRUE(doc.Liste.Einfuegen(MachJahresMaster(2020, 3, 7, 9, 0, 10, 0, "Geburtstag", 5)));
     ASSERT_TRUE(ErzeugeJahresKopien(doc.Liste));
     Adresse a;
     Adresse::Setze(a.SORT, "Muster");

@@ -58,9 +58,7 @@ protected:
     }
     // A yearly master on 10 June of `jahr`, 9:00-10:00, with its 19 copies.
     void Jaehrlich(int jahr) {
-        Termin t = MachTermin(jahr, 6, 10, 9, 0, 10, 0, FlagJaehrlich, "Jahrestag");
-        t.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-        Liste.Einfuegen(t);
+        Liste.Einfuegen(MachJahresMaster(jahr, 6, 10, 9, 0, 10, 0, "Jahrestag"));
         ASSERT_TRUE(ErzeugeJahresKopien(Liste));
     }
 

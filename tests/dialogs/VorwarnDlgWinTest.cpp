@@ -94,10 +94,8 @@ TEST_F(VorwarnDlgWin, NoticeHasRoomForTheLongestShortText) {
 TEST_F(VorwarnDlgWin, MovingAYearlyMasterMovesItsCopies) {
     liste.Leeren();
     liste.Reserviere(ClsListe::StartKapazitaet);
-    Termin m = MachTermin(2026, 12, 7, 14, 30, 15, 45, FlagJaehrlich, "Jahrestag");
-    m.Ende = MachZeitpunkt(1, 0, 0, 15, 45);
+    Termin m = MachJahresMaster(2026, 12, 7, 14, 30, 15, 45, "Jahrestag", 3);
     m.Vorwarnung = MachZeitpunkt(2026, 12, 5, 11, 0);
-    m.Id = 3;
     liste.Einfuegen(m);
     ASSERT_TRUE(ErzeugeJahresKopien(liste));
     Fahre([](const Dlg& d) {

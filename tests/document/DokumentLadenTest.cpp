@@ -94,10 +94,7 @@ std::string Kopf(const std::string& kennung, int saetze, int spalten, int satzLa
 
 TEST_F(ListeLaden, NativeRoundTripIsByteIdentical) {
     host.now = {2026, 1, 10, 9, 0, 0};
-    Termin master = MachTermin(2024, 5, 1, 8, 0, 9, 0, FlagJaehrlich, "Jahrestag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 9, 0);
-    master.Id = 2;
-    ASSERT_TRUE(Liste.Einfuegen(master));
+    ASSERT_TRUE(Liste.Einfuegen(MachJahresMaster(2024, 5, 1, 8, 0, 9, 0, "Jahrestag", 2)));
     std::strcpy(Liste.Passwort, "Kennwort");
     const std::string erste = Beispiel();  // also saves the yearly master
     std::strcpy(Liste.Passwort, "");

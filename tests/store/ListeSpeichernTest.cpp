@@ -109,9 +109,7 @@ TEST_F(ListeSpeichern, PasswordScrambling) {
 
 TEST_F(ListeSpeichern, YearlyMasterRollsForwardWithCountAndHint) {
     host.now = {1996, 6, 1, 12, 0, 0};
-    Termin master = MachTermin(1994, 3, 10, 9, 0, 10, 0, FlagJaehrlich, "Jahrestag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-    master.Id = 3;
+    const Termin master = MachJahresMaster(1994, 3, 10, 9, 0, 10, 0, "Jahrestag", 3);
     ASSERT_TRUE(Liste.Einfuegen(master));
     ASSERT_TRUE(Liste.Einfuegen(MachTermin(1996, 7, 1, 9, 0, 10, 0, 0, "Einzeln")));
     ASSERT_TRUE(ErzeugeJahresKopien(Liste));

@@ -61,9 +61,7 @@ TEST(Verschieben, YearlyRecordKeepsItsStep) {
 TEST(Verschieben, YearlyMasterTakesItsCopiesAlong) {
     FakeHost host;
     ClsListe liste;
-    Termin t = MachTermin(2024, 6, 10, 9, 0, 10, 0, FlagJaehrlich, "Jahrestag");
-    t.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-    liste.Einfuegen(t);
+    liste.Einfuegen(MachJahresMaster(2024, 6, 10, 9, 0, 10, 0, "Jahrestag"));
     ASSERT_TRUE(ErzeugeJahresKopien(liste));
     liste.SetzeAktuell(&liste.Satz(0));
     ASSERT_TRUE(VerschiebeAktuell(liste, "11.6.2024", "9:00"));

@@ -233,8 +233,7 @@ TEST_F(CalendarInputE2e, WeekViewContextMenuAddressDragKeysAndYearlyCopies) {
     // when the run is on that Sunday, so it is written as it is, and this year's record on
     // Sunday is a generated copy.
     const Zeitpunkt sunday = AddDays(monday, 6);
-    Termin yearly = MachTermin(sunday.Jahr - 1, sunday.Monat, sunday.Tag, 23, 58, 23, 59, FlagJaehrlich, "Geburtstag");
-    yearly.Ende = MachZeitpunkt(1, 0, 0, 23, 59);
+    const Termin yearly = MachJahresMaster(sunday.Jahr - 1, sunday.Monat, sunday.Tag, 23, 58, 23, 59, "Geburtstag");
     Adresse muster;
     Adresse::Setze(muster.FIRMA, "Muster GmbH");
     Adresse::Setze(muster.SORT, "Muster");

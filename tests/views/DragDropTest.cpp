@@ -68,10 +68,7 @@ TEST_F(DragDropTest, YearlyMasterKeepsItsYearStep) {
 // A moved yearly master takes its copies to the new day; a Ctrl copy is a series of its own,
 // since a save writes one record per series number.
 TEST_F(DragDropTest, YearlyMasterTakesItsCopiesAlongAndItsCopyIsANewSeries) {
-    Termin master = MachTermin(2024, 3, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-    master.Id = 5;
-    Add(master);
+    Add(MachJahresMaster(2024, 3, 7, 9, 0, 10, 0, "Geburtstag", 5));
     ASSERT_TRUE(ErzeugeJahresKopien(Liste));
     for (bool copy : {false, true}) {
         const RecordRef original = RefTo(Liste, 0);

@@ -137,10 +137,7 @@ TEST_F(InPlaceCommitTest, AChangedLineReplacesAndAClearedOneDeletes) {
 
 // A yearly master's copies take its new line, and go with it when it is cleared.
 TEST_F(InPlaceCommitTest, AYearlyMastersCopiesFollowItsLine) {
-    Termin master = MachTermin(2024, 12, 7, 9, 0, 10, 0, FlagJaehrlich, "Geburtstag");
-    master.Ende = MachZeitpunkt(1, 0, 0, 10, 0);
-    master.Id = 5;
-    Add(master);
+    Add(MachJahresMaster(2024, 12, 7, 9, 0, 10, 0, "Geburtstag", 5));
     ASSERT_TRUE(ErzeugeJahresKopien(Liste));
     Commit(EditOf(0), "8:00 Hochzeitstag");
     ASSERT_EQ(Liste.Anzahl(), 20);
