@@ -67,8 +67,9 @@ bool PlaceDrop(ClsListe& liste, const RecordRef& original, const Termin& moved, 
     if (keepOriginal && neu.IstJahresMaster()) neu.Id = liste.NeueId();
     if (!keepOriginal) liste.LoescheAktuell();
     if (liste.Einfuegen(neu)) {
-        // A yearly master takes its copies along, so that none of them stays on the old day.
-        if (neu.IstJahresMaster()) ErneuereKopien(liste, neu.Id, neu);
+        // A yearly master takes its copies along, so that none of them stays on the old day
+        // (number 0: every series number is taken; the next load numbers it).
+        if (neu.IstJahresMaster() && neu.Id != 0) ErneuereKopien(liste, neu.Id, neu);
         return true;
     }
     if (!keepOriginal) liste.Einfuegen(original.Copy);
