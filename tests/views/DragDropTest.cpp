@@ -81,6 +81,23 @@ TEST_F(DragDropTest, YearlyMasterTakesItsCopiesAlongAndItsCopyIsANewSeries) {
     EXPECT_EQ(serien, (std::map<std::pair<int, int>, int>{{{5, 9}, 20}, {{2, 11}, 20}}));  // 2: the first free number
 }
 
+// With every series number taken, the copied master stays unnumbered and other unnumbered
+// yearly records stay too.
+TEST_F(DragDropTest, CopiedMasterWithoutAFreeNumberLeavesTheOthers) {
+    for (int id = 1; id <= 65535; ++id) {
+        Termin t = MachTermin(2025, 1, 1, 8, 0, 9, 0);
+        t.Id = uint16_t(id);
+        Liste.Anhaengen(t);
+    }
+    Add(MachJahresMaster(2024, 3, 7, 9, 0, 10, 0, "Ohne Nummer"));
+    const RecordRef original = RefTo(Liste, 0);
+    Termin moved;
+    ASSERT_TRUE(DroppedCopy(original.Copy, MachZeitpunkt(2024, 3, 9), ViewMode::Week, moved));
+    ASSERT_TRUE(PlaceDrop(Liste, original, moved, true));
+    EXPECT_EQ(Texte(Liste).front() + Texte(Liste)[1], "Ohne NummerOhne Nummer");
+    EXPECT_EQ(Liste.Anzahl(), 65537);
+}
+
 TEST_F(DragDropTest, MoveCopyAndVanishedOriginal) {
     Add(Dentist());
     Add(MachTermin(2026, 12, 9, 8, 0, 9, 0, 0, "Anderer"));
