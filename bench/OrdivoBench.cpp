@@ -252,6 +252,17 @@ int main() {
         doc.Liste.LoescheAktuell();
     });
     const double suchen = Best(3, [&] { Suche(doc.Liste, "Termin 4711", true); });
+    // A yearly master changed as the dialogs change it: replaced, then its 19 copies renewed.
+    const double jahresMaster = Best(5, [&] {
+        int m = 0;
+        while (!doc.Liste.Satz(m).IstJahresMaster()) ++m;
+        Termin t = doc.Liste.Satz(m);
+        t.Start.Minute = int8_t(t.Start.Minute ^ 1);
+        doc.Liste.SetzeAktuell(&doc.Liste.Satz(m));
+        doc.Liste.LoescheAktuell();
+        doc.Liste.Einfuegen(t);
+        ErneuereKopien(doc.Liste, t.Id, t);
+    });
 
     double libical = 0;
 #ifdef ORDIVO_LIBICAL
@@ -273,6 +284,7 @@ int main() {
     Zeile("month paint walk, 100,000 appointments", malen100k);
     Zeile("insert one appointment + replan warnings", einfuegen);
     Zeile("search over all short texts", suchen);
+    Zeile("change of a yearly master with its copies", jahresMaster);
     if (libical > 0) Zeile("libical parses the same as the .ics export", libical);
     else std::printf("libical: not built in (install libical-dev)\n");
     std::printf("%-44s %10.0f bytes\n", "peak RSS growth of the load per record", bytesJeTermin);

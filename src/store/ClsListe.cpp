@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <cstddef>
 #include <new>
 
 void Speichermangel() { Message(IDS_SPEICHERMANGEL, IDS_TITEL_HINWEIS, Mb::Ok | Mb::IconExclamation | Mb::TaskModal); }
@@ -155,10 +156,27 @@ bool ClsListe::Anhaengen(Termin t) {
     return true;
 }
 
-void ClsListe::EntferneJahresKopien() {
-    saetze_.erase(std::remove_if(saetze_.begin(), saetze_.end(), [](const Termin& t) { return t.Hat(FlagJahresKopie); }),
-                  saetze_.end());
+int ClsListe::Verdichte(const std::function<bool(int, const Termin&)>& weg) {
+    size_t ziel = 0;
+    for (size_t i = 0; i < saetze_.size(); ++i) {
+        if (weg(int(i), saetze_[i])) continue;
+        if (ziel != i) saetze_[ziel] = std::move(saetze_[i]);
+        ++ziel;
+    }
+    const int entfernt = Anzahl() - int(ziel);
+    saetze_.erase(saetze_.begin() + std::ptrdiff_t(ziel), saetze_.end());
     cursor_ = std::min(cursor_, Anzahl());
+    return entfernt;
+}
+
+void ClsListe::EntferneWenn(const std::function<bool(int, const Termin&)>& weg) {
+    if (Verdichte(weg) == 0) return;
+    Geaendert = true;
+    Melde();
+}
+
+void ClsListe::EntferneJahresKopien() {
+    Verdichte([](int, const Termin& t) { return t.Hat(FlagJahresKopie); });
 }
 
 bool ClsListe::EinfuegenMehrere(std::vector<Termin> neue) {

@@ -60,6 +60,8 @@ public:
     // no change notice, Geaendert untouched.
     bool Anhaengen(Termin t);
     Termin* LoescheAktuell();
+    // Every record `weg` picks (by slot) out in one pass, the rest in order; one change notice.
+    void EntferneWenn(const std::function<bool(int, const Termin&)>& weg);
     void EntferneJahresKopien();  // load path: the generated copies out again, the rest in order
     uint16_t NeueId() const;  // 1 when empty, else the smallest free number >= 2 (0 if none)
     // The `anzahl` smallest numbers >= 2 that no record uses (fewer if they run out); may throw
@@ -85,7 +87,8 @@ private:
     int EinfuegePosition(const Termin& t) const;
     int KapazitaetFuer(int neueAnzahl) const;
     bool Vorhalten(std::vector<Termin>& v, size_t saetze, size_t bisher) const;
-    bool Platz(int neueAnzahl);  // counted growth and real room for neueAnzahl records
+    bool Platz(int neueAnzahl);
+    int Verdichte(const std::function<bool(int, const Termin&)>& weg);  // records removed  // counted growth and real room for neueAnzahl records
     void Melde();  // change notice unless loading
     Termin* Endmarke();
 

@@ -42,12 +42,9 @@ bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master) {
     int behalten = -1;
     for (int i = 0; i < liste.Anzahl() && behalten < 0; ++i)
         if (SameRecord(liste.Satz(i), master)) behalten = i;
-    for (int i = liste.Anzahl() - 1; i >= 0; --i) {
-        const Termin& t = liste.Satz(i);
-        if (t.Id != id || i == behalten || !(t.Hat(FlagJahresKopie) || t.Hat(FlagJaehrlich))) continue;
-        liste.SetzeAktuell(&t);
-        liste.LoescheAktuell();
-    }
+    liste.EntferneWenn([&](int i, const Termin& t) {
+        return t.Id == id && i != behalten && (t.Hat(FlagJahresKopie) || t.Hat(FlagJaehrlich));
+    });
     if (!master.IstJahresMaster()) return true;
     return liste.EinfuegenMehrere(ErzeugeKopien(master));
 }
