@@ -66,7 +66,8 @@ Zeilenliste ZerlegeZeilen(const std::string& text) {
         if (ZerlegeZeile(zeile, z)) out.Zeilen.push_back(std::move(z));
         else out.FehlerZeile = anfang;
     };
-    size_t pos = 0;
+    // Editors on Windows put a UTF-8 byte order mark in front.
+    size_t pos = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (pos < text.size() && !out.FehlerZeile) {
         size_t ende = text.find('\n', pos);
         if (ende == std::string::npos) ende = text.size();

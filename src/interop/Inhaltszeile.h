@@ -22,7 +22,8 @@ struct Zeilenliste {
     int FehlerZeile = 0;  // > 0: the first line that is no content line
 };
 
-// Splits a file's text (CRLF or LF) into unfolded content lines; empty lines are skipped.
+// Splits a file's text (CRLF or LF, with or without a UTF-8 byte order mark) into unfolded
+// content lines; empty lines are skipped.
 Zeilenliste ZerlegeZeilen(const std::string& text);
 
 // Text values: "\\", "\;", "\," and "\n" undone; line breaks become CRLF.

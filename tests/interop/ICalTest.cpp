@@ -295,4 +295,5 @@ TEST(Inhaltszeile, FoldingKeepsUtf8SequencesWholeAndUnfoldsBack) {
     EXPECT_EQ(p.Zeilen[0].Name, "TEL");
     EXPECT_TRUE(p.Zeilen[0].HatTyp("FAX"));
     EXPECT_EQ(p.Zeilen[0].Param("X"), "1");
+    EXPECT_EQ(ZerlegeZeilen("\xEF\xBB\xBF" "BEGIN:VCARD\r\n").Zeilen.at(0).Name, "BEGIN");  // byte order mark
 }
