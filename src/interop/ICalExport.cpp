@@ -27,8 +27,8 @@ uint32_t Streuwert(const char* s) {
 }
 
 // The signed lead time as a duration: warning before the start gives "-PT15M".
-std::string Vorlauf(const Termin& t) {
-    const int64_t diff = int64_t(ToMinutes(t.Vorwarnung)) - int64_t(ToMinutes(t.Start));
+std::string Vorlauf(const Zeitpunkt& start, const Zeitpunkt& warnung) {
+    const int64_t diff = int64_t(ToMinutes(warnung)) - int64_t(ToMinutes(start));
     return Format("%sPT%lldM", diff < 0 ? "-" : "", static_cast<long long>(diff < 0 ? -diff : diff));
 }
 
@@ -56,11 +56,13 @@ void SchreibeTermin(ZeilenSchreiber& w, const Termin& t, const std::string& uid,
     // VEVENT has no completion status of its own.
     if (t.Hat(FlagErledigt)) w.Zeile("X-ORDIVO-ERLEDIGT", "TRUE");
     if (t.Hat(FlagManuellErledigt)) w.Zeile("X-ORDIVO-VON-HAND", "TRUE");
-    if (t.Vorwarnung.Jahr > 0) {
+    // A yearly master's copies warn by VorwarnBasis; its own warning is gone once answered.
+    const Zeitpunkt& warnung = t.IstJahresMaster() ? t.VorwarnBasis : t.Vorwarnung;
+    if (warnung.Jahr > 0) {
         w.Zeile("BEGIN", "VALARM");
         w.Zeile("ACTION", "DISPLAY");
         w.Zeile("DESCRIPTION", Text(t.Kurzbeschr[0] ? t.Kurzbeschr : "Ordivo"));
-        w.Zeile("TRIGGER", Vorlauf(t));
+        w.Zeile("TRIGGER", Vorlauf(t.Start, warnung));
         w.Zeile("END", "VALARM");
     }
     w.Zeile("END", "VEVENT");

@@ -119,6 +119,16 @@ TEST_F(ICal, RoundTripKeepsEveryFieldBothSidesHold) {
     EXPECT_EQ(zurueck.Satz(3).Id, zurueck.Satz(5).Id) << "the series stays one series";
 }
 
+TEST_F(ICal, YearlyWarningIsExportedAfterTheMastersOwnWasAnswered) {
+    Termin g = MachJahresMaster(2020, 6, 2, 0, 0, 0, 0, "Geburtstag", 9);
+    g.Flags |= FlagOhneZeit | FlagOhneEnde;
+    g.VorwarnBasis = MachZeitpunkt(2020, 6, 1, 0, 0);  // Vorwarnung.Jahr 0: answered in 2020
+    ASSERT_TRUE(liste.Einfuegen(g));
+    const ICalErgebnis e = Lies(ICalAusListe(liste, adressen, Stempel));
+    ASSERT_EQ(e.Termine.size(), 1u);
+    EXPECT_EQ(Zeit(e.Termine[0].VorwarnBasis), "2020-06-01 00:00");
+}
+
 TEST_F(ICal, ExportIsFoldedCrlfUtf8WithStableUids) {
     Termin t = MachTermin(2026, 1, 2, 10, 0, 11, 0, 0, "\xC4rger");
     t.Beschr = std::string(40, '\xFC') + std::string(100, 'a');
