@@ -353,6 +353,7 @@ std::string ICalBericht(const ICalErgebnis& e) {
 bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
     if (!FrageImport(IDS_TERMINE_IMPORTIEREN, int(e.Termine.size()), ICalBericht(e))) return false;
     try {
+        const Zeitpunkt jetzt = Jetzt();
         uint16_t hoechste = 0;
         for (const Termin& t : e.Termine) hoechste = std::max(hoechste, t.Id);
         const std::vector<uint16_t> frei = liste.FreieIds(hoechste);
@@ -364,6 +365,9 @@ bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
                 for (Termin& k : ErzeugeKopien(t)) alle.push_back(std::move(k));
             alle.push_back(std::move(t));
         }
+        // Reminders already past in the other program are not due here: each would open a notice.
+        for (Termin& t : alle)
+            if (t.Vorwarnung.Jahr > 0 && !(jetzt < t.Vorwarnung)) t.Vorwarnung.Jahr = 0;
         if (!liste.EinfuegenMehrere(std::move(alle))) return false;
     } catch (const std::bad_alloc&) {
         Speichermangel();

@@ -68,6 +68,7 @@ std::vector<std::string> Starts(const ICalErgebnis& e) {
 using ICal = Fixture;
 
 TEST_F(ICal, RoundTripKeepsEveryFieldBothSidesHold) {
+    host.now = {2026, 1, 1, 12, 0, 0};  // every warning still ahead
     Adresse a;
     Adresse::Setze(a.FIRMA, "M\xFCller GmbH");
     Adresse::Setze(a.NAME1, "J\xFCrgen");
@@ -256,6 +257,16 @@ TEST_F(ICal, DamagedFilesInsertNothingAndSkippedEventsAreReported) {
               "2 Termine au\xDF" "erhalb der Jahre 1800 bis 3999 ausgelassen.\n"
               "1 Termin mit unbekannter Wiederholungsregel ausgelassen.\n1 abgesagter Termin ausgelassen.\n"
               "1 Kurztext auf 49 Zeichen gek\xFCrzt.");
+}
+
+// The host's clock stands at 5 December 2026, 12:00.
+TEST_F(ICal, RemindersAlreadyPastAreNotTakenOver) {
+    const std::string alarm = "BEGIN:VALARM\r\nTRIGGER:-PT45M\r\nEND:VALARM\r\nEND:VEVENT\r\n";
+    ICalErgebnis e = Lies(Kalender("BEGIN:VEVENT\r\nDTSTART:20261205T124500\r\n" + alarm +
+                                   "BEGIN:VEVENT\r\nDTSTART:20261205T124600\r\n" + alarm));
+    ASSERT_TRUE(UebernimmTermine(liste, e));
+    EXPECT_EQ(liste.Satz(0).Vorwarnung.Jahr, 0);
+    EXPECT_EQ(Zeit(liste.Satz(1).Vorwarnung), "2026-12-05 12:01");
 }
 
 TEST_F(ICal, TenThousandEventsImportWellUnderASecond) {
