@@ -350,6 +350,19 @@ std::string ICalBericht(const ICalErgebnis& e) {
     return text;
 }
 
+namespace {
+// A yearly master more than a year old moves on to its first year since, as saving moves
+// it, so that its copies reach the current years at once.
+Termin AbVorjahr(const Termin& master, const Zeitpunkt& jetzt) {
+    Zeitpunkt grenze = jetzt;
+    grenze.Jahr = int16_t(grenze.Jahr - 1);
+    if (!(master.Start < grenze)) return master;
+    const int jahre = grenze.Jahr - master.Start.Jahr;
+    Termin t = JahrWeiter(master, jahre, false);
+    return t.Start < grenze ? JahrWeiter(master, jahre + 1, false) : t;
+}
+}  // namespace
+
 bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
     if (!FrageImport(IDS_TERMINE_IMPORTIEREN, int(e.Termine.size()), ICalBericht(e))) return false;
     try {
@@ -361,8 +374,10 @@ bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
         alle.reserve(e.Termine.size());
         for (Termin& t : e.Termine) {
             t.Id = t.Id && t.Id <= frei.size() ? frei[t.Id - 1] : 0;  // numbers run out: single records
-            if (t.IstJahresMaster())
+            if (t.IstJahresMaster()) {
+                t = AbVorjahr(t, jetzt);
                 for (Termin& k : ErzeugeKopien(t)) alle.push_back(std::move(k));
+            }
             alle.push_back(std::move(t));
         }
         // Reminders already past in the other program are not due here: each would open a notice.

@@ -269,6 +269,16 @@ TEST_F(ICal, RemindersAlreadyPastAreNotTakenOver) {
     EXPECT_EQ(Zeit(liste.Satz(1).Vorwarnung), "2026-12-05 12:01");
 }
 
+TEST_F(ICal, OldYearlyEventMovesOnToTheCurrentYears) {
+    ICalErgebnis e = Lies(Kalender("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:19800312\r\nRRULE:FREQ=YEARLY\r\n"
+                                   "BEGIN:VALARM\r\nTRIGGER:-P1D\r\nEND:VALARM\r\nEND:VEVENT\r\n"));
+    ASSERT_TRUE(UebernimmTermine(liste, e));
+    ASSERT_EQ(liste.Anzahl(), 20);
+    EXPECT_EQ(Zeit(liste.Satz(0).Start), "2026-03-12 00:00");  // the first since a year ago
+    EXPECT_EQ(Zeit(liste.Satz(0).VorwarnBasis), "2026-03-11 00:00");
+    EXPECT_EQ(Zeit(liste.Satz(19).Vorwarnung), "2045-03-11 00:00");
+}
+
 TEST_F(ICal, TenThousandEventsImportWellUnderASecond) {
     std::string text = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\n";
     for (int i = 0; i < 10000; ++i) {
