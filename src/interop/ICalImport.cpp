@@ -254,7 +254,9 @@ void Leser::Verarbeite(const Ereignis& ev) {
             bool abgeschnitten = false;
             aktuell_ = &ev;
             regel_ = &r;
-            wand = Entfalte(r, ev.Start.Wert, MaxWiederholungen, &Leser::VorEnde, this, abgeschnitten);
+            Zeitpunkt vorjahr = Jetzt();  // a long-running series keeps its current part
+            vorjahr.Jahr = int16_t(vorjahr.Jahr - 1);
+            wand = Entfalte(r, ev.Start.Wert, MaxWiederholungen, vorjahr, &Leser::VorEnde, this, abgeschnitten);
             e_.Abgeschnitten += abgeschnitten;
         }
     }

@@ -10,7 +10,8 @@
 #include <string>
 #include <vector>
 
-// Occurrences made from one rule at most; a longer series is cut and the report says so.
+// Occurrences made from one rule at most; a longer series is cut, from a year ago on, and
+// the report says so.
 constexpr int MaxWiederholungen = 500;
 
 enum Auslassung {

@@ -5,7 +5,9 @@
 #include "interop/Inhaltszeile.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 const char* const Tage[7] = {"MO", "TU", "WE", "TH", "FR", "SA", "SU"};
@@ -143,21 +145,27 @@ bool TagPasst(const Wiederholungsregel& r, const Zeitpunkt& z) {
 }  // namespace
 
 std::vector<Zeitpunkt> Entfalte(const Wiederholungsregel& r, const Zeitpunkt& start, int hoechstens,
-                                bool (*bisOk)(const Zeitpunkt&, const void*), const void* kontext,
-                                bool& abgeschnitten) {
+                                const Zeitpunkt& ab, bool (*bisOk)(const Zeitpunkt&, const void*),
+                                const void* kontext, bool& abgeschnitten) {
     std::vector<Zeitpunkt> out{start};
+    size_t vorne = 0;  // out[vorne...] are kept
     abgeschnitten = false;
     int gezaehlt = 1;
     auto nimm = [&](const Zeitpunkt& z) {  // false: the series has ended
         if (!(start < z)) return true;
         if ((r.Anzahl && gezaehlt >= r.Anzahl) || (r.HatBis && !bisOk(z, kontext))) return false;
-        if (int(out.size()) >= hoechstens) {
+        if (int(out.size() - vorne) >= hoechstens) {
             abgeschnitten = true;
-            return false;
+            if (!(out[vorne] < ab)) return false;
+            ++vorne;
         }
         out.push_back(z);
         ++gezaehlt;
         return true;
+    };
+    auto fertig = [&] {  // without the starts that gave way
+        out.erase(out.begin(), out.begin() + std::ptrdiff_t(vorne));
+        return std::move(out);
     };
     auto amTag = [&](int j, int m, int t) { return MachZeitpunkt(j, m, t, start.Stunde, start.Minute); };
     const uint32_t starttag = TagToMinutes(start) / 1440;
@@ -192,7 +200,7 @@ std::vector<Zeitpunkt> Entfalte(const Wiederholungsregel& r, const Zeitpunkt& st
                     for (int t : TageImMonatNachRegel(r, j, m, start.Tag)) kandidaten.push_back(amTag(j, m, t));
         }
         for (const Zeitpunkt& z : kandidaten)
-            if (!nimm(z)) return out;
+            if (!nimm(z)) return fertig();
     }
-    return out;
+    return fertig();
 }

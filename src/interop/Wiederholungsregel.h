@@ -28,9 +28,10 @@ struct Wiederholungsregel {
 int NterWochentag(int jahr, int monat, int n, int wochentag);
 
 // The starts of the series, DTSTART first, in wall-clock time of the event, in order, for
-// years up to 3999 and at most `hoechstens`. `bisOk` decides whether a start is before the
-// end of the rule (UNTIL compared in the caller's time). `abgeschnitten` tells whether more
-// would have followed after `hoechstens`.
+// years up to 3999 and at most `hoechstens`: when there are more, the oldest before `ab`
+// give way first, so that a long-running series keeps its current part. `bisOk` decides
+// whether a start is before the end of the rule (UNTIL compared in the caller's time).
+// `abgeschnitten` tells whether starts were left out.
 std::vector<Zeitpunkt> Entfalte(const Wiederholungsregel& r, const Zeitpunkt& start, int hoechstens,
-                                bool (*bisOk)(const Zeitpunkt&, const void*), const void* kontext,
-                                bool& abgeschnitten);
+                                const Zeitpunkt& ab, bool (*bisOk)(const Zeitpunkt&, const void*),
+                                const void* kontext, bool& abgeschnitten);

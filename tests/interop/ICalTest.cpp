@@ -196,10 +196,14 @@ TEST_F(ICal, RulesExpandToTheRightDays) {
                                              "\r\nSUMMARY:x\r\nEND:VEVENT\r\n"));
         EXPECT_EQ(Starts(e), f.erwartet) << f.regel;
     }
-    const ICalErgebnis endlos =
-        Lies(Kalender("BEGIN:VEVENT\r\nDTSTART:20250101T080000\r\nRRULE:FREQ=DAILY\r\nEND:VEVENT\r\n"));
-    EXPECT_EQ(endlos.Termine.size(), size_t(MaxWiederholungen));
-    EXPECT_EQ(endlos.Abgeschnitten, 1);
+    // Over the cap: the starts more than a year back (today is 5 December 2026) give way first.
+    for (const auto& [start, erste] : {std::pair{"20150105T090000", "2025-12-08 09:00"}, {"20260601T090000", "2026-06-01 09:00"}}) {
+        const ICalErgebnis endlos = Lies(Kalender(std::string("BEGIN:VEVENT\r\nDTSTART:") + start +
+                                                  "\r\nRRULE:FREQ=WEEKLY\r\nEND:VEVENT\r\n"));
+        ASSERT_EQ(endlos.Termine.size(), size_t(MaxWiederholungen));
+        EXPECT_EQ(Zeit(endlos.Termine[0].Start), erste);
+        EXPECT_EQ(endlos.Abgeschnitten, 1);
+    }
 }
 
 TEST_F(ICal, DamagedFilesInsertNothingAndSkippedEventsAreReported) {
