@@ -181,5 +181,8 @@ bool LiesTerminSatz(FeldLeser& datei, const TerminLayout& l, uint64_t rest, Term
     if (l.Flags == F::Text) ok &= Zahl16(h, t.Flags);
     else if (l.Flags != F::Fehlt) t.Flags = h.Binaer16();
     if (l.Flags == F::Fehlt || l.Flags == F::BinaerErsetzt) t.Flags = gesammelt;
+    // Layouts without the base column: a yearly master's copies take its own warning, which
+    // a promoted copy would otherwise lose at the next save.
+    if (!l.Basis && t.Hat(FlagJaehrlich)) t.VorwarnBasis = t.Vorwarnung;
     return ok && h.Ok() && Plausibel(t);
 }

@@ -124,19 +124,20 @@ TEST_F(ListeLaden, NativeRoundTripIsByteIdentical) {
 
 TEST_F(ListeLaden, Version300AsksConvertsAndKeepsANumberedBackup) {
     std::string satz = " " "202001020304" "202001020405" + Feld("Alt", 49) + Feld("Beschreibung", 174) +
-                       "202001010800" + U16(9) + U16(0x8010);
+                       "202001010800" + U16(9) + U16(0x8050);
     const std::string datei = Kopf("ordv", 1, 19, 264, 300) + satz + "\x1A";
     SchreibBytes(pfad, datei);
     SchreibBytes(dir.Datei("kal.300"), "belegt");
 
     host.answers = {Mb::IdYes, Mb::IdYes};
     ASSERT_EQ(Lade(pfad), Ladeausgang::Ok);
-    ASSERT_EQ(Liste.Anzahl(), 1);
-    Termin t = MachTermin(2020, 1, 2, 3, 4, 4, 5, 0x8010, "Alt");
+    ASSERT_EQ(Liste.Anzahl(), 1 + JahresKopienAnzahl);
+    Termin t = MachTermin(2020, 1, 2, 3, 4, 4, 5, 0x8050, "Alt");
     t.Beschr = "Beschreibung";
-    t.Vorwarnung = MachZeitpunkt(2020, 1, 1, 8, 0);
+    t.Vorwarnung = t.VorwarnBasis = MachZeitpunkt(2020, 1, 1, 8, 0);  // no base column: the warning
     t.Id = 9;
     EXPECT_TRUE(SameRecord(Liste.Satz(0), t));
+    EXPECT_EQ(Liste.Satz(JahresKopienAnzahl).Vorwarnung, MachZeitpunkt(2039, 1, 1, 8, 0));
     EXPECT_TRUE(Liste.Geaendert);
 
     EXPECT_EQ(host.Ids(), (std::vector<int>{1175, 1184, 0}));
