@@ -8,16 +8,27 @@
 
 namespace {
 bool IstMasterOhneId(const Termin& t) { return t.IstJahresMaster() && t.Id == 0; }
+
+// `jahre` years on; 29 February of a common year runs on to 1 March, a day the views show.
+void JahreWeiter(Zeitpunkt& z, int jahre) {
+    z.Jahr = int16_t(z.Jahr + jahre);
+    if (Am29Februar(z) && !IstSchaltjahr(z.Jahr)) {
+        z.Monat = 3;
+        z.Tag = 1;
+    }
+}
 }  // namespace
+
+bool Am29Februar(const Zeitpunkt& z) { return z.Monat == 2 && z.Tag == 29; }
 
 TerminKopf JahrWeiter(const TerminKopf& master, int jahre, bool alsKopie) {
     TerminKopf t = master;
     t.Ende.Jahr = 1;
     t.Ende.Monat = 0;
     t.Ende.Tag = 0;
-    t.Start.Jahr = int16_t(t.Start.Jahr + jahre);
+    JahreWeiter(t.Start, jahre);
     t.Vorwarnung = master.VorwarnBasis;
-    if (t.Vorwarnung.Jahr > 0) t.Vorwarnung.Jahr = int16_t(t.Vorwarnung.Jahr + jahre);
+    if (t.Vorwarnung.Jahr > 0) JahreWeiter(t.Vorwarnung, jahre);
     t.VorwarnBasis = t.Vorwarnung;
     t.Flags = uint16_t(t.Flags & ~FlagErledigt);
     if (alsKopie) t.Flags |= FlagJahresKopie;
@@ -109,31 +120,44 @@ void Schreibliste::Waehle(const Zeitpunkt& jetzt) {
     Zeitpunkt grenze = jetzt;
     grenze.Jahr = int16_t(grenze.Jahr - 1);
     const int64_t ab = SortKey(grenze);
+    const auto jaehrlich = [](const Termin& t) { return t.Hat(FlagJaehrlich) || t.Hat(FlagJahresKopie); };
     std::vector<int> master(65536, -1);  // first master slot per series number
-    std::vector<bool> gewaehlt(65536, false);
+    std::vector<int> wahl(65536, -1);    // slot written as the series' master
+    std::vector<int> schalttag(65536, -1);
     eintraege_.reserve(size_t(liste.Anzahl()));
     for (int i = 0; i < liste.Anzahl(); ++i) {
         const Termin& t = liste.Satz(i);
         if (t.IstJahresMaster() && master[t.Id] < 0) master[t.Id] = i;
     }
+    // Choice: a series of 29 February goes on from its last leap year, a few years back at
+    // most, so that its 1 March stand-ins never become the date it keeps.
+    for (int i = 0; i < liste.Anzahl(); ++i) {
+        const Termin& t = liste.Satz(i);
+        if (!jaehrlich(t) || master[t.Id] < 0 || wahl[t.Id] >= 0) continue;
+        if (SortKey(t.Start) < ab) {
+            if (Am29Februar(t.Start)) schalttag[t.Id] = i;
+            continue;
+        }
+        const bool ersatz = Am29Februar(liste.Satz(master[t.Id]).Start) && !Am29Februar(t.Start);
+        wahl[t.Id] = ersatz && schalttag[t.Id] >= 0 ? schalttag[t.Id] : i;
+    }
     for (int i = 0; i < liste.Anzahl(); ++i) {
         Termin& t = liste.Satz(i);
-        const bool jaehrlich = t.Hat(FlagJaehrlich) || t.Hat(FlagJahresKopie);
-        if (!jaehrlich) {
+        if (!jaehrlich(t)) {
             eintraege_.push_back(i);
-        } else if (master[t.Id] >= 0 && !gewaehlt[t.Id] && SortKey(t.Start) >= ab) {
-            gewaehlt[t.Id] = true;
+        } else if (master[t.Id] >= 0 && wahl[t.Id] == i) {
             t.Flags = uint16_t(t.Flags & ~FlagJahresKopie);
             eintraege_.push_back(i);
         }
     }
     // Series with nothing in range: their master, moved on, at its sorted place.
     for (int id = 0; id < 65536; ++id) {
-        if (master[size_t(id)] < 0 || gewaehlt[size_t(id)]) continue;
+        if (master[size_t(id)] < 0 || wahl[size_t(id)] >= 0) continue;
         const Termin& m = liste.Satz(master[size_t(id)]);
         int jahre = grenze.Jahr - m.Start.Jahr;
         Termin t = JahrWeiter(m, jahre, false);
         if (SortKey(t.Start) < ab) t = JahrWeiter(m, ++jahre, false);
+        while (Am29Februar(m.Start) && !Am29Februar(t.Start)) t = JahrWeiter(m, --jahre, false);
         verschoben_.push_back(std::move(t));
     }
     if (verschoben_.empty()) return;

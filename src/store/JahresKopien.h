@@ -7,8 +7,12 @@
 
 constexpr int JahresKopienAnzahl = 19;
 
+// Month 2, day 29: a master's date, or a copy's in a leap year.
+bool Am29Februar(const Zeitpunkt& z);
+
 // The master moved on by `jahre` years as the k-th copy is made: step 1-0-0 in Ende's date,
-// Start and a set warning `jahre` years later, VorwarnBasis := that warning, not done.
+// Start and a set warning `jahre` years later (29 February of a common year becomes 1 March),
+// VorwarnBasis := that warning, not done.
 // With alsKopie the result is marked FlagJahresKopie.
 Termin JahrWeiter(const Termin& master, int jahre, bool alsKopie);
 TerminKopf JahrWeiter(const TerminKopf& master, int jahre, bool alsKopie);  // the fixed fields only
@@ -28,9 +32,10 @@ bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master);
 bool ErzeugeJahresKopien(ClsListe& liste);
 
 // The records to write, in file order. Copies are left out; per series one master is
-// written: the first record at or after the cutoff (now minus one year), a promoted copy
-// losing FlagJahresKopie in the collection too. A series with nothing in range writes its
-// master moved on to the first year at or after the cutoff. Valid while the list is unchanged.
+// written: the first record at or after the cutoff (now minus one year; a 29 February series
+// its last leap year before that), a promoted copy losing FlagJahresKopie in the collection
+// too. A series with nothing in range writes its master moved on to the first year at or
+// after the cutoff. Valid while the list is unchanged.
 class Schreibliste {
 public:
     Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt);

@@ -83,6 +83,7 @@ bool JahresKopienMischer::Anhaengen(Termin t) {
         return liste_.Anhaengen(std::move(t));
     }
     const bool master = t.IstJahresMaster(), ohneId = t.Id == 0, ohneEnde = t.Hat(FlagOhneEnde);
+    const bool schalttag = Am29Februar(t.Start);
     const bool neueZeit = !gelesen_ || key > letzterKey_;
     gelesen_ = true;
     letzterKey_ = key;
@@ -97,7 +98,9 @@ bool JahresKopienMischer::Anhaengen(Termin t) {
         if (!liste_.Anhaengen(std::move(t))) return false;
     }
     if (!master) return true;
-    if (ohneId) {  // numbers are handed out only once every record is known
+    // Numbers are handed out only once every record is known; the 1 March copies of a
+    // 29 February master leave its runs' order.
+    if (ohneId || schalttag) {
         Zurueckfallen();
         return true;
     }

@@ -1,7 +1,7 @@
 // Load path: appends the records of a file as they are read, with the yearly copies merged
 // in on the way, so that every record is written once, in its final slot. The result is the
 // collection that appending every record and then ErzeugeJahresKopien gives. A file out of
-// start order, or a master without series number, falls back to exactly that.
+// start order, or a master without series number or on 29 February, falls back to exactly that.
 #pragma once
 #include "store/JahresKopien.h"
 

@@ -48,6 +48,29 @@ TEST(JahresKopien, CopyFieldRules) {
     EXPECT_EQ(ErzeugeKopien(m)[18].Vorwarnung.Jahr, 0);
 }
 
+// A 29 February series: 1 March in common years, and it always goes on from a leap year.
+TEST(JahresKopien, LeapDaySeries) {
+    FakeHost host;
+    Termin m = Master(2024, 2, 29, "Schalttag", 7);
+    m.VorwarnBasis = MachZeitpunkt(2024, 2, 29, 8, 0);
+    const std::vector<Termin> k = ErzeugeKopien(m);
+    EXPECT_EQ(std::vector<Zeitpunkt>({k[0].Start, k[0].Vorwarnung, k[3].Start}),
+              std::vector<Zeitpunkt>({MachZeitpunkt(2025, 3, 1, 9, 0), MachZeitpunkt(2025, 3, 1, 8, 0),
+                                      MachZeitpunkt(2028, 2, 29, 9, 0)}));
+    const struct {
+        int master, jetzt, geschrieben;
+    } faelle[] = {{2024, 2026, 2024}, {2024, 2029, 2028}, {1960, 2002, 2000}};  // the last: no copy in range
+    for (const auto& f : faelle) {
+        ClsListe liste;
+        liste.Initialisieren();
+        liste.Anhaengen(Master(f.master, 2, 29, "Schalttag", 7));
+        ASSERT_TRUE(ErzeugeJahresKopien(liste));
+        const Schreibliste s(liste, MachZeitpunkt(f.jetzt, 6, 1, 12, 0));
+        EXPECT_EQ(Jahre(s), std::vector<int>{f.geschrieben}) << f.jetzt;
+        EXPECT_TRUE(Am29Februar(s[0].Start)) << f.jetzt;
+    }
+}
+
 TEST(JahresKopien, RollForwardExample) {
     FakeHost host;
     ClsListe liste;

@@ -275,14 +275,15 @@ TEST_F(Rundreise, RandomCollectionsReadBackRecordByRecord) {
         EXPECT_EQ(std::string(Liste.Passwort), passwort);
         EXPECT_EQ(Termine(Liste, true), vorher);
         EXPECT_EQ(Adressen(AdrListe), adressen);
-        // A yearly series comes back with its day, time and texts, at or after the cutoff.
+        // A yearly series comes back with its day, time and texts, at or after the cutoff (a
+        // 29 February series in its last leap year).
         for (const Termin& m : master) {
             const Termin* wieder = nullptr;
             for (int i = 0; i < Liste.Anzahl(); ++i)
                 if (Liste.Satz(i).IstJahresMaster() && Liste.Satz(i).Id == m.Id) wieder = &Liste.Satz(i);
             ASSERT_NE(wieder, nullptr) << Bild(m);
             EXPECT_EQ(Serie(*wieder), Serie(m));
-            EXPECT_FALSE(wieder->Start < grenze) << Bild(*wieder);
+            EXPECT_TRUE(Am29Februar(m.Start) ? Am29Februar(wieder->Start) : !(wieder->Start < grenze)) << Bild(*wieder);
         }
 
         // What was read is saved and read again unchanged, the yearly copies included.
