@@ -3,7 +3,9 @@
 
 #include "core/Host.h"
 #include "core/ProgramPath.h"
+#include "core/ResString.h"
 #include "core/ResourceIds.h"
+#include "core/TextFormat.h"
 #include "store/ClsListe.h"
 #include "store/Passwort.h"
 
@@ -21,9 +23,12 @@ bool ClsNeuesPasswortDlg::CanClose() {
         Message(IDS_KENNWORT_UNGLEICH, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation);
         return false;
     }
-    // A character that scrambles to a zero byte would cut the stored password short.
-    if (!PasswortSpeicherbar(neu)) {
-        Message(IDS_KENNWORT_NICHT_SPEICHERBAR, IDS_TITEL_FEHLER, Mb::Ok | Mb::IconExclamation);
+    // A character that scrambles to a zero byte would cut the stored password short: the
+    // message names it, as the rule behind it is not one a user can guess.
+    const int stelle = NichtSpeicherbareStelle(neu);
+    if (stelle >= 0) {
+        GetHost().MessageText(Format(LoadResString(IDS_KENNWORT_NICHT_SPEICHERBAR), neu[size_t(stelle)], stelle + 1),
+                              LoadResString(IDS_TITEL_FEHLER), Mb::Ok | Mb::IconExclamation);
         return false;
     }
     SetzePasswort(liste_.Passwort, neu);

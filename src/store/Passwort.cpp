@@ -39,11 +39,11 @@ void SetzePasswort(char (&ziel)[PasswortBytes], const std::string& passwort) {
     std::memcpy(ziel, passwort.data(), std::min(passwort.size(), size_t(PasswortBytes - 1)));
 }
 
-bool PasswortSpeicherbar(const std::string& passwort) {
-    if (passwort.size() > size_t(PasswortBytes - 1)) return false;
-    for (size_t i = 0; i < passwort.size(); ++i)
-        if (((static_cast<unsigned char>(passwort[i]) + i + 128) & 0xFF) == 0) return false;
-    return true;
+int NichtSpeicherbareStelle(const std::string& passwort) {
+    const int n = int(std::min(passwort.size(), size_t(PasswortBytes - 1)));
+    for (int i = 0; i < n; ++i)
+        if (((static_cast<unsigned char>(passwort[size_t(i)]) + i + 128) & 0xFF) == 0) return i;
+    return n < int(passwort.size()) ? n : -1;
 }
 
 bool PruefeDateiPasswort(const std::string& pfad, ClsListe& liste) {

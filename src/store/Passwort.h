@@ -15,9 +15,10 @@ std::string Entschluessele(const unsigned char quelle[PasswortBytes]);
 // Replaces the whole of `ziel` (ClsListe::Passwort): `passwort`, cut to 13 characters, then
 // zeros, so nothing of an earlier, longer password remains.
 void SetzePasswort(char (&ziel)[PasswortBytes], const std::string& passwort);
-// False when a character would scramble to a zero byte (code 128 - i at position i),
-// which would cut the stored password short, or when it is longer than 13 characters.
-bool PasswortSpeicherbar(const std::string& passwort);
+// -1 when `passwort` can be stored; otherwise the position (from 0) of the first character
+// that would scramble to a zero byte (code 128 - i at position i) and so cut the stored
+// password short, or 13 when it is longer than 13 characters.
+int NichtSpeicherbareStelle(const std::string& passwort);
 
 // Before save-as overwrites `pfad`: true when the file cannot hold a password or the user
 // typed it right (liste.Passwort then takes it over); false after message 1174, or when

@@ -54,7 +54,6 @@ TEST(ResourceStrings, FileMessagesByName) {
     } meldungen[] = {
         {IDS_DATEI_BESCHAEDIGT, 1},
         {IDS_SCHREIBFEHLER, 1},
-        {IDS_KENNWORT_NICHT_SPEICHERBAR, 0},
         {IDS_ADRESSEN_BESCHAEDIGT, 1},
     };
     for (const auto& m : meldungen) {

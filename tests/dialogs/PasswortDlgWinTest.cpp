@@ -1,7 +1,9 @@
 // The two password dialogs built from their templates in ORDIVO.DLL and driven by posted
 // input: password fields, the one-attempt check, mismatch and unstorable passwords.
 #include "core/ProgramPath.h"
+#include "core/ResString.h"
 #include "core/ResourceIds.h"
+#include "core/TextFormat.h"
 #include "dialogs/ClsNeuesPasswortDlg.h"
 #include "dialogs/ClsPasswortDlg.h"
 #include "store/ClsListe.h"
@@ -67,10 +69,11 @@ TEST(PasswortDlgWin, NewPasswordMustMatchAndBeStorable) {
     Getippt<ClsNeuesPasswortDlg> verschieden({{101, "eins"}, {102, "zwei"}}, {IDOK, IDCANCEL}, Liste);
     EXPECT_EQ(verschieden.Execute(), IDCANCEL);
     EXPECT_EQ(verschieden.kennwortFelder, (std::vector<bool>{true, true}));
-    Getippt<ClsNeuesPasswortDlg> nullbyte({{101, "\x80"}, {102, "\x80"}}, {IDOK, IDCANCEL}, Liste);
+    Getippt<ClsNeuesPasswortDlg> nullbyte({{101, "Sommerzeit"}, {102, "Sommerzeit"}}, {IDOK, IDCANCEL}, Liste);
     EXPECT_EQ(nullbyte.Execute(), IDCANCEL);
-    EXPECT_EQ(host.Ids(), (std::vector<int>{1133, IDS_KENNWORT_NICHT_SPEICHERBAR}));
+    EXPECT_EQ(host.Ids(), (std::vector<int>{1133, 0}));
     EXPECT_EQ(host.messages[0].captionId, 1134);
+    EXPECT_EQ(host.messages[1].text, Format(LoadResString(IDS_KENNWORT_NICHT_SPEICHERBAR), 'z', 7));  // names the character
     EXPECT_STREQ(Liste.Passwort, "alt");
     EXPECT_FALSE(Liste.Geaendert);
 

@@ -102,9 +102,10 @@ TEST_F(ListeSpeichern, PasswordScrambling) {
     Verschluessele(hoch.c_str(), s);
     EXPECT_EQ(Entschluessele(s), hoch);
 
-    // Code 128 - i at position i scrambles to the zero byte.
-    for (const std::string& p : {std::string("\x80"), std::string("a\x7F"), std::string(14, 'a')}) EXPECT_FALSE(PasswortSpeicherbar(p));
-    EXPECT_TRUE(PasswortSpeicherbar("\x7F") && PasswortSpeicherbar(""));
+    // Code 128 - i at position i scrambles to the zero byte; more than 13 characters do not fit.
+    const std::pair<std::string, int> stellen[] = {{"\x80", 0},  {"a\x7F", 1}, {"Sommerzeit", 6},
+                                                   {"\x7F", -1}, {"", -1},     {std::string(14, 'a'), 13}};
+    for (const auto& [passwort, stelle] : stellen) EXPECT_EQ(NichtSpeicherbareStelle(passwort), stelle) << passwort;
 }
 
 TEST_F(ListeSpeichern, YearlyMasterRollsForwardWithCountAndHint) {
