@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 Termin Master(int j, int m, int t, const std::string& text, uint16_t id = 0) {
     Termin r = MachTermin(j, m, t, 9, 0, 10, 30, FlagJaehrlich | FlagErledigt, text);
@@ -127,38 +125,6 @@ TEST(JahresKopien, EverySeriesKeepsExactlyOneMaster) {
     }
     // The rolled master is written, not changed in the collection.
     EXPECT_EQ(liste.Satz(0).Start.Jahr, 1950);
-}
-
-// Generating all copies at once gives the order of inserting them one by one.
-TEST(JahresKopien, BulkGenerationEqualsSingleInserts) {
-    FakeHost host;
-    std::mt19937 zufall(1994);
-    for (int runde = 0; runde < 20; ++runde) {
-        ClsListe gesammelt, einzeln;
-        gesammelt.Initialisieren();
-        einzeln.Initialisieren();
-        std::uniform_int_distribution<int> jahr(1995, 2000), tag(1, 2), art(0, 3);
-        for (int i = 0; i < 60; ++i) {
-            Termin t = MachTermin(jahr(zufall), 1, tag(zufall), 9, 0, 10, 0, 0, std::to_string(i));
-            const int a = art(zufall);
-            if (a == 0) t.Flags |= FlagOhneEnde;
-            if (a >= 2) {
-                t.Flags |= FlagJaehrlich;
-                t.Id = uint16_t(2 + i);
-            }
-            gesammelt.Einfuegen(t);
-            einzeln.Einfuegen(t);
-        }
-        ASSERT_TRUE(ErzeugeJahresKopien(gesammelt));
-        std::vector<Termin> master;
-        for (int i = 0; i < einzeln.Anzahl(); ++i)
-            if (einzeln.Satz(i).IstJahresMaster()) master.push_back(einzeln.Satz(i));
-        for (const Termin& m : master)
-            for (const Termin& k : ErzeugeKopien(m)) einzeln.Einfuegen(k);
-        ASSERT_EQ(gesammelt.Anzahl(), einzeln.Anzahl());
-        for (int i = 0; i < einzeln.Anzahl(); ++i) ASSERT_TRUE(SameRecord(gesammelt.Satz(i), einzeln.Satz(i))) << i;
-        ASSERT_EQ(gesammelt.Kapazitaet(), einzeln.Kapazitaet());
-    }
 }
 
 TEST(JahresKopien, FailedGenerationChangesNothing) {
