@@ -45,6 +45,13 @@ TEST(ResourceStrings, EveryNamedIdExistsAndTheCodeUsesNames) {
     }
 }
 
+// Dates follow the regional order and separator: a message giving an example date of its own
+// would be misread under another order, and the date fields would refuse it as typed.
+TEST(ResourceStrings, NoMessageShowsAFixedDate) {
+    const std::regex datum("\\d{1,2}\\.\\d{1,2}\\.\\d{2,4}");
+    for (const auto& [id, text] : ReadRcStrings(ORDIVO_SOURCE_DIR)) EXPECT_FALSE(std::regex_search(text, datum)) << id;
+}
+
 // The file messages, referred to by name: present, with the file name as their only
 // argument where they take one, and short enough for the 256-character buffer.
 TEST(ResourceStrings, FileMessagesByName) {
