@@ -122,6 +122,7 @@ Zeitpunkt Leser::Lokal(const ICalZeit& z, const std::string& zone, bool* ohneZon
     if (zone.empty()) return z.Wert;
     const auto it = zonen_.find(zone);
     if (it == zonen_.end()) {
+        if (zone == "UTC" || zone == "Etc/UTC" || zone == "GMT") return ortszeit_.AusUtc(z.Wert);
         if (ohneZone) *ohneZone = true;
         return z.Wert;
     }

@@ -28,6 +28,8 @@ bool Zeitzone::Lies(const std::vector<Inhaltszeile>& zeilen) {
             teil.Anfang = t.Wert;
         } else if (imTeil && z.Name == "TZOFFSETTO") {
             gueltig &= LiesVersatz(z.Wert, teil.VersatzNach);
+        } else if (imTeil && z.Name == "TZOFFSETFROM") {
+            gueltig &= LiesVersatz(z.Wert, teil.VersatzVor);
         } else if (imTeil && z.Name == "RRULE") {
             teil.HatRegel = teil.Regel.Lies(z.Wert) && teil.Regel.Freq == Wiederholungsregel::Jaehrlich &&
                             teil.Regel.ByMonth.size() == 1 && teil.Regel.ByDay.size() <= 1;
@@ -68,6 +70,8 @@ Zeitpunkt Zeitzone::NachUtc(const Zeitpunkt& wand) const {
             bester = b;
         }
     }
-    if (!gilt) gilt = &teile_.front();  // before every onset: the first description
+    if (!gilt) return Plus(wand, -teile_.front().VersatzNach);  // before every onset: the first description
+    const int sprung = gilt->VersatzNach - gilt->VersatzVor;
+    if (sprung > 0 && wand < Plus(bester, sprung)) return Plus(wand, -gilt->VersatzVor);
     return Plus(wand, -gilt->VersatzNach);
 }

@@ -19,12 +19,14 @@ public:
     // STANDARD or DAYLIGHT part.
     bool Lies(const std::vector<Inhaltszeile>& zeilen);
     const std::string& Tzid() const { return tzid_; }
-    // A wall-clock time of this zone as UTC.
+    // A wall-clock time of this zone as UTC; one in the gap of a forward change counts in
+    // the offset before it (02:30 on the spring day is 03:30 summer time).
     Zeitpunkt NachUtc(const Zeitpunkt& wand) const;
 
 private:
     struct Teil {
         Zeitpunkt Anfang;  // DTSTART: the first onset, in the time before it
+        int VersatzVor = 0;   // TZOFFSETFROM in minutes
         int VersatzNach = 0;  // TZOFFSETTO in minutes
         bool HatRegel = false;
         Wiederholungsregel Regel;

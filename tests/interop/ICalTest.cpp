@@ -44,12 +44,13 @@ std::string Zeit(const Zeitpunkt& z) {
 
 // A web calendar: folded lines, VTIMEZONE with summer time, a weekly meeting with an
 // EXDATE and a moved instance, a yearly birthday, an alarm.
-const std::string Web = Kalender(
+const std::string Berlin =
     "BEGIN:VTIMEZONE\r\nTZID:Europe/Berlin\r\n"
     "BEGIN:DAYLIGHT\r\nTZOFFSETFROM:+0100\r\nTZOFFSETTO:+0200\r\nDTSTART:19700329T020000\r\n"
     "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU\r\nEND:DAYLIGHT\r\n"
     "BEGIN:STANDARD\r\nTZOFFSETFROM:+0200\r\nTZOFFSETTO:+0100\r\nDTSTART:19701025T030000\r\n"
-    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=10;BYDAY=-1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n";
+const std::string Web = Kalender(Berlin +
     "BEGIN:VEVENT\r\nUID:w1\r\nDTSTART;TZID=Europe/Berlin:20250320T100000\r\n"
     "DTEND;TZID=Europe/Berlin:20250320T110000\r\nRRULE:FREQ=WEEKLY;COUNT=4\r\n"
     "EXDATE;TZID=Europe/Berlin:20250327T100000\r\nSUMMARY:Teambespre\r\n chung M\xC3\xBC\r\n nchen\r\n"
@@ -157,6 +158,11 @@ TEST_F(ICal, SamplesInTheStylesOfCommonProgramsImport) {
     EXPECT_EQ(e.Termine[0].Ende.Stunde, 11);
     EXPECT_TRUE(e.Termine[0].Id == e.Termine[1].Id && e.Termine[0].Id != 0);
     EXPECT_EQ(e.Termine[3].Flags, FlagOhneZeit | FlagOhneEnde | FlagJaehrlich);
+    // 02:30 in the spring gap counts as 01:30 UTC; TZID=UTC needs no VTIMEZONE (local time here is UTC+1).
+    e = Lies(Kalender(Berlin + "BEGIN:VEVENT\r\nDTSTART;TZID=Europe/Berlin:20250330T023000\r\nEND:VEVENT\r\n"
+                               "BEGIN:VEVENT\r\nDTSTART;TZID=UTC:20250330T100000\r\nEND:VEVENT\r\n"));
+    EXPECT_EQ(Starts(e), (std::vector<std::string>{"2025-03-30 02:30", "2025-03-30 11:00"}));
+    EXPECT_EQ(e.OhneZone, 0);
 
     // A desktop mail program: quoted TZID, UTC times, LF line ends, a multi-day event, a task.
     const std::string desktop =
