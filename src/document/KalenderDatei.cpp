@@ -19,7 +19,12 @@ void BleibtGeaendert(Dokument& dok, int modus) {
 
 bool Schreibe(Dokument& dok, const std::string& pfad, const std::string& meldeName, int modus) {
     DateiSchreiber datei;
-    if (!datei.Erzeuge(pfad, meldeName)) return false;
+    if (!datei.Erzeuge(pfad, meldeName)) {
+        // Said aloud: a silent failure would leave the user believing the calendar was saved.
+        MeldeSchreibfehler(meldeName);
+        BleibtGeaendert(dok, modus);
+        return false;
+    }
     bool ok = true;
     try {
         if (modus != ModusAdressExport) ok = dok.Liste.Speichern(datei, modus == ModusTerminExport);

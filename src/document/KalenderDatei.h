@@ -9,9 +9,8 @@ enum Speichermodus { ModusKalender = 1, ModusTerminExport = 2, ModusAdressExport
 
 // Creates `pfad` anew and writes the parts of `modus` from `dok`: 1 appointments then addresses in
 // native form, 2 the appointment export, 3 the address export. True only when every part
-// and the close succeeded. A file that cannot be created: false without a message. A
-// failed write: IDS_SCHREIBFEHLER once, false, and in mode 1 both lists are
-// marked modified.
+// and the close succeeded. A file that cannot be created or a failed write:
+// IDS_SCHREIBFEHLER once, false, and in mode 1 both lists are marked modified.
 bool SchreibeDatei(Dokument& dok, const std::string& pfad, int modus);
 
 // The save with backup: SchreibeDatei into `pfad` + TempEndung in the same folder, then the

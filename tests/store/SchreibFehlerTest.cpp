@@ -115,7 +115,8 @@ TEST_F(SchreibFehler, DiskFullAnywhereInTheNewFileKeepsThePreviousFile) {
 }
 #endif
 
-// A failed export leaves the modified flag alone; a file that cannot be created fails silently.
+// A failed export leaves the modified flag alone; a file that cannot be created (a folder
+// without write access) is reported like a failed write.
 TEST_F(SchreibFehler, ExportFailureAndUncreatableFile) {
     Liste.Geaendert = false;
     DateiSchreiber::FehlerBeiVorgang(2);
@@ -123,8 +124,9 @@ TEST_F(SchreibFehler, ExportFailureAndUncreatableFile) {
     EXPECT_FALSE(Liste.Geaendert);
     EXPECT_EQ(host.messages.size(), 1u);
     DateiSchreiber::FehlerBeiVorgang(0);
-    Liste.Geaendert = true;
-    EXPECT_FALSE(SchreibeDatei(doc, dir.Datei("fehlt/kal.odv"), ModusKalender));
-    EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_TRUE(Liste.Geaendert);
+    Liste.Geaendert = AdrListe.Geaendert = false;
+    EXPECT_FALSE(SpeichereMitSicherung(doc, dir.Datei("fehlt/kal.odv"), ModusKalender));
+    ASSERT_EQ(host.messages.size(), 2u);
+    EXPECT_NE(host.messages[1].text.find(dir.Datei("fehlt/kal.odv")), std::string::npos);
+    EXPECT_TRUE(Liste.Geaendert && AdrListe.Geaendert);
 }
