@@ -24,6 +24,11 @@ void ClsSuchenDlg::SetupWindow() {
 bool ClsSuchenDlg::OnCommand(int id, int notify, HWND) {
     switch (id) {
     case IDC_SUCHEN_STARTEN:
+        // Enter on a hit goes to it, like a double click; a new search would drop the choice.
+        if (GetFocus() == Item(IDC_SUCHEN_LISTE) && ListSelection(IDC_SUCHEN_LISTE) >= 0) {
+            GeheZu();
+            return true;
+        }
         gesucht_ = GetItemText(IDC_SUCHEN_TEXT).substr(0, TerminBild::KurzbeschrLaenge - 1);
         gespeichert_ = true;
         Suchen();

@@ -180,3 +180,15 @@ TEST_F(SammelDialoge, SearchListsMatchesSortsAndGoesToTheChosenLine) {
     SetzeDatumsformat('.', true);
     EXPECT_EQ(ziel, MachZeitpunkt(1996, 1, 7));
 }
+
+// Enter in the hit list reaches the dialog as the default button, Search: it goes to the hit.
+TEST_F(SammelDialoge, EnterOnAHitGoesToIt) {
+    Liste.Einfuegen(MachTermin(1996, 1, 7, 9, 0, 10, 0, 0, "Bescherung"));
+    const Zeitpunkt ziel = Fahre([&](const Dlg& d) {
+        Befehl(d, 102);
+        d.Fokus(104);
+        SendMessageA(d.Item(104), LB_SETCURSEL, 0, 0);
+        Befehl(d, 102);
+    }, [&] { return RunSuchenDlg(nullptr, Liste); });
+    EXPECT_EQ(ziel, MachZeitpunkt(1996, 1, 7));
+}
