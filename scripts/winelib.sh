@@ -3,7 +3,14 @@
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Every Wine process of a session runs with the same locale, or Wine rewrites the regional values.
-{ export LC_ALL=de_DE.UTF-8; } 2>/dev/null  # no glibc locale needed; bash would warn
+# The locale is built here when the system lacks it: without it Wine cannot name a file with an umlaut.
+ORDIVO_LOCALES="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/build/locale"
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && [ ! -d "$ORDIVO_LOCALES/de_DE.UTF-8" ]; then
+  mkdir -p "$ORDIVO_LOCALES"
+  localedef -i de_DE -f UTF-8 "$ORDIVO_LOCALES/de_DE.UTF-8" >/dev/null 2>&1 || rm -rf "$ORDIVO_LOCALES/de_DE.UTF-8"
+fi
+[ -d "$ORDIVO_LOCALES/de_DE.UTF-8" ] && export LOCPATH="$ORDIVO_LOCALES"
+{ export LC_ALL=de_DE.UTF-8; } 2>/dev/null  # without the locale Wine still takes the German values; bash would warn
 export WINEARCH=win64
 
 ORDIVO_XVFB_PID=""

@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         FreshOrdivoSettings();
         dir = MakeTempDir("files");
-        file = dir + "\\kalender.odv";
+        file = dir + "\\B\xFCro Kalender.odv";  // an umlaut and a blank in the path
         Dokument doc;  // two appointments, written by the program's own writer
         doc.Neu();
         doc.Liste.Einfuegen(MachTermin(2026, 12, 7, 9, 30, 10, 0, 0, "Zahnarzt"));
@@ -61,7 +61,7 @@ protected:
 TEST_F(FileCommands, ExportSaveWithBakOverwriteNoAndNewWithAutoSave) {
     std::string upper = file;
     CharUpperA(&upper[0]);
-    const std::string title = WindowText(frame), dbf = dir + "\\termine.dbf", bak = dir + "\\kalender.BAK";
+    const std::string title = WindowText(frame), dbf = dir + "\\termine.dbf", bak = dir + "\\B\xFCro Kalender.BAK";
     EXPECT_EQ(title, "Ordivo - [" + upper + "]");
     PostCommand(client, 104);
     AnswerSaveDialog(dbf, 1);  // appointments as dBase table
