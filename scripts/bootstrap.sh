@@ -6,7 +6,7 @@ packages=(cmake make g++ googletest libgtest-dev libbenchmark-dev
   wine wine64 xvfb xauth imagemagick fonts-liberation fonts-wine
   libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxxf86vm1
   python3-dbfread python3-icalendar python3-vobject libical-dev pkg-config
-  cups cups-bsd printer-driver-cups-pdf ghostscript poppler-utils)
+  cups cups-bsd printer-driver-cups-pdf ghostscript poppler-utils locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
