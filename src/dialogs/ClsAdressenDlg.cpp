@@ -148,8 +148,16 @@ bool ClsAdressenDlg::AddFromFields() {
     return true;
 }
 
+int ClsAdressenDlg::GeladeneAdresse() {
+    for (int i = 0; i < liste_.Anzahl(); ++i)
+        if (liste_.Satz(i).ID == arbeit_.ID) return i;
+    return -1;
+}
+
 void ClsAdressenDlg::DeleteEntry() {
-    const int index = ZeilenAdresse();
+    // Change replaces the address in the fields: a refused pick or the filter may have moved
+    // the selection to another line, or to none.
+    const int index = ChangeMode() ? GeladeneAdresse() : ZeilenAdresse();
     if (index < 0) {
         GetHost().Beep();
         return;

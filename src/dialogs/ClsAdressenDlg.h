@@ -34,6 +34,7 @@ private:
     void FuelleAdressen(uint16_t nummer);
     uint16_t FilterMaske() const;
     int ZeilenAdresse() const;  // list index of the address on the selected line, -1 none
+    int GeladeneAdresse();      // list index of the working record's address, -1 none
     bool LadeAdresse(uint16_t nummer);
     void Filter(bool an);
 

@@ -115,6 +115,7 @@ FeiertagFelder ClsEditFeiertageDlg::LeseFelder() const {
 
 bool ClsEditFeiertageDlg::LoadEntry(int index) {
     if (index >= AnzahlFeiertage(feiertage_.Tabelle)) return false;
+    geladen_ = index;
     const FeiertagFelder f = FelderAus(feiertage_.Tabelle.Eintrag[index]);
     const bool warFuellend = Filling;
     Filling = true;
@@ -149,6 +150,7 @@ void ClsEditFeiertageDlg::ClearFields() {
     ZeigeOption(FeiertagOption::Fest);
     ComboSelect(IDC_LISTEDIT_AUSWAHL, -1);
     Filling = warFuellend;
+    geladen_ = -1;
 }
 
 int ClsEditFeiertageDlg::Pruefe(Feiertag& e) const {
@@ -170,11 +172,13 @@ bool ClsEditFeiertageDlg::AddFromFields() {
     Feiertag e;
     if (Pruefe(e) != 0 || !FuegeFeiertagAn(feiertage_.Tabelle, e)) return false;
     FuelleListe(&e);  // selected, so that a Change acts on it
+    geladen_ = ComboSelection(IDC_LISTEDIT_AUSWAHL);
     return true;
 }
 
 void ClsEditFeiertageDlg::DeleteEntry() {
-    const int index = ComboSelection(IDC_LISTEDIT_AUSWAHL);
+    // Change replaces the entry in the fields, also when a refused pick moved the selection.
+    const int index = ChangeMode() ? geladen_ : ComboSelection(IDC_LISTEDIT_AUSWAHL);
     if (index < 0) {
         GetHost().Beep();
         return;
@@ -183,6 +187,7 @@ void ClsEditFeiertageDlg::DeleteEntry() {
                                                Mb::YesNo | Mb::IconQuestion) != Mb::IdYes)
         return;
     EntferneFeiertag(feiertage_.Tabelle, index);
+    geladen_ = -1;
     SetChanged();
     FuelleListe(nullptr);
 }

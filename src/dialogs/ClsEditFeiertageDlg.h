@@ -37,6 +37,7 @@ private:
     int jahr_;
     std::string datei_;
     bool dateiOffen_ = false;
+    int geladen_ = -1;  // the entry shown in the fields
 };
 
 // Command 403; the caller repaints afterwards.

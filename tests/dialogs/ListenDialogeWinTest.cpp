@@ -71,7 +71,7 @@ protected:
 
 TEST_F(ListenDialogeWin, AddressBookFiltersAddsAndChangesInPlace) {
     NeueAdresse("Alpha", "", 0x01);
-    NeueAdresse("Beta", "", 0);
+    const uint16_t beta = NeueAdresse("Beta", "", 0);
     const INT_PTR ergebnis = Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Text(IDC_ADRESSEN_ANZAHL) + "|" + d.Text(IDC_ADRESSEN_FILTER1), "2|1");
         EXPECT_TRUE(d.Markiert(IDC_ADRESSEN_FILTER1 + 7));
@@ -97,13 +97,21 @@ TEST_F(ListenDialogeWin, AddressBookFiltersAddsAndChangesInPlace) {
         EXPECT_TRUE(d.An(IDC_LISTEDIT_AENDERN));
         d.Klick(IDC_LISTEDIT_AENDERN);
         EXPECT_EQ(d.Zeile(d.Gewaehlt()), "Aachen, Hans");
+        EXPECT_TRUE(boxen_.Showed({}));  // Change asked nothing
+
+        boxen_.answers = {IDNO};
+        d.Text(IDC_ADRESSEN_TELEFON, "0711");
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 2);  // refused: the fields still hold Aachen, which Change replaces
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN}));
     }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, AdrNummer::Adressbuch); });
     EXPECT_EQ(ergebnis, 0);
-    EXPECT_TRUE(boxen_.Showed({}));  // Change asked nothing
     SpeichernUndLaden();
     ASSERT_EQ(doc.AdrListe.Anzahl(), 3);
+    EXPECT_NE(doc.AdrListe.Finde(beta), nullptr);
     const ::Adresse& a = doc.AdrListe.Satz(0);  // its number from Add, kept by Change
-    EXPECT_EQ(std::string(a.SORT) + "|" + std::to_string(a.ID) + "|" + std::to_string(a.FLAGS), "Aachen, H|3|4");
+    EXPECT_EQ(std::string(a.SORT) + "|" + std::to_string(a.ID) + "|" + std::to_string(a.FLAGS) + "|" + a.TELEFON,
+              "Aachen, H|3|4|0711");
 }
 
 TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
@@ -271,6 +279,13 @@ TEST_F(FeiertageWin, ChangeMovesTheEntryWithoutQuestionAndBadFieldsKeepIt) {
         EXPECT_TRUE(d.An(IDC_LISTEDIT_AENDERN));
         d.Klick(IDC_LISTEDIT_AENDERN);
         EXPECT_EQ(d.Zeile(2), "(14.12.2026)            Fest 0");
+
+        boxen_.answers = {IDNO};
+        d.Text(IDC_FEIERTAGE_LANGNAME, "Fest X");
+        d.Waehle(IDC_LISTEDIT_AUSWAHL, 0);  // refused: the fields still hold Fest 0, which Change replaces
+        d.Klick(IDC_LISTEDIT_AENDERN);
+        EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN}));
+        EXPECT_EQ(d.Zeile(0) + "|" + d.Zeile(2), "(01.02.2026)            Fest 1|(14.12.2026)            Fest X");
     });
     EXPECT_EQ(WochentagN(Gespeichert().Eintrag[2].Regel), 2);
 }
