@@ -61,9 +61,10 @@ Adresse* ClsAdrListe::Finde(uint16_t id) {
     return nullptr;
 }
 
-uint16_t ClsAdrListe::NeueId() const {
-    if (saetze_.empty()) return 1;
+uint16_t ClsAdrListe::NeueId(const std::vector<uint16_t>& vergeben) const {
     std::bitset<65536> belegt;
+    for (uint16_t id : vergeben) belegt.set(id);
+    if (saetze_.empty() && !belegt[1]) return 1;
     for (const Adresse& a : saetze_) belegt.set(a.ID);
     for (size_t id = 2; id < belegt.size(); ++id)
         if (!belegt[id]) return uint16_t(id);

@@ -36,7 +36,9 @@ public:
     Adresse& Satz(int i) { return saetze_[size_t(i)]; }  // 0 <= i < Anzahl
 
     Adresse* Finde(uint16_t id);
-    uint16_t NeueId() const;  // 1 when empty, else the smallest free number >= 2
+    // 1 when empty, else the smallest free number >= 2; numbers in `vergeben` (still linked
+    // to appointments) count as taken, so a deleted address's links never reach a new one.
+    uint16_t NeueId(const std::vector<uint16_t>& vergeben = {}) const;
     // Before the first record whose SORT compares greater: after equal keys. Returns the
     // index, or -1 after message 1106 (caption 1104) when the list cannot grow.
     int EinfuegenSortiert(const Adresse& a);

@@ -304,14 +304,14 @@ void ClsMainWindow::CmDayGrid(UINT) {
     if (RunTagesDlg(Handle(), settings_)) Invalidate(true);
 }
 
-void ClsMainWindow::CmAddressBook(UINT) { RunAdressenDlg(Handle(), doc_.AdrListe, AdrNummer::Adressbuch); }
+void ClsMainWindow::CmAddressBook(UINT) { RunAdressenDlg(Handle(), doc_.AdrListe, doc_.Liste, AdrNummer::Adressbuch); }
 
 // The address book in link mode for the clicked appointment: 0 leaves its link, 65534
 // removes it, any other number becomes its address.
 void ClsMainWindow::CmLinkAddress(UINT) {
     const int slot = ClickedSlot();
     if (slot < 0) return;
-    const INT_PTR ergebnis = RunAdressenDlg(Handle(), doc_.AdrListe, doc_.Liste.Satz(slot).AdrId);
+    const INT_PTR ergebnis = RunAdressenDlg(Handle(), doc_.AdrListe, doc_.Liste, doc_.Liste.Satz(slot).AdrId);
     if (ergebnis <= 0) return;  // 0: unchanged; -1: the dialog did not open
     // Looked up again: a notice may have changed the collection while the dialog was open.
     const int now = Locate(doc_.Liste, HitAppointment());

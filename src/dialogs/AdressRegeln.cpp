@@ -2,6 +2,7 @@
 #include "dialogs/AdressRegeln.h"
 
 #include "addresses/ClsAdrListe.h"
+#include "store/ClsListe.h"
 
 std::vector<int> SichtbareAdressen(ClsAdrListe& liste, uint16_t maske) {
     std::vector<int> sichtbar;
@@ -17,6 +18,13 @@ int AdresseDerZeile(const std::vector<int>& sichtbar, int zeile) {
 std::string SortAusNamen(const Adresse& a) {
     constexpr size_t SortLaenge = sizeof(a.SORT) - 1;
     return ClsAdrListe::Zeile(a, false).substr(0, SortLaenge);
+}
+
+std::vector<uint16_t> VerknuepfteAdressen(ClsListe& termine) {
+    std::vector<uint16_t> nummern;
+    for (int i = 0; i < termine.Anzahl(); ++i)
+        if (termine.Satz(i).AdrId != 0) nummern.push_back(termine.Satz(i).AdrId);
+    return nummern;
 }
 
 uint16_t VerweisErgebnis(uint16_t arbeitsNummer, bool zeileGewaehlt, uint16_t zeilenNummer) {

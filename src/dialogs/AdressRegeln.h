@@ -9,6 +9,7 @@
 #include <vector>
 
 class ClsAdrListe;
+class ClsListe;
 
 namespace AdrNummer {
 constexpr uint16_t KeinVerweis = 65534;  // link mode: no address chosen
@@ -23,6 +24,8 @@ std::vector<int> SichtbareAdressen(ClsAdrListe& liste, uint16_t maske);
 int AdresseDerZeile(const std::vector<int>& sichtbar, int zeile);
 // SORT made from FIRMA, NAME1 and NAME2 as the short line joins them, cut to 9 characters.
 std::string SortAusNamen(const Adresse& a);
+// The address numbers the appointments link to.
+std::vector<uint16_t> VerknuepfteAdressen(ClsListe& termine);
 // Link mode on close: the working record's number, else KeinVerweis with no line selected,
 // else the number of the address on the selected line (`zeilenNummer`).
 uint16_t VerweisErgebnis(uint16_t arbeitsNummer, bool zeileGewaehlt, uint16_t zeilenNummer);

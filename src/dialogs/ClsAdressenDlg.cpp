@@ -34,8 +34,8 @@ const Textfeld Textfelder[] = {
 std::string Text(const char* feld, int laenge) { return std::string(feld, strnlen(feld, size_t(laenge) + 1)); }
 }  // namespace
 
-ClsAdressenDlg::ClsAdressenDlg(HWND parent, ClsAdrListe& liste, uint16_t nummer)
-    : ClsListEditDlg(parent, IDD_ADRESSEN), liste_(liste), start_(nummer), aktuell_(nummer) {}
+ClsAdressenDlg::ClsAdressenDlg(HWND parent, ClsAdrListe& liste, ClsListe& termine, uint16_t nummer)
+    : ClsListEditDlg(parent, IDD_ADRESSEN), liste_(liste), termine_(termine), start_(nummer), aktuell_(nummer) {}
 
 void ClsAdressenDlg::AfterSetup() {
     for (int k = 0; k < Marken; ++k) {
@@ -139,7 +139,7 @@ bool ClsAdressenDlg::AddFromFields() {
     if (neu.SORT[0] == '\0') Adresse::Setze(neu.SORT, SortAusNamen(neu));
     for (int i = 0; i < Marken; ++i)
         if (IsChecked(IDC_ADRESSEN_MARKE1 + i)) neu.FLAGS |= uint16_t(1u << i);
-    neu.ID = ChangeMode() && vorher != 0 ? vorher : liste_.NeueId();
+    neu.ID = ChangeMode() && vorher != 0 ? vorher : liste_.NeueId(VerknuepfteAdressen(termine_));
     if (liste_.EinfuegenSortiert(neu) < 0) return false;
     arbeit_ = neu;
     aktuell_ = neu.ID;
@@ -204,7 +204,7 @@ INT_PTR ClsAdressenDlg::Result() {
     return VerweisErgebnis(arbeit_.ID, index >= 0, index >= 0 ? liste_.Satz(index).ID : 0);
 }
 
-INT_PTR RunAdressenDlg(HWND owner, ClsAdrListe& liste, uint16_t nummer) {
-    ClsAdressenDlg dlg(owner, liste, nummer);
+INT_PTR RunAdressenDlg(HWND owner, ClsAdrListe& liste, ClsListe& termine, uint16_t nummer) {
+    ClsAdressenDlg dlg(owner, liste, termine, nummer);
     return dlg.Execute();
 }

@@ -11,13 +11,15 @@
 #include <vector>
 
 class ClsAdrListe;
+class ClsListe;
 
 class ClsAdressenDlg : public ClsListEditDlg {
 public:
     static constexpr int Marken = 8;
 
     // nummer AdrNummer::Adressbuch: plain address book; any other: link mode showing that address.
-    ClsAdressenDlg(HWND parent, ClsAdrListe& liste, uint16_t nummer);
+    // `termine` are the appointments whose links a new address must not take over.
+    ClsAdressenDlg(HWND parent, ClsAdrListe& liste, ClsListe& termine, uint16_t nummer);
 
 protected:
     void AfterSetup() override;
@@ -39,6 +41,7 @@ private:
     void Filter(bool an);
 
     ClsAdrListe& liste_;
+    ClsListe& termine_;
     Adresse arbeit_;  // the working record
     uint16_t start_;
     uint16_t aktuell_;
@@ -47,4 +50,4 @@ private:
 };
 
 // Command 750 (plain) or 823 and the warning notice (link mode). Returns the dialog's result.
-INT_PTR RunAdressenDlg(HWND owner, ClsAdrListe& liste, uint16_t nummer);
+INT_PTR RunAdressenDlg(HWND owner, ClsAdrListe& liste, ClsListe& termine, uint16_t nummer);

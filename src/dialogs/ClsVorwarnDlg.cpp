@@ -76,7 +76,7 @@ bool ClsVorwarnDlg::OnCommand(int id, int notify, HWND) {
     }
     if (id == IDC_HW_ADRESSE) {
         // Shows the linked address; what the address book hands back is not used here.
-        RunAdressenDlg(Handle(), adressen_, termin_.Copy.AdrId);
+        RunAdressenDlg(Handle(), adressen_, liste_, termin_.Copy.AdrId);
         return true;
     }
     return false;

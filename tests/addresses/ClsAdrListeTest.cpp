@@ -46,6 +46,7 @@ TEST_F(AdrListeTest, SortedInsertGoesAfterEqualKeys) {
 }
 
 TEST_F(AdrListeTest, NewNumbers) {
+    EXPECT_EQ(liste.NeueId({1}), 2);  // 1 is still linked
     for (const auto& [id, neu] : {std::pair{0, 1}, {1, 2}, {2, 3}, {4, 3}}) {
         if (id) liste.EinfuegenSortiert(Mit("A", uint16_t(id)));
         EXPECT_EQ(liste.NeueId(), neu) << id;

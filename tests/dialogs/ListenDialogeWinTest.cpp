@@ -104,7 +104,7 @@ TEST_F(ListenDialogeWin, AddressBookFiltersAddsAndChangesInPlace) {
         d.Waehle(IDC_LISTEDIT_AUSWAHL, 2);  // refused: the fields still hold Aachen, which Change replaces
         d.Klick(IDC_LISTEDIT_AENDERN);
         EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN}));
-    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, AdrNummer::Adressbuch); });
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, doc.Liste, AdrNummer::Adressbuch); });
     EXPECT_EQ(ergebnis, 0);
     SpeichernUndLaden();
     ASSERT_EQ(doc.AdrListe.Anzahl(), 3);
@@ -124,7 +124,7 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
         EXPECT_EQ(d.Gewaehlt(), -1);
         d.Klick(IDC_ADRESSEN_FILTER1);
         EXPECT_EQ(d.Gewaehlt(), 0);
-    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, alpha); }), alpha);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, doc.Liste, alpha); }), alpha);
     // New without a line: 65534, which unlinks. Closing over typed fields asks first; No stays.
     boxen_.answers = {IDNO};
     EXPECT_EQ(Fahre([&](const ListenDlg& d) {
@@ -132,9 +132,13 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
         d.Text(IDC_ADRESSEN_FIRMA, "Gamma");
         SendMessageA(d.h, WM_COMMAND, IDCANCEL, 0);
         EXPECT_EQ(IsWindow(d.h) ? d.Text(IDC_ADRESSEN_FIRMA) : "", "Gamma");
-    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }), AdrNummer::KeinVerweis);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, doc.Liste, beta); }), AdrNummer::KeinVerweis);
     EXPECT_TRUE(boxen_.Showed({IDS_AENDERUNGEN_VERWERFEN, IDS_AENDERUNGEN_VERWERFEN}));
-    // Deleting asks with the name; the deleted address is not handed back.
+    // Deleting asks with the name; the deleted address is not handed back, and a new one does
+    // not take over its number while an appointment still links to it.
+    Termin besuch = MachTermin(2026, 3, 13, 9, 0, 10, 0, 0, "Bert");
+    besuch.AdrId = beta;
+    doc.Liste.Einfuegen(besuch);
     boxen_.answers = {IDNO, IDYES};
     EXPECT_EQ(Fahre([&](const ListenDlg& d) {
         EXPECT_EQ(d.Gewaehlt(), 1);
@@ -143,12 +147,17 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
         d.Klick(IDC_LISTEDIT_LOESCHEN);  // Yes
         EXPECT_EQ(d.Zeilen(), 1);
         EXPECT_EQ(d.Gewaehlt(), -1);
-    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, beta); }), AdrNummer::KeinVerweis);
+        d.Klick(IDC_LISTEDIT_NEU);
+        d.Text(IDC_ADRESSEN_FIRMA, "Delta");
+        d.Klick(IDC_LISTEDIT_HINZUFUEGEN);
+        EXPECT_EQ(doc.AdrListe.Finde(beta), nullptr);
+        d.Klick(IDC_LISTEDIT_NEU);
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, doc.Liste, beta); }), AdrNummer::KeinVerweis);
     const std::string frage = "Soll die Adresse \x84" "Bert\x93 gel\xF6scht werden?";
     EXPECT_EQ(boxen_.texts, (std::vector<std::string>{frage, frage}));
     boxen_.texts.clear();
     SpeichernUndLaden();
-    ASSERT_EQ(doc.AdrListe.Anzahl(), 1);
+    ASSERT_EQ(doc.AdrListe.Anzahl(), 2);
     EXPECT_EQ(doc.AdrListe.Satz(0).ID, alpha);
 }
 
@@ -162,7 +171,7 @@ TEST_F(ListenDialogeWin, MarkerLabelIsEditedAtTheClickAndStored) {
         SendMessageA(d.Item(IDC_ADRESSEN_FILTER1 + 1), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
         EXPECT_EQ(d.Text(IDC_ADRESSEN_FILTER1 + 1), "Privatleu");
         boxen_.texts.clear();
-    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, AdrNummer::Adressbuch); });
+    }, [&] { return RunAdressenDlg(nullptr, doc.AdrListe, doc.Liste, AdrNummer::Adressbuch); });
     EXPECT_EQ(kit::UserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2"), "Privatleu");
 }
 
