@@ -39,7 +39,7 @@ ClsAdressenDlg::ClsAdressenDlg(HWND parent, ClsAdrListe& liste, ClsListe& termin
 
 void ClsAdressenDlg::AfterSetup() {
     for (int k = 0; k < Marken; ++k) {
-        const std::string name = MarkenName(k + 1);
+        const std::string name = MarkenBeschriftung(MarkenName(k + 1));
         SetItemText(IDC_ADRESSEN_FILTER1 + k, name);
         SetItemText(IDC_ADRESSEN_MARKE1 + k, name);
         SetChecked(IDC_ADRESSEN_FILTER1 + k, true);

@@ -8,12 +8,25 @@
 
 namespace {
 std::string Schluessel(int n) { return "SelectionMarker" + std::to_string(n); }
+
+// The label back from a check box text.
+std::string AusBeschriftung(HWND box) {
+    std::string text(size_t(GetWindowTextLengthA(box)) + 1, '\0');
+    text.resize(size_t(GetWindowTextA(box, text.data(), int(text.size()))));
+    for (size_t i = text.find("&&"); i != std::string::npos; i = text.find("&&", i + 1)) text.erase(i, 1);
+    return text;
+}
 }  // namespace
 
 std::string MarkenName(int n) {
     char wert[MarkenLaenge + 1];
     return RegReadString(Hive::CurrentUser, RegPath::Address, Schluessel(n).c_str(), std::to_string(n).c_str(), wert,
                          sizeof wert);
+}
+
+std::string MarkenBeschriftung(std::string name) {
+    for (size_t i = name.find('&'); i != std::string::npos; i = name.find('&', i + 2)) name.insert(i, 1, '&');
+    return name;
 }
 
 ClsCheckBox::~ClsCheckBox() {
@@ -38,11 +51,9 @@ LRESULT CALLBACK ClsCheckBox::Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void ClsCheckBox::BearbeiteMarke(POINT bildschirm) {
-    char text[MarkenLaenge + 1] = {};
-    GetWindowTextA(box_, text, sizeof text);
-    ClsMiniEdit edit(GetParent(box_), bildschirm, text);
+    ClsMiniEdit edit(GetParent(box_), bildschirm, AusBeschriftung(box_));
     if (edit.Execute() != IDOK) return;
-    SetWindowTextA(box_, edit.Text().c_str());
+    SetWindowTextA(box_, MarkenBeschriftung(edit.Text()).c_str());
     const int n = GetDlgCtrlID(box_) - (IDC_ADRESSEN_FILTER1 - 1);
     RegWriteString(Hive::CurrentUser, RegPath::Address, Schluessel(n).c_str(), edit.Text().c_str());
 }

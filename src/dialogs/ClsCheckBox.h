@@ -25,3 +25,5 @@ private:
 
 // The label of marker n (1-8) from Address\SelectionMarker<n>, default "n".
 std::string MarkenName(int n);
+// A marker label as a check box text: its '&' is shown, not taken for a mnemonic.
+std::string MarkenBeschriftung(std::string name);

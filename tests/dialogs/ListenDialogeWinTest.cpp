@@ -163,9 +163,12 @@ TEST_F(ListenDialogeWin, AddressBookSortKeyDeleteAndLinkResults) {
 
 TEST_F(ListenDialogeWin, MarkerLabelIsEditedAtTheClickAndStored) {
     kit::SavedValue gemerkt("Software\\kdw\\Ordivo\\Address", "SelectionMarker2");
-    kit::SetUserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2", "Kunde");
+    kit::SetUserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2", "F&E");
     Fahre([&](const ListenDlg& d) {
-        EXPECT_EQ(d.Text(IDC_ADRESSEN_MARKE1 + 1), "Kunde");
+        EXPECT_EQ(d.Text(IDC_ADRESSEN_MARKE1 + 1), "F&&E");  // shows the '&' instead of underlining E
+        boxen_.answers = {IDOK};
+        SendMessageA(d.Item(IDC_ADRESSEN_FILTER1 + 1), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
+        EXPECT_EQ(kit::UserString("Software\\kdw\\Ordivo\\Address", "SelectionMarker2"), "F&E");
         SetWindowTextA(d.Item(IDC_ADRESSEN_FILTER1 + 1), "Privatleute");  // longer than a label
         boxen_.answers = {IDOK};  // the pop-up's OK
         SendMessageA(d.Item(IDC_ADRESSEN_FILTER1 + 1), WM_RBUTTONUP, 0, MAKELPARAM(3, 4));
