@@ -25,6 +25,9 @@ Termin Verschoben(const Termin& t, const Zeitpunkt& start, bool ohneZeit) {
                                         : ende;
     }
     if (t.Vorwarnung.Jahr > 0) neu.Vorwarnung = Verschiebe(t.Vorwarnung, delta);
+    // Choice: a yearly master's warning basis moves too; its copies take their warnings from
+    // it, and would otherwise keep warning for the old date in every later year.
+    if (t.IstJahresMaster() && t.VorwarnBasis.Jahr > 0) neu.VorwarnBasis = Verschiebe(t.VorwarnBasis, delta);
     return neu;
 }
 

@@ -61,12 +61,17 @@ TEST(Verschieben, YearlyRecordKeepsItsStep) {
 TEST(Verschieben, YearlyMasterTakesItsCopiesAlong) {
     FakeHost host;
     ClsListe liste;
-    liste.Einfuegen(MachJahresMaster(2024, 6, 10, 9, 0, 10, 0, "Jahrestag"));
+    Termin master = MachJahresMaster(2024, 6, 10, 9, 0, 10, 0, "Jahrestag");
+    master.Vorwarnung = master.VorwarnBasis = MachZeitpunkt(2024, 6, 9, 18, 0);
+    liste.Einfuegen(master);
     ASSERT_TRUE(ErzeugeJahresKopien(liste));
     liste.SetzeAktuell(&liste.Satz(0));
     ASSERT_TRUE(VerschiebeAktuell(liste, "11.6.2024", "9:00"));
     ASSERT_EQ(liste.Anzahl(), 20);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(liste.Satz(i).Start, MachZeitpunkt(2024 + i, 6, 11, 9, 0)) << i;
+    for (int i = 0; i < 20; ++i) {
+        EXPECT_EQ(liste.Satz(i).Start, MachZeitpunkt(2024 + i, 6, 11, 9, 0)) << i;
+        EXPECT_EQ(liste.Satz(i).Vorwarnung, MachZeitpunkt(2024 + i, 6, 10, 18, 0)) << i;  // the evening before
+    }
 }
 
 TEST(AlteTermine, RangeChecksShowTheirMessages) {
