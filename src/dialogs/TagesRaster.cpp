@@ -22,7 +22,9 @@ int LiesRasterZeit(const std::string& text, bool start) {
     if (start && !doppelpunkt) ziffern += "00";
     if (ziffern.size() > 4) return -1;
     const int wert = std::stoi(ziffern);
-    return start ? wert / 100 * 60 + wert % 100 : wert;
+    if (!start) return wert;
+    // Choice: minutes past 59 are no time ("8:5" would otherwise start the column at 1:25).
+    return wert % 100 < 60 ? wert / 100 * 60 + wert % 100 : -1;
 }
 
 std::string RasterEnde(int start, int step) {

@@ -106,8 +106,8 @@ TEST(FeiertagFelder, ListLineShowsTheCountedThroughDate) {
 TEST(TagesRaster, TimeTextsAndTheFourChecksInOrder) {
     // "830" is whole hours: 830:00.
     EXPECT_EQ(std::vector<int>({LiesRasterZeit("8:30", true), LiesRasterZeit("830", true), LiesRasterZeit("8", true),
-                                LiesRasterZeit("15", false), LiesRasterZeit("8.30", true)}),
-              std::vector<int>({510, -1, 480, 15, -1}));
+                                LiesRasterZeit("15", false), LiesRasterZeit("8.30", true), LiesRasterZeit("8:5", true)}),
+              std::vector<int>({510, -1, 480, 15, -1, -1}));
     EXPECT_EQ(RasterEnde(480, 30), "19:30");
     const struct {
         const char *startAM, *stepAM, *startPM, *stepPM;
