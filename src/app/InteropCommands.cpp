@@ -8,6 +8,7 @@
 #include "core/ResourceIds.h"
 #include "core/TextFormat.h"
 #include "core/WarteCursor.h"
+#include "dialogs/AdressRegeln.h"
 #include "interop/ICalExport.h"
 #include "interop/ICalImport.h"
 #include "interop/VCard.h"
@@ -133,5 +134,5 @@ void ClsMainWindow::CmVCardImport(UINT) {
         MeldeUnlesbar(pfad, e.FehlerZeile);
         return;
     }
-    if (UebernimmAdressen(doc_.AdrListe, e)) Invalidate(true);
+    if (UebernimmAdressen(doc_.AdrListe, e, VerknuepfteAdressen(doc_.Liste))) Invalidate(true);
 }

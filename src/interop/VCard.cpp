@@ -8,6 +8,7 @@
 #include "interop/Inhaltszeile.h"
 #include "interop/Zeichensatz.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 
@@ -215,11 +216,13 @@ std::string VCardBericht(const VCardErgebnis& e) {
     return text;
 }
 
-bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e) {
+bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e, std::vector<uint16_t> vergeben) {
     if (!FrageImport(IDS_ADRESSEN_IMPORTIEREN, int(e.Adressen.size()), VCardBericht(e))) return false;
+    std::sort(vergeben.begin(), vergeben.end());
+    vergeben.erase(std::unique(vergeben.begin(), vergeben.end()), vergeben.end());
     std::vector<uint16_t> neu;
     for (Adresse& a : e.Adressen) {
-        a.ID = liste.NeueId();
+        a.ID = liste.NeueId(vergeben);
         if (a.ID == 0 || liste.EinfuegenSortiert(a) < 0) {
             for (uint16_t id : neu) {
                 for (int i = 0; i < liste.Anzahl(); ++i)

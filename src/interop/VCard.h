@@ -19,6 +19,7 @@ struct VCardErgebnis {
 
 VCardErgebnis LiesVCard(const std::string& text);
 std::string VCardBericht(const VCardErgebnis& e);
-// Asks "N Adressen importieren?", inserts them sorted with new numbers, then reports. On a
-// failed insertion the addresses added so far are taken out again. True when the list changed.
-bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e);
+// Asks "N Adressen importieren?", inserts them sorted with new numbers, none of `vergeben`
+// (the numbers appointments still link to), then reports. On a failed insertion the
+// addresses added so far are taken out again. True when the list changed.
+bool UebernimmAdressen(ClsAdrListe& liste, VCardErgebnis& e, std::vector<uint16_t> vergeben);

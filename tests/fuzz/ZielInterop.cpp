@@ -23,7 +23,7 @@ const char* FuzzImport(const uint8_t* daten, size_t groesse) {
         VCardErgebnis e = LiesVCard(text);
         VCardBericht(e);
         if (e.FehlerZeile > 0) FUZZ_PRUEFE(e.Adressen.empty());
-        UebernimmAdressen(doc.AdrListe, e);
+        UebernimmAdressen(doc.AdrListe, e, {});
     } else {
         ICalErgebnis e = LiesICal(text, doc.AdrListe, OhneVersatz());
         ICalBericht(e);

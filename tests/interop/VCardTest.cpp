@@ -82,12 +82,12 @@ TEST(VCard, DamagedFileAddsNothingAndImportNumbersTheAddresses) {
     liste.Initialisieren();
     VCardErgebnis e = LiesVCard("BEGIN:VCARD\r\nFN:Zoe\r\nEND:VCARD\r\nBEGIN:VCARD\r\nFN:Anton\r\nEND:VCARD\r\n");
     host.answers = {Mb::IdNo};
-    EXPECT_FALSE(UebernimmAdressen(liste, e));
+    EXPECT_FALSE(UebernimmAdressen(liste, e, {}));
     EXPECT_EQ(liste.Anzahl(), 0);
     EXPECT_EQ(host.messages.back().text, "2 Adressen importieren?");
-    EXPECT_TRUE(UebernimmAdressen(liste, e));
+    EXPECT_TRUE(UebernimmAdressen(liste, e, {1, 2, 1}));  // numbers appointments still link to are not given
     ASSERT_EQ(liste.Anzahl(), 2);
     EXPECT_EQ(std::string(liste.Satz(0).NAME1) + liste.Satz(1).NAME1, "AntonZoe");
-    EXPECT_EQ(liste.Satz(0).ID + liste.Satz(1).ID, 3);
+    EXPECT_EQ(liste.Satz(0).ID + liste.Satz(1).ID, 3 + 4);
     EXPECT_TRUE(liste.Geaendert);
 }
