@@ -107,7 +107,10 @@ void VorwarnPlaner::Takt() {
     const LocalTime t = Uhrzeit();
     if (!HinweisOffen() && !anzeige_.DialogOffen() && CompareZeitpunkt(jetzt_, naechste_) >= 0) {
         hinweisOffen_ = true;
-        const int slot = ErsteMitVorwarnung(naechste_);
+        // A line being typed in the calendar is stored first: the notice may replace its record,
+        // and the typed line stored after it would bring the old record back as a twin.
+        anzeige_.Neuzeichnen();
+        const int slot = CompareZeitpunkt(jetzt_, naechste_) >= 0 ? ErsteMitVorwarnung(naechste_) : -1;
         if (slot >= 0) Zeige(slot);
         hinweisOffen_ = false;
         PlaneVorwarnungen();

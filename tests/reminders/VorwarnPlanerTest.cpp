@@ -3,6 +3,7 @@
 // second tick, no second notice while one is open, and a simulated week across a restart.
 #include "reminders/VorwarnPlaner.h"
 #include "store/DatumText.h"
+#include "store/RecordRef.h"
 #include "support/FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <map>
 #include <random>
 #include <set>
+#include <utility>
 
 namespace {
 // The calendar window as far as the scheduler sees it: change notices replan at once (the
@@ -21,6 +23,7 @@ public:
     int sekunde = 0;
     VorwarnPlaner* planer = nullptr;
     std::function<void(int slot)> aktion;  // what the user does in the notice
+    std::function<void()> tippt;           // a line typed in the calendar, stored when editing ends
     std::vector<std::string> toene;
     std::string uhr;
     int offen = 0, tiefe = 0;  // notices open now / at most at once
@@ -42,7 +45,9 @@ public:
     }
     void Ton(const std::string& datei) override { toene.push_back(datei); }
     void Uhr(const std::string& text) override { uhr = text; }
-    void Neuzeichnen() override {}
+    void Neuzeichnen() override {
+        if (auto zeile = std::exchange(tippt, nullptr)) zeile();
+    }
     bool DialogOffen() const override { return dialog; }
 
     void Sekunden(int n) {
@@ -158,6 +163,35 @@ TEST_F(VorwarnPlanerTest, CancelRemindsAgainFiveMinutesLaterAndNotBefore) {
     const uint32_t acht = ToMinutes(Um(7, 8, 0));
     EXPECT_EQ(gezeigtUm, (std::vector<uint32_t>{acht, acht + 5, acht + 10}));
     EXPECT_EQ(liste.Satz(0).Vorwarnung, Um(7, 8, 15));
+}
+
+// Like the calendar's editor: the typed line replaces the record it was opened on, or is
+// inserted as a new one when that record has changed meanwhile.
+TEST_F(VorwarnPlanerTest, LineTypedIntoADueAppointmentIsStoredBeforeItsNotice) {
+    Neu(Mit(Um(7, 9, 0), Um(7, 8, 0), "Post holen"));
+    const Termin geoeffnet = liste.Satz(0);
+    fenster.tippt = [&] {
+        Termin getippt = geoeffnet;
+        getippt.SetzeKurzbeschr("Post holen Briefe");
+        int slot = 0;
+        while (slot < liste.Anzahl() && !SameRecord(liste.Satz(slot), geoeffnet)) ++slot;
+        if (slot < liste.Anzahl()) Ersetze(liste, slot, [&](Termin& t) { t = getippt; });
+        else liste.Einfuegen(getippt);
+    };
+    std::vector<std::string> gezeigt;
+    fenster.aktion = [&](int slot) {
+        gezeigt.push_back(Kurz(slot));
+        Ersetze(liste, slot, [](Termin& t) { t.Flags |= FlagErledigt | FlagManuellErledigt; });
+    };
+    fenster.minute = ToMinutes(Um(7, 7, 59));
+    planer.PlaneVorwarnungen();
+    for (int i = 0; i < 3; ++i) {
+        fenster.Sekunden(60);
+        planer.Takt();
+    }
+    EXPECT_EQ(gezeigt, std::vector<std::string>{"Post holen Briefe"});
+    ASSERT_EQ(liste.Anzahl(), 1);
+    EXPECT_TRUE(liste.Satz(0).Hat(FlagErledigt));
 }
 
 // An open dialog may hold records that a notice would replace: the notice waits for it.
