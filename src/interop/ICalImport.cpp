@@ -353,23 +353,12 @@ std::string ICalBericht(const ICalErgebnis& e) {
     return text;
 }
 
-namespace {
-// A yearly master more than a year old moves on to its first year since, as saving moves
-// it, so that its copies reach the current years at once.
-Termin AbVorjahr(const Termin& master, const Zeitpunkt& jetzt) {
-    Zeitpunkt grenze = jetzt;
-    grenze.Jahr = int16_t(grenze.Jahr - 1);
-    if (!(master.Start < grenze)) return master;
-    const int jahre = grenze.Jahr - master.Start.Jahr;
-    Termin t = JahrWeiter(master, jahre, false);
-    return t.Start < grenze ? JahrWeiter(master, jahre + 1, false) : t;
-}
-}  // namespace
-
 bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
     if (!FrageImport(IDS_TERMINE_IMPORTIEREN, int(e.Termine.size()), ICalBericht(e))) return false;
     try {
         const Zeitpunkt jetzt = Jetzt();
+        Zeitpunkt vorjahr = jetzt;
+        vorjahr.Jahr = int16_t(vorjahr.Jahr - 1);
         uint16_t hoechste = 0;
         for (const Termin& t : e.Termine) hoechste = std::max(hoechste, t.Id);
         const std::vector<uint16_t> frei = liste.FreieIds(hoechste);
@@ -378,7 +367,7 @@ bool UebernimmTermine(ClsListe& liste, ICalErgebnis& e) {
         for (Termin& t : e.Termine) {
             t.Id = t.Id && t.Id <= frei.size() ? frei[t.Id - 1] : 0;  // numbers run out: single records
             if (t.IstJahresMaster()) {
-                t = AbVorjahr(t, jetzt);
+                t = MasterAb(t, vorjahr);  // an old master moves on as saving moves it, into the current years
                 for (Termin& k : ErzeugeKopien(t)) alle.push_back(std::move(k));
             }
             alle.push_back(std::move(t));

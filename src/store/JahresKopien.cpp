@@ -104,6 +104,15 @@ bool ErzeugeJahresKopien(ClsListe& liste) {
     return true;
 }
 
+Termin MasterAb(const Termin& master, const Zeitpunkt& grenze) {
+    if (!(SortKey(master.Start) < SortKey(grenze))) return master;
+    int jahre = grenze.Jahr - master.Start.Jahr;
+    Termin t = JahrWeiter(master, jahre, false);
+    if (SortKey(t.Start) < SortKey(grenze)) t = JahrWeiter(master, ++jahre, false);
+    while (Am29Februar(master.Start) && !Am29Februar(t.Start)) t = JahrWeiter(master, --jahre, false);
+    return t;
+}
+
 Schreibliste::Schreibliste(ClsListe& liste, const Zeitpunkt& jetzt) : liste_(liste) {
     try {
         Waehle(jetzt);
@@ -153,12 +162,7 @@ void Schreibliste::Waehle(const Zeitpunkt& jetzt) {
     // Series with nothing in range: their master, moved on, at its sorted place.
     for (int id = 0; id < 65536; ++id) {
         if (master[size_t(id)] < 0 || wahl[size_t(id)] >= 0) continue;
-        const Termin& m = liste.Satz(master[size_t(id)]);
-        int jahre = grenze.Jahr - m.Start.Jahr;
-        Termin t = JahrWeiter(m, jahre, false);
-        if (SortKey(t.Start) < ab) t = JahrWeiter(m, ++jahre, false);
-        while (Am29Februar(m.Start) && !Am29Februar(t.Start)) t = JahrWeiter(m, --jahre, false);
-        verschoben_.push_back(std::move(t));
+        verschoben_.push_back(MasterAb(liste.Satz(master[size_t(id)]), grenze));
     }
     if (verschoben_.empty()) return;
     std::stable_sort(verschoben_.begin(), verschoben_.end(),

@@ -27,6 +27,10 @@ std::vector<Termin> ErzeugeKopien(const Termin& master);
 // its place later. False after 1106/1104.
 bool ErneuereKopien(ClsListe& liste, uint16_t id, const Termin& master);
 
+// A master older than `grenze` moved on to its first year at or after it (a 29 February
+// master to its last leap year before, so that the day is kept); else the master itself.
+Termin MasterAb(const Termin& master, const Zeitpunkt& grenze);
+
 // Gives every master without series number one (NeueId) and inserts all copies at once,
 // ordered exactly as single Einfuegen calls would leave them. False after 1106/1104.
 bool ErzeugeJahresKopien(ClsListe& liste);

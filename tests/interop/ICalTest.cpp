@@ -279,6 +279,10 @@ TEST_F(ICal, OldYearlyEventMovesOnToTheCurrentYears) {
     EXPECT_EQ(Zeit(liste.Satz(0).Start), "2026-03-12 00:00");  // the first since a year ago
     EXPECT_EQ(Zeit(liste.Satz(0).VorwarnBasis), "2026-03-11 00:00");
     EXPECT_EQ(Zeit(liste.Satz(19).Vorwarnung), "2045-03-11 00:00");
+    // A 29 February birthday keeps its day: its master stays in the last leap year.
+    e = Lies(Kalender("BEGIN:VEVENT\r\nDTSTART;VALUE=DATE:19800229\r\nRRULE:FREQ=YEARLY\r\nEND:VEVENT\r\n"));
+    ASSERT_TRUE(UebernimmTermine(liste, e));
+    EXPECT_EQ(Zeit(liste.Satz(0).Start), "2024-02-29 00:00");
 }
 
 TEST_F(ICal, TenThousandEventsImportWellUnderASecond) {
