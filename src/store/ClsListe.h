@@ -87,8 +87,8 @@ private:
     int EinfuegePosition(const Termin& t) const;
     int KapazitaetFuer(int neueAnzahl) const;
     bool Vorhalten(std::vector<Termin>& v, size_t saetze, size_t bisher) const;
-    bool Platz(int neueAnzahl);
-    int Verdichte(const std::function<bool(int, const Termin&)>& weg);  // records removed  // counted growth and real room for neueAnzahl records
+    bool Platz(int neueAnzahl);  // counted growth and real room for neueAnzahl records
+    int Verdichte(const std::function<bool(int, const Termin&)>& weg);  // records removed
     void Melde();  // change notice unless loading
     Termin* Endmarke();
 
